@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/profile.h"
+
+#include <cstdint>
+#include <string>
+
+// The nine options of the text export, with the defaults of a missing settings file.
+struct TExportOptions {
+    bool Header = false;
+    bool Abschnitte = false;
+    bool Stuetzpunkte = false;
+    bool PunkteReduzieren = false;
+    int32_t MeterProPunkt = 1; // m between exported points when reducing
+    bool StreckeInKm = true;
+    bool StreckeRelativ = false;
+    bool Glaettung = false;
+    bool TrennzeichenPunkt = false;
+};
+
+// Everything the main window owns for the whole run, apart from the controls and the
+// screenshot evaluation's work record. The settings fields of smoothing and gradient live in
+// the overall profile (GlaettungEinAus, GlaettungMittelungUeber, SteigungMax,
+// SteigungMittelungUeber).
+struct HoprexDaten {
+    Profile Aktuell; // upper half: the profile of the last screenshot or file
+    Profile Gesamt;  // lower half: the assembled route
+    int32_t Einfuegemarke = 0; // gap before which transfers insert, 0..Gesamt sections
+
+    bool SkalFixEin = false; // fixed height scale for both graphs
+    int32_t SkalFixMax = 0;  // m
+    int32_t SkalFixMin = 0;  // m
+
+    TExportOptions ExportOptions;
+
+    std::string VerzeichnisLaden;     // start folder of the open dialogs
+    std::string VerzeichnisSchreiben; // start folder of the save dialog
+    std::string VerzeichnisExport;    // start folder of the export dialog
+    std::string Dateiname; // last profile file loaded into the overall profile, without ".hpx"
+};

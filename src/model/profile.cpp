@@ -1,0 +1,120 @@
+#include "model/profile.h"
+
+#include <algorithm>
+
+void ProfilLeeren(Profile& profil) {
+    profil.Abschnitte.clear();
+    profil.Abschnitte.shrink_to_fit();
+    profil.Punktanzahl = 0;
+    profil.Strecke = 0.0f;
+    profil.HoeheMax = 0;
+    profil.HoeheMin = 0;
+    profil.HoehenmeterPlus = 0;
+    profil.HoehenmeterMinus = 0;
+    profil.StreckeMarkiert = 0.0f;
+    profil.HoeheMaxMarkiert = 0;
+    profil.HoeheMinMarkiert = 0;
+    profil.HoehenmeterPlusMarkiert = 0;
+    profil.HoehenmeterMinusMarkiert = 0;
+}
+
+namespace {
+
+void Hoehenmeter(int32_t vorher, int32_t jetzt, int32_t& plus, int32_t& minus) {
+    const int32_t d = jetzt - vorher;
+    if (d > 0) plus += d;
+    if (d < 0) minus -= d;
+}
+
+// Section statistics over Hoehe; with `geglaettet` also over HoeheGeglaettet and the running
+// position, which continues from section to section.
+void AbschnittStatistik(ProfileSection& a, bool geglaettet, float& position) {
+    a.HoeheMin = HoeheMinLeer;
+    a.HoeheMax = HoeheMaxLeer;
+    a.Strecke = 0.0f;
+    a.HoehenmeterPlus = 0;
+    a.HoehenmeterMinus = 0;
+    if (geglaettet) {
+        a.HoeheMinGeglaettet = HoeheMinLeer;
+        a.HoeheMaxGeglaettet = HoeheMaxLeer;
+        a.HoehenmeterPlusGeglaettet = 0;
+        a.HoehenmeterMinusGeglaettet = 0;
+    }
+    for (int32_t j = 0; j < a.Punktanzahl; ++j) {
+        ProfilePoint& p = a.Punkte[j];
+        a.HoeheMax = std::max(a.HoeheMax, p.Hoehe);
+        a.HoeheMin = std::min(a.HoeheMin, p.Hoehe);
+        if (j > 0) Hoehenmeter(a.Punkte[j - 1].Hoehe, p.Hoehe, a.HoehenmeterPlus, a.HoehenmeterMinus);
+        // Both sums stay float32, rounded after every addition, so that lengths and positions
+        // come out the same on every machine and match what the profile file reproduces.
+        a.Strecke += p.Abstand;
+        if (!geglaettet) continue;
+        a.HoeheMaxGeglaettet = std::max(a.HoeheMaxGeglaettet, p.HoeheGeglaettet);
+        a.HoeheMinGeglaettet = std::min(a.HoeheMinGeglaettet, p.HoeheGeglaettet);
+        if (j > 0)
+            Hoehenmeter(a.Punkte[j - 1].HoeheGeglaettet, p.HoeheGeglaettet,
+                        a.HoehenmeterPlusGeglaettet, a.HoehenmeterMinusGeglaettet);
+        position += p.Abstand;
+        p.Strecke = position;
+    }
+}
+
+void Summen(Profile& profil, bool geglaettet) {
+    profil.HoeheMin = HoeheMinLeer;
+    profil.HoeheMax = HoeheMaxLeer;
+    profil.Punktanzahl = 0;
+    profil.Strecke = 0.0f;
+    profil.HoehenmeterPlus = 0;
+    profil.HoehenmeterMinus = 0;
+    if (geglaettet) {
+        profil.HoeheMinGeglaettet = HoeheMinLeer;
+        profil.HoeheMaxGeglaettet = HoeheMaxLeer;
+        profil.HoehenmeterPlusGeglaettet = 0;
+        profil.HoehenmeterMinusGeglaettet = 0;
+    }
+    for (const ProfileSection& a : profil.Abschnitte) {
+        profil.Strecke += a.Strecke;
+        profil.HoehenmeterPlus += a.HoehenmeterPlus;
+        profil.HoehenmeterMinus += a.HoehenmeterMinus;
+        profil.Punktanzahl += a.Punktanzahl;
+        profil.HoeheMax = std::max(profil.HoeheMax, a.HoeheMax);
+        profil.HoeheMin = std::min(profil.HoeheMin, a.HoeheMin);
+        if (!geglaettet) continue;
+        profil.HoehenmeterPlusGeglaettet += a.HoehenmeterPlusGeglaettet;
+        profil.HoehenmeterMinusGeglaettet += a.HoehenmeterMinusGeglaettet;
+        profil.HoeheMaxGeglaettet = std::max(profil.HoeheMaxGeglaettet, a.HoeheMaxGeglaettet);
+        profil.HoeheMinGeglaettet = std::min(profil.HoeheMinGeglaettet, a.HoeheMinGeglaettet);
+    }
+}
+
+} // namespace
+
+void Statistik(Profile& profil) {
+    float position = 0.0f;
+    for (ProfileSection& a : profil.Abschnitte) AbschnittStatistik(a, true, position);
+    Summen(profil, true);
+}
+
+void StatistikUngeglaettet(Profile& profil) {
+    float position = 0.0f;
+    for (ProfileSection& a : profil.Abschnitte) AbschnittStatistik(a, false, position);
+    Summen(profil, false);
+}
+
+void BeschreibungSetzen(ProfileSection& abschnitt, std::string_view text) {
+    size_t ende = 0;
+    int32_t zeichen = 0;
+    while (ende < text.size() && zeichen < MaxBeschreibung) {
+        ++ende;
+        // Continuation bytes of a UTF-8 sequence belong to the character before them.
+        while (ende < text.size() && (static_cast<unsigned char>(text[ende]) & 0xC0) == 0x80) ++ende;
+        ++zeichen;
+    }
+    abschnitt.Beschreibung.assign(text.substr(0, ende));
+}
+
+bool BeschreibungLeer(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    });
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/profile.h"
+
+#include <cstdint>
+#include <string_view>
+
+// Smoothing and gradient of the overall profile. Both walk all points in route order across
+// section borders and measure their windows in metres with a float32 accumulator.
+
+// Smoothing pass without its closing gradient pass: stores L in GlaettungMittelungUeber, runs
+// the statistics pass (for the point positions) and sets every HoeheGeglaettet to the integer
+// mean of Hoehe over a window reaching about L/2 m back and L m in all. A window of 0 m or less
+// leaves HoeheGeglaettet = Hoehe. Does nothing on a profile without sections.
+void HoehenGlaetten(Profile& profil, int32_t L);
+
+// Gradient pass: stores G in SteigungMittelungUeber and sets every Steigung to the slope in
+// percent of HoeheGeglaettet between the ends of a window of G m around the point (about G/2 m
+// back). A window of zero length gives 0 %. Needs the positions of a statistics pass.
+void SteigungenBerechnen(Profile& profil, int32_t G);
+
+// The whole smoothing pass: smoothing, then gradient, nothing on an empty profile.
+void Glaettungslauf(Profile& profil, int32_t L, int32_t G);
+
+// The smoothing pass as the window runs it, from the texts of the two window-length edits:
+// nothing on an empty profile; otherwise each text is converted right before its pass needs it
+// (StrToInt), so a bad gradient text stops after the heights were smoothed.
+void Glaettungslauf(Profile& profil, std::string_view schwelleText,
+                    std::string_view steigungGlaettungText);
+
+// The data part of the refresh chain after every change of the overall profile: the smoothing
+// pass, then a statistics pass so the smoothed statistics match the new smoothed heights.
+void GesamtNeuBerechnen(Profile& profil, std::string_view schwelleText,
+                        std::string_view steigungGlaettungText);
