@@ -1,0 +1,9 @@
+#pragma once
+
+#include "model/hoprex_daten.h"
+
+// "Löschen": drops every marked section of the overall profile, without a question. The
+// insertion mark goes back by the number of deleted sections, wherever they stood, and stays
+// within 0..the remaining number of sections. The caller always runs the refresh chain
+// afterwards, also when nothing was marked.
+void GesamtWerteLoeschen(HoprexDaten& daten);

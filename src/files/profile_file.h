@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/profile.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The profile file (".hpx"): ten header lines with the smoothing and gradient windows (m), the
+// section count, then per section its description, its point count and one line per point
+// (index, Abstand in km to the metre, Hoehe in m, Stuetzpunkt). Marks and derived values are
+// not stored.
+
+// The text of the profile file for `profil`, as Windows-1252 bytes with lines ending in "\n".
+// A description that is empty or holds only white space is written as "BESCHREIBUNG_LEER";
+// line breaks inside a description are written as blanks so they cannot split the section.
+std::string ProfilDateiInhalt(const Profile& profil);
+
+// Reads the profile file text `inhalt` (Windows-1252 bytes; "\n" or "\r\n" line ends) into
+// `ziel`, which must hold no sections. Every section read gets Markiert = `markiert`. The header
+// sets ziel's GlaettungMittelungUeber and SteigungMittelungUeber where it holds them and leaves
+// them as they were otherwise. Numbers of any width are read; descriptions are cut to
+// MaxBeschreibung characters and lose their leading white space.
+// Returns false when the text is no profile file, breaks off, holds a number that does not
+// parse or a section of more than MaxPunkte points; `fehlerZeile` is then the 1-based line of
+// the fault and `ziel` is half-read, to be dropped by the caller.
+bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,
+                      int32_t& fehlerZeile);

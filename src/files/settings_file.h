@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/hoprex_daten.h"
+#include "model/meldungen.h"
+
+#include <string>
+
+// The settings file: an INI file (Windows-1252) with the sections Verzeichnisse, Glaettung,
+// Steigung, Skalierung and ExportOptionen. Section and key names match in any letter case;
+// sections, keys and comments of others are kept when the file is written.
+
+// Where the settings live for the program at `programmPfad`: the same path with ".INI" in place
+// of the extension ("hoprex" gives "hoprex.INI") when that file exists or its folder is
+// writable; otherwise $XDG_CONFIG_HOME/hoprex/hoprex.INI (by default ~/.config/hoprex/...).
+std::string EinstellungenPfad(const std::string& programmPfad);
+
+// Reads the nineteen settings from the file at `pfad` into `daten` (the folders, the smoothing
+// and gradient fields of the overall profile, the fixed scale, ExportOptions). A missing file,
+// section or key, or a value that is no number, gives the default (450, 0, 100, 30, 0, 2000, 1,
+// the defaults of TExportOptions); integers may be decimal or "0x"/"$" hexadecimal, a flag is
+// true for any value but 0. A folder longer than 999 characters is taken as empty, a
+// MeterProPunkt below 1 as 1. No other bounds are applied.
+void EinstellungenLesen(HoprexDaten& daten, const std::string& pfad);
+
+// Writes the nineteen settings into the file at `pfad`, creating it (and its folder) when
+// needed: each key replaces its old value in place or is added at the end of its section, a
+// missing section is added at the end of the file. The old file is replaced only once the new
+// one was written in full. On failure shows "nach <pfad> kann nicht geschrieben werden"
+// (caption "Fehler") and returns false; the old file stays as it was.
+bool EinstellungenSchreiben(const HoprexDaten& daten, const std::string& pfad,
+                            Meldungen& meldungen);

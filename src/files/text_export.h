@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/hoprex_daten.h"
+#include "model/meldungen.h"
+#include "model/profile.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// A km value as the export writes it: "%9.3f", nine characters, with the decimal point replaced
+// by "." when `trennzeichenPunkt` is set and by "," otherwise.
+std::string KmWert(float km, bool trennzeichenPunkt);
+
+// Number of data lines the export writes for `gesamt` under `optionen`: every point without
+// PunkteReduzieren, else the points the thinning keeps (see ExportInhalt).
+int32_t ExportPunktanzahl(const Profile& gesamt, const TExportOptions& optionen);
+
+// The export options dialog's estimate of the data lines when thinning:
+// min(trunc(Strecke * 1000 / meterProPunkt), Punktanzahl) of `gesamt`. A step below 1 m thins
+// nothing, so the estimate is then Punktanzahl.
+int32_t GeschaetztePunktanzahl(const Profile& gesamt, int32_t meterProPunkt);
+
+// The text export of `gesamt`, as Windows-1252 bytes with lines ending in "\n": the optional
+// six-line header, then one tab-separated line per exported point (distance, height, gradient
+// with Glaettung, section marker and description with Abschnitte, "Knick"/"Stuetz" at vertices
+// with Stuetzpunkte and without thinning). With PunkteReduzieren the first and last point are
+// always written and any other point once its position has reached the next multiple of
+// MeterProPunkt; every section with a written point gets its "Abschnitt" marker on its first
+// written line. `gesamt` must have been through the refresh chain.
+std::string ExportInhalt(const Profile& gesamt, const TExportOptions& optionen);
+
+// "Export": writes ExportInhalt of the overall profile under daten.ExportOptions to `pfad`
+// (replacing the file only once it was fully written) and sets VerzeichnisExport to its folder.
+// Does nothing when the dialog was cancelled. Returns true when the file was written. The
+// window calls DatenVorhanden before its dialog. Nothing is redrawn.
+bool Exportieren(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen);
