@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/profile.h"
+
+#include <cstdint>
+
+// Pixel sizes of the window's drawing surfaces.
+inline constexpr int32_t GraphBreite = 409;           // both graphs and the gradient strip
+inline constexpr int32_t GraphAktuellHoehe = 129;     // Image_HoehenverlaufAktuell
+inline constexpr int32_t GraphGesamtHoehe = 141;      // Image_Gesamt
+inline constexpr int32_t SteigungsStreifenHoehe = 60; // Image_Hoehenverlauf
+
+// Mapped coordinates are saturated to +-KoordinatenGrenze pixels: far outside every surface,
+// yet small enough that the line rasteriser's products stay within 64 bits.
+inline constexpr int64_t KoordinatenGrenze = int64_t{1} << 24;
+
+// The height range a graph spans, in metres: Oben lands on row 5, Unten on row height - 5.
+struct Hoehenskala {
+    int32_t Oben = 0;
+    int32_t Unten = 0;
+};
+
+// The scale of one graph: the fixed scale of the window when skalFixEin is set, otherwise the
+// profile's own unsmoothed HoeheMax and HoeheMin (also when the smoothed line is drawn).
+Hoehenskala HoehenskalaFuer(const Profile& profil, bool skalFixEin, int32_t skalFixMax,
+                            int32_t skalFixMin);
+
+// Pixel row of height `hoehe` (m) on a graph `bildHoehe` rows high: (hoehe - Unten) times
+// (bildHoehe - 10) as a 32-bit product, divided by the scale's span in floating point,
+// truncated toward zero, counted up from row bildHoehe - 5. Heights outside the scale fall
+// outside the band and are clipped by the surface. A scale whose top is not above its bottom
+// puts every height on the middle row, bildHoehe / 2.
+int32_t HoeheZuY(int32_t hoehe, const Hoehenskala& skala, int32_t bildHoehe);
+
+// Pixel column of position `position` (km) on a graph `bildBreite` columns wide showing a
+// profile of `strecke` km: position times bildBreite divided by strecke, truncated toward zero.
+// A profile length of 0 puts every position on column 0.
+int32_t StreckeZuX(float position, float strecke, int32_t bildBreite);
+
+// Length in pixel rows of the gradient bar of `steigung` percent on a strip `streifenHoehe`
+// rows high whose full height stands for `steigungMax` percent: truncated toward zero, negative
+// for a descent. 0 when steigungMax is 0 or less (the strip then shows no bars).
+int32_t SteigungsBalken(float steigung, int32_t steigungMax, int32_t streifenHoehe);
