@@ -1,0 +1,26 @@
+#include "editing/section_copy.h"
+
+void AbschnittsdatenKopieren(const ProfileSection& quelle, ProfileSection& ziel) {
+    ziel.Punktanzahl = quelle.Punktanzahl;
+    ziel.Beschreibung = quelle.Beschreibung;
+    ziel.Strecke = quelle.Strecke;
+    ziel.HoeheMax = quelle.HoeheMax;
+    ziel.HoeheMin = quelle.HoeheMin;
+    ziel.HoehenmeterPlus = quelle.HoehenmeterPlus;
+    ziel.HoehenmeterMinus = quelle.HoehenmeterMinus;
+    // Only the points in use: a section record holds 446 point slots, most routes far fewer.
+    for (int32_t j = 0; j < quelle.Punktanzahl; ++j) {
+        ziel.Punkte[j].Hoehe = quelle.Punkte[j].Hoehe;
+        ziel.Punkte[j].Abstand = quelle.Punkte[j].Abstand;
+        ziel.Punkte[j].Stuetzpunkt = quelle.Punkte[j].Stuetzpunkt;
+    }
+}
+
+void AbschnittKopieren(Profile& profil, int32_t von, int32_t nach) {
+    if (von == nach) {
+        profil.Abschnitte[nach].Markiert = 0;
+        return;
+    }
+    AbschnittsdatenKopieren(profil.Abschnitte[von], profil.Abschnitte[nach]);
+    profil.Abschnitte[nach].Markiert = 0;
+}

@@ -1,0 +1,30 @@
+#include "editing/transfer.h"
+
+#include "editing/marked_block.h"
+#include "editing/section_copy.h"
+
+#include <algorithm>
+
+bool WerteUebernehmen(HoprexDaten& daten, Meldungen& meldungen) {
+    const Profile& aktuell = daten.Aktuell;
+    Profile& gesamt = daten.Gesamt;
+    if (aktuell.Abschnitte.empty()) return false;
+    MarkierterBlock block;
+    if (!MarkierterBlockSuchen(aktuell, block, meldungen) || block.Anzahl == 0) return false;
+
+    const int32_t n = block.Anzahl;
+    const int32_t alt = gesamt.AnzahlAbschnitte();
+    const int32_t m = std::clamp(daten.Einfuegemarke, 0, alt);
+    gesamt.Abschnitte.resize(static_cast<size_t>(alt + n));
+    // Make room at the mark: the sections from m on move up by n, the last one first.
+    for (int32_t i = alt - 1; i >= m; --i)
+        AbschnittKopieren(gesamt, i, i + n);
+    for (ProfileSection& a : gesamt.Abschnitte)
+        a.Markiert = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        AbschnittsdatenKopieren(aktuell.Abschnitte[block.Erster + i], gesamt.Abschnitte[m + i]);
+        gesamt.Abschnitte[m + i].Markiert = 1;
+    }
+    daten.Einfuegemarke = m + n;
+    return true;
+}

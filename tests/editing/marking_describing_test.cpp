@@ -1,0 +1,27 @@
+#include "editing/describing.h"
+#include "editing/marking.h"
+
+#include "editing_helpers.h"
+
+#include <gtest/gtest.h>
+
+TEST(MarkierungAusAuswahl, FollowsTheListLines) {
+    Profile p = Strecke("ABCD", "1100");
+    MarkierungAusAuswahl(p, {false, true, true});
+    EXPECT_EQ(Marken(p), "0110") << "a section without a list line is unmarked";
+}
+
+TEST(BeschreibungSpeichern, StoresAtMost500Characters) {
+    Profile p = Strecke("AB");
+    EXPECT_TRUE(BeschreibungSpeichern(p, 1, "Über den Paß"));
+    EXPECT_EQ(p.Abschnitte[1].Beschreibung, "Über den Paß");
+
+    std::string lang;
+    for (int i = 0; i < 600; ++i)
+        lang += "ä";
+    BeschreibungSpeichern(p, 0, lang);
+    EXPECT_EQ(p.Abschnitte[0].Beschreibung.size(), 1000u) << "500 two-byte characters";
+
+    EXPECT_FALSE(BeschreibungSpeichern(p, 2, "x"));
+    EXPECT_FALSE(BeschreibungSpeichern(p, -1, "x"));
+}

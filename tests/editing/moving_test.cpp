@@ -1,0 +1,68 @@
+#include "editing/moving.h"
+
+#include "editing_helpers.h"
+#include "support/meldungs_protokoll.h"
+
+#include <gtest/gtest.h>
+
+TEST(Einfuegemarke, StaysWithinTheSections) {
+    HoprexDaten d;
+    for (Richtung r :
+         {Richtung::GanzLinks, Richtung::Links, Richtung::Rechts, Richtung::GanzRechts}) {
+        EinfuegemarkeVerschieben(d, r);
+        EXPECT_EQ(d.Einfuegemarke, 0) << "an empty profile has only the gap 0";
+    }
+
+    d.Gesamt = Strecke("ABC");
+    d.Einfuegemarke = 3;
+    EinfuegemarkeVerschieben(d, Richtung::Rechts);
+    EXPECT_EQ(d.Einfuegemarke, 3);
+    EinfuegemarkeVerschieben(d, Richtung::Links);
+    EXPECT_EQ(d.Einfuegemarke, 2);
+    EinfuegemarkeVerschieben(d, Richtung::GanzLinks);
+    EXPECT_EQ(d.Einfuegemarke, 0);
+    EinfuegemarkeVerschieben(d, Richtung::Links);
+    EXPECT_EQ(d.Einfuegemarke, 0);
+    EinfuegemarkeVerschieben(d, Richtung::GanzRechts);
+    EXPECT_EQ(d.Einfuegemarke, 3);
+}
+
+TEST(AbschnitteVerschieben, MovesTheBlockAndKeepsItMarked) {
+    struct Fall {
+        std::string namen, marken;
+        Richtung richtung;
+        std::string ergebnis, ergebnisMarken;
+    };
+    const Fall faelle[] = {
+        {"ABCD", "0010", Richtung::Links, "ACBD", "0100"},
+        {"ABCD", "0010", Richtung::Rechts, "ABDC", "0001"},
+        {"ABCDE", "01100", Richtung::GanzRechts, "ADEBC", "00011"},
+        {"ABCDE", "01100", Richtung::GanzLinks, "BCADE", "11000"},
+        {"ABCDE", "00011", Richtung::GanzLinks, "DEABC", "11000"},
+        {"ABCD", "1100", Richtung::Links, "ABCD", "1100"},
+        {"ABCD", "0011", Richtung::Rechts, "ABCD", "0011"},
+        {"ABCD", "1111", Richtung::GanzRechts, "ABCD", "1111"},
+    };
+    for (const Fall& f : faelle) {
+        Profile p = Strecke(f.namen, f.marken);
+        MeldungsProtokoll m;
+        EXPECT_TRUE(AbschnitteVerschieben(p, f.richtung, m)) << f.ergebnis;
+        EXPECT_EQ(Namen(p), f.ergebnis);
+        EXPECT_EQ(Marken(p), f.ergebnisMarken) << f.ergebnis;
+        EXPECT_TRUE(m.Eintraege.empty());
+    }
+}
+
+TEST(AbschnitteVerschieben, RefusesTwoBlocksAndDoesNothingWithoutMarks) {
+    MeldungsProtokoll m;
+    Profile zwei = Strecke("ABCD", "1010");
+    EXPECT_FALSE(AbschnitteVerschieben(zwei, Richtung::GanzRechts, m));
+    EXPECT_EQ(Namen(zwei), "ABCD");
+    EXPECT_EQ(Marken(zwei), "1010");
+    EXPECT_EQ(m.Eintraege.size(), 1u);
+
+    Profile ohne = Strecke("ABCD");
+    EXPECT_FALSE(AbschnitteVerschieben(ohne, Richtung::Rechts, m));
+    EXPECT_EQ(m.Eintraege.size(), 1u);
+    EXPECT_EQ(ohne.AnzahlAbschnitte(), 4) << "the spare slot is never left behind";
+}
