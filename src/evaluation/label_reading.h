@@ -20,11 +20,9 @@ inline constexpr int32_t MaxZiffern = 10;
 
 // The number printed in one label field of a binarised bitmap: the digits recognised left to
 // right, read as a decimal number (0 when none). Columns from `scangrenze` on count as empty.
-// The field must lie inside the bitmap and left of `scangrenze` <= AuswertungSpalten. Values
+// Parts of the field outside the bitmap or from column AuswertungSpalten on are ignored. Values
 // beyond the 32-bit range are held at its maximum.
-// `letzteZiffer` receives the start column of the last matched digit (0 when none).
-int32_t ZahlLesen(const TBitmap& bitmap, const TFeld& feld, int32_t scangrenze,
-                  int32_t* letzteZiffer = nullptr);
+int32_t ZahlLesen(const TBitmap& bitmap, const TFeld& feld, int32_t scangrenze);
 
 // Reads the maximum-height, minimum-height and route-length labels into HoeheMaxSkala,
 // HoeheMinSkala and StreckeMeter (metres; a route label with the unit km is multiplied by
