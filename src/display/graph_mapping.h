@@ -3,6 +3,7 @@
 #include "model/profile.h"
 
 #include <cstdint>
+#include <vector>
 
 // Pixel sizes of the window's drawing surfaces.
 inline constexpr int32_t GraphBreite = 409;           // both graphs and the gradient strip
@@ -41,3 +42,9 @@ int32_t StreckeZuX(float position, float strecke, int32_t bildBreite);
 // rows high whose full height stands for `steigungMax` percent: truncated toward zero, negative
 // for a descent. 0 when steigungMax is 0 or less (the strip then shows no bars).
 int32_t SteigungsBalken(float steigung, int32_t steigungMax, int32_t streifenHoehe);
+
+// Rows of the strip grid between its bottom and its top, one per 10 % step below steigungMax
+// (row streifenHoehe - k * streifenHoehe / steigungMax, integer arithmetic truncated toward
+// zero), each row once, from the bottom up; none when steigungMax is 0 or less. The line at row
+// streifenHoehe, just below the strip, is not among them. With 30 % on 60 rows: 40 and 20.
+std::vector<int32_t> GitterZeilen(int32_t steigungMax, int32_t streifenHoehe);

@@ -1,0 +1,69 @@
+#include "display/graph_mapping.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int32_t Saettigen(long double wert) {
+    if (std::isnan(wert)) return 0;
+    const long double grenze = static_cast<long double>(KoordinatenGrenze);
+    return static_cast<int32_t>(std::clamp(wert, -grenze, grenze));
+}
+
+// The viewer computes the product in 32-bit integers; it wraps instead of being undefined when
+// absurd heights from a damaged file overflow it.
+int32_t Produkt32(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
+}
+
+int32_t Differenz32(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+
+} // namespace
+
+Hoehenskala HoehenskalaFuer(const Profile& profil, bool skalFixEin, int32_t skalFixMax,
+                            int32_t skalFixMin) {
+    if (skalFixEin) return {skalFixMax, skalFixMin};
+    return {profil.HoeheMax, profil.HoeheMin};
+}
+
+int32_t HoeheZuY(int32_t hoehe, const Hoehenskala& skala, int32_t bildHoehe) {
+    const int64_t spanne = int64_t{skala.Oben} - skala.Unten;
+    if (spanne <= 0) return bildHoehe / 2;
+    const int32_t H = bildHoehe - 10;
+    // Extended precision: the quotient of a 32-bit product and a span below 2^33 never rounds
+    // across an integer, so the truncation is that of the exact quotient.
+    const long double t =
+        std::trunc(static_cast<long double>(Produkt32(Differenz32(hoehe, skala.Unten), H)) /
+                   static_cast<long double>(spanne));
+    return Saettigen(static_cast<long double>(H + 5) - t);
+}
+
+int32_t StreckeZuX(float position, float strecke, int32_t bildBreite) {
+    if (strecke == 0.0f) return 0;
+    return Saettigen(std::trunc(static_cast<long double>(position) * bildBreite /
+                                static_cast<long double>(strecke)));
+}
+
+int32_t SteigungsBalken(float steigung, int32_t steigungMax, int32_t streifenHoehe) {
+    if (steigungMax <= 0) return 0;
+    return Saettigen(std::trunc(static_cast<long double>(steigung) * streifenHoehe /
+                                static_cast<long double>(steigungMax)));
+}
+
+std::vector<int32_t> GitterZeilen(int32_t steigungMax, int32_t streifenHoehe) {
+    std::vector<int32_t> zeilen;
+    if (steigungMax <= 0 || streifenHoehe <= 0) return zeilen;
+    // Walk the rows rather than the 10 % steps: a steigungMax from a damaged settings file could
+    // ask for hundreds of millions of steps, but at most streifenHoehe rows can be hit. Row
+    // r above the bottom is hit when the first step reaching it lands exactly on it.
+    const int64_t M = steigungMax;
+    const int64_t Hs = streifenHoehe;
+    for (int64_t r = 0; r < Hs; ++r) {
+        const int64_t k = 10 * std::max<int64_t>(1, (r * M + 10 * Hs - 1) / (10 * Hs));
+        if (k < M && k * Hs / M == r) zeilen.push_back(static_cast<int32_t>(Hs - r));
+    }
+    return zeilen;
+}

@@ -1,0 +1,24 @@
+#include "display/graph_steps.h"
+
+#include "display/pixel_drawing.h"
+
+void BaenderZeichnen(QPainter& maler, const Profile& profil, int32_t breite, int32_t hoehe,
+                     const QColor& farbe) {
+    float anfang = 0.0f;
+    for (const ProfileSection& a : profil.Abschnitte) {
+        const float ende = anfang + a.Strecke;
+        if (a.Markiert) {
+            const int32_t x1 = StreckeZuX(anfang, profil.Strecke, breite);
+            const int32_t x2 = StreckeZuX(ende, profil.Strecke, breite);
+            Rechteck(maler, x1, 0, x2 + 1, hoehe, farbe);
+        }
+        anfang = ende;
+    }
+}
+
+const ProfilePoint& ErsterPunkt(const Profile& profil) {
+    static const ProfilePoint keiner;
+    for (const ProfileSection& a : profil.Abschnitte)
+        if (a.Punktanzahl > 0) return a.Punkte[0];
+    return keiner;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "display/graph_mapping.h"
+#include "model/profile.h"
+
+#include <QColor>
+#include <algorithm>
+#include <cstdint>
+
+class QPainter;
+
+// Drawing steps that both graphs share.
+
+// The bands behind the marked sections, from the column of the section's start to that of its
+// end, both included, over rows 0 to `hoehe` - 1, outlined in black. Positions are the float32
+// sums of the sections' lengths; `breite` is the graph's width in pixels.
+void BaenderZeichnen(QPainter& maler, const Profile& profil, int32_t breite, int32_t hoehe,
+                     const QColor& farbe);
+
+// The first point of the profile, where the height line starts at the left edge; a profile
+// without points yields a point at height 0 (no line is drawn from it then).
+const ProfilePoint& ErsterPunkt(const Profile& profil);
+
+// Walks every point in route order with one float32 running position over the whole profile.
+// Calls punkt(point, x) for the first point that reaches a pixel column to the right of the
+// last one drawn, and abschnittEnde(x) after each section with the column of its last point
+// (that of the section before it, or 0, when a section has no points).
+template <class Punkt, class AbschnittEnde>
+void SpaltenDurchlaufen(const Profile& profil, int32_t breite, Punkt&& punkt,
+                        AbschnittEnde&& abschnittEnde) {
+    float position = 0.0f;
+    int32_t letzteSpalte = -1;
+    int32_t x = 0;
+    for (const ProfileSection& a : profil.Abschnitte) {
+        const int32_t anzahl = std::clamp(a.Punktanzahl, 0, MaxPunkte);
+        for (int32_t j = 0; j < anzahl; ++j) {
+            position += a.Punkte[j].Abstand;
+            x = StreckeZuX(position, profil.Strecke, breite);
+            if (x > letzteSpalte) {
+                punkt(a.Punkte[j], x);
+                letzteSpalte = x;
+            }
+        }
+        abschnittEnde(x);
+    }
+}

@@ -1,0 +1,23 @@
+#include "display/marked_statistics.h"
+
+#include <algorithm>
+
+void MarkierteStatistikBerechnen(Profile& profil) {
+    profil.StreckeMarkiert = 0.0f;
+    profil.HoehenmeterPlusMarkiert = 0;
+    profil.HoehenmeterMinusMarkiert = 0;
+    profil.HoeheMaxMarkiert = HoeheMaxLeer;
+    profil.HoeheMinMarkiert = HoeheMinLeer;
+    const bool glatt = profil.GlaettungEinAus;
+    for (const ProfileSection& a : profil.Abschnitte) {
+        if (!a.Markiert) continue;
+        profil.StreckeMarkiert += a.Strecke;
+        profil.HoehenmeterPlusMarkiert += glatt ? a.HoehenmeterPlusGeglaettet : a.HoehenmeterPlus;
+        profil.HoehenmeterMinusMarkiert +=
+            glatt ? a.HoehenmeterMinusGeglaettet : a.HoehenmeterMinus;
+        profil.HoeheMaxMarkiert =
+            std::max(profil.HoeheMaxMarkiert, glatt ? a.HoeheMaxGeglaettet : a.HoeheMax);
+        profil.HoeheMinMarkiert =
+            std::min(profil.HoeheMinMarkiert, glatt ? a.HoeheMinGeglaettet : a.HoeheMin);
+    }
+}

@@ -1,0 +1,70 @@
+#include "display/section_marking.h"
+
+#include <algorithm>
+
+namespace {
+
+void AlleLoeschen(Profile& profil) {
+    for (ProfileSection& a : profil.Abschnitte)
+        a.Markiert = 0;
+}
+
+// Marks the sections from Anker to `bis`, both included, as far as they exist; clears all others.
+void BereichMarkieren(Profile& profil, int32_t bis) {
+    AlleLoeschen(profil);
+    const int32_t von = std::max(std::min(profil.Anker, bis), 0);
+    const int32_t ende = std::min(std::max(profil.Anker, bis), profil.AnzahlAbschnitte() - 1);
+    for (int32_t i = von; i <= ende; ++i)
+        profil.Abschnitte[i].Markiert = 1;
+}
+
+} // namespace
+
+int32_t AbschnittBeiSpalte(const Profile& profil, int32_t x, int32_t bildBreite) {
+    float position = 0.0f;
+    int32_t links = 0;
+    for (int32_t i = 0; i < profil.AnzahlAbschnitte(); ++i) {
+        const ProfileSection& a = profil.Abschnitte[i];
+        // The same float32 running position over all points as the drawn line, so a click lands
+        // on the section the user sees there.
+        for (int32_t j = 0; j < std::clamp(a.Punktanzahl, 0, MaxPunkte); ++j)
+            position += a.Punkte[j].Abstand;
+        const int32_t rechts = StreckeZuX(position, profil.Strecke, bildBreite);
+        if (links <= x && x <= rechts) return i;
+        links = rechts;
+    }
+    return -1;
+}
+
+bool MarkierenMausDruck(Profile& profil, int32_t x, bool shift, bool strg, int32_t bildBreite) {
+    const int32_t i = AbschnittBeiSpalte(profil, x, bildBreite);
+    if (i < 0) return false;
+    ProfileSection& a = profil.Abschnitte[i];
+    if (strg) {
+        a.Markiert = a.Markiert ? 0 : 1;
+        profil.Anker = i;
+    } else if (shift) {
+        BereichMarkieren(profil, i);
+    } else {
+        AlleLoeschen(profil);
+        a.Markiert = 1;
+        profil.Anker = i;
+    }
+    return true;
+}
+
+bool MarkierenMausZug(Profile& profil, int32_t x, int32_t& letzterAbschnitt, int32_t bildBreite) {
+    const int32_t i = AbschnittBeiSpalte(profil, x, bildBreite);
+    if (i < 0 || i == letzterAbschnitt) return false;
+    BereichMarkieren(profil, i);
+    letzterAbschnitt = i;
+    return true;
+}
+
+std::vector<bool> ListenAuswahl(const Profile& profil) {
+    std::vector<bool> auswahl;
+    auswahl.reserve(profil.Abschnitte.size());
+    for (const ProfileSection& a : profil.Abschnitte)
+        auswahl.push_back(a.Markiert != 0);
+    return auswahl;
+}
