@@ -7,8 +7,11 @@
 // boundary.
 
 // UTF-8 to Windows-1252 bytes. A character that Windows-1252 cannot hold, and a byte that is
-// not part of valid UTF-8, is written as "?".
+// not part of valid UTF-8, is written as "?". The C1 controls U+0081, U+008D, U+008F, U+0090 and
+// U+009D go back to their single bytes (see Cp1252ZuUtf8).
 std::string Utf8ZuCp1252(std::string_view utf8);
 
-// Windows-1252 bytes to UTF-8. The few byte values that Windows-1252 leaves unassigned become "?".
+// Windows-1252 bytes to UTF-8. The five byte values Windows-1252 leaves unassigned become the C1
+// controls of the same number, as Windows reads them, so that reading and writing back keeps
+// every byte.
 std::string Cp1252ZuUtf8(std::string_view cp1252);

@@ -10,7 +10,7 @@
 
 // A km value as the export writes it: "%9.3f", nine characters, with the decimal point replaced
 // by "." when `trennzeichenPunkt` is set and by "," otherwise.
-std::string KmWert(float km, bool trennzeichenPunkt);
+std::string KmWert(double km, bool trennzeichenPunkt);
 
 // Number of data lines the export writes for `gesamt` under `optionen`: every point without
 // PunkteReduzieren, else the points the thinning keeps (see ExportInhalt).

@@ -1,0 +1,192 @@
+#include "files/profile_file.h"
+
+#include "files/c_format.h"
+#include "files/cp1252.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+constexpr std::string_view kLeer = "BESCHREIBUNG_LEER";
+
+// The description as its one line of the file: the placeholder when it holds only white space
+// (the reader would skip such a line and lose the section), and no line break inside it.
+std::string BeschreibungsZeile(const std::string& beschreibung) {
+    if (BeschreibungLeer(beschreibung)) return std::string(kLeer);
+    std::string zeile = beschreibung;
+    for (char& c : zeile)
+        if (c == '\n' || c == '\r') c = ' ';
+    return zeile;
+}
+
+bool Leerraum(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// Walks the file text the way the formatted reads do: numbers and words separated by any white
+// space, descriptions as whole lines. Counts lines for the error message.
+class Leser {
+public:
+    explicit Leser(std::string_view text) : text_(text) {}
+
+    int32_t Zeile() const { return zeile_; }
+
+    // One whole line without its "\n" or "\r\n"; false at the end of the text.
+    bool ZeileLesen(std::string_view& zeile) {
+        if (pos_ >= text_.size()) return false;
+        size_t ende = text_.find('\n', pos_);
+        const size_t naechste = ende == std::string_view::npos ? text_.size() : ende + 1;
+        if (ende == std::string_view::npos) ende = text_.size();
+        zeile = text_.substr(pos_, ende - pos_);
+        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+        pos_ = naechste;
+        if (naechste > ende) ++zeile_;
+        return true;
+    }
+
+    void LeerraumUeberspringen() {
+        while (pos_ < text_.size() && Leerraum(text_[pos_])) {
+            if (text_[pos_] == '\n') ++zeile_;
+            ++pos_;
+        }
+    }
+
+    bool Ende() const { return pos_ >= text_.size(); }
+
+    bool Wort(std::string_view wort) {
+        if (text_.substr(pos_, wort.size()) != wort) return false;
+        pos_ += wort.size();
+        return true;
+    }
+
+    // A decimal integer of any width with an optional sign, then the white space after it.
+    bool Ganzzahl(int32_t& wert) {
+        size_t start = pos_;
+        if (start < text_.size() && text_[start] == '+') ++start;
+        const char* ende = text_.data() + text_.size();
+        const auto [ptr, fehler] = std::from_chars(text_.data() + start, ende, wert);
+        if (fehler != std::errc()) return false;
+        pos_ = static_cast<size_t>(ptr - text_.data());
+        LeerraumUeberspringen();
+        return true;
+    }
+
+    bool Kommazahl(float& wert) {
+        size_t start = pos_;
+        if (start < text_.size() && text_[start] == '+') ++start;
+        const char* ende = text_.data() + text_.size();
+        const auto [ptr, fehler] =
+            std::from_chars(text_.data() + start, ende, wert, std::chars_format::general);
+        if (fehler != std::errc() || !std::isfinite(wert)) return false;
+        pos_ = static_cast<size_t>(ptr - text_.data());
+        LeerraumUeberspringen();
+        return true;
+    }
+
+    // The vertex flag: a single digit.
+    bool Ziffer(int32_t& wert) {
+        if (pos_ >= text_.size() || text_[pos_] < '0' || text_[pos_] > '9') return false;
+        wert = text_[pos_++] - '0';
+        LeerraumUeberspringen();
+        return true;
+    }
+
+private:
+    std::string_view text_;
+    size_t pos_ = 0;
+    int32_t zeile_ = 1;
+};
+
+// A header value such as "Glaetten \t 450": the number after the name; false leaves the field.
+bool KopfWert(std::string_view zeile, std::string_view name, int32_t& wert) {
+    if (zeile.substr(0, name.size()) != name) return false;
+    Leser l(zeile.substr(name.size()));
+    l.LeerraumUeberspringen();
+    int32_t w = 0;
+    if (!l.Ganzzahl(w)) return false;
+    wert = w;
+    return true;
+}
+
+bool PunktLesen(Leser& l, ProfilePoint& p) {
+    int32_t index = 0;
+    int32_t flag = 0;
+    if (!l.Ganzzahl(index) || !l.Kommazahl(p.Abstand) || !l.Ganzzahl(p.Hoehe) || !l.Ziffer(flag))
+        return false;
+    p.Stuetzpunkt = flag != 0;
+    return true;
+}
+
+// Reads one section; on a fault `fehlerZeile` is the line of the item that failed.
+bool AbschnittLesen(Leser& l, ProfileSection& a, int32_t& fehlerZeile) {
+    fehlerZeile = l.Zeile();
+    std::string_view zeile;
+    if (!l.ZeileLesen(zeile)) return false;
+    if (zeile.substr(0, kLeer.size()) == kLeer) {
+        a.Beschreibung.clear();
+    } else {
+        // Cut in the file's one-byte encoding first, so a runaway line costs no conversion.
+        BeschreibungSetzen(a, Cp1252ZuUtf8(zeile.substr(0, MaxBeschreibung)));
+    }
+    l.LeerraumUeberspringen();
+    fehlerZeile = l.Zeile();
+    if (!l.Ganzzahl(a.Punktanzahl) || a.Punktanzahl < 0 || a.Punktanzahl > MaxPunkte) return false;
+    for (int32_t j = 0; j < a.Punktanzahl; ++j) {
+        fehlerZeile = l.Zeile();
+        if (!PunktLesen(l, a.Punkte[j])) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ProfilDateiInhalt(const Profile& profil) {
+    std::string text = "Version \t 2\n";
+    text += Formatieren("Glaetten \t %3d\n", profil.GlaettungMittelungUeber);
+    text += Formatieren("SteigungGlaetten \t %3d\n", profil.SteigungMittelungUeber);
+    for (int i = 0; i < 7; ++i)
+        text += "leer\n";
+    text += Formatieren("Abschnitte \t %3d\n", profil.AnzahlAbschnitte());
+    for (const ProfileSection& a : profil.Abschnitte) {
+        text += BeschreibungsZeile(a.Beschreibung);
+        text += '\n';
+        text += Formatieren("%5d\n", a.Punktanzahl);
+        for (int32_t j = 0; j < a.Punktanzahl; ++j) {
+            const ProfilePoint& p = a.Punkte[j];
+            text += Formatieren("%4d \t %3.3f \t %4d \t %1d\n", j, static_cast<double>(p.Abstand),
+                                p.Hoehe, static_cast<int>(p.Stuetzpunkt));
+        }
+    }
+    return Utf8ZuCp1252(text);
+}
+
+bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,
+                      int32_t& fehlerZeile) {
+    Leser l(inhalt);
+    // The three known header lines may stand on any of the ten lines, in any order.
+    for (int i = 0; i < 10; ++i) {
+        std::string_view zeile;
+        if (!l.ZeileLesen(zeile)) {
+            fehlerZeile = l.Zeile();
+            return false;
+        }
+        KopfWert(zeile, "Glaetten", ziel.GlaettungMittelungUeber);
+        KopfWert(zeile, "SteigungGlaetten", ziel.SteigungMittelungUeber);
+    }
+
+    l.LeerraumUeberspringen();
+    fehlerZeile = l.Zeile();
+    int32_t anzahl = 0;
+    if (!l.Wort("Abschnitte")) return false;
+    l.LeerraumUeberspringen();
+    if (!l.Ganzzahl(anzahl) || anzahl < 0) return false;
+    for (int32_t i = 0; i < anzahl; ++i) {
+        ziel.Abschnitte.emplace_back();
+        ProfileSection& a = ziel.Abschnitte.back();
+        if (!AbschnittLesen(l, a, fehlerZeile)) return false;
+        a.Markiert = markiert;
+    }
+    fehlerZeile = 0;
+    return true;
+}

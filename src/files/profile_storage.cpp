@@ -1,0 +1,76 @@
+#include "files/profile_storage.h"
+
+#include "files/c_format.h"
+#include "files/file_io.h"
+#include "files/profile_file.h"
+
+namespace {
+
+// A profile without sections that keeps the settings of `vorbild`: the header of a file
+// leaves a window value as it was when the file does not hold it.
+Profile LeeresProfilWie(const Profile& vorbild) {
+    Profile p;
+    p.GlaettungEinAus = vorbild.GlaettungEinAus;
+    p.GlaettungMittelungUeber = vorbild.GlaettungMittelungUeber;
+    p.SteigungMax = vorbild.SteigungMax;
+    p.SteigungMittelungUeber = vorbild.SteigungMittelungUeber;
+    p.Anker = vorbild.Anker;
+    return p;
+}
+
+// Reads the file at `pfad` into a new profile built on `vorbild`. Shows the message of an open
+// or read fault and returns false; `ziel` is then untouched.
+bool ProfilAusDatei(const std::string& pfad, const Profile& vorbild, uint8_t markiert,
+                    Profile& ziel, Meldungen& meldungen) {
+    std::string inhalt;
+    if (!DateiLesen(pfad, inhalt)) {
+        meldungen.Meldung("Fehler", "Fehler beim Öffnen der Datei");
+        return false;
+    }
+    Profile neu = LeeresProfilWie(vorbild);
+    int32_t zeile = 0;
+    if (!ProfilDateiLesen(inhalt, markiert, neu, zeile)) {
+        meldungen.Meldung("Fehler", Formatieren("Fehler beim Lesen der Datei\nZeile %d", zeile));
+        return false;
+    }
+    ziel = std::move(neu);
+    return true;
+}
+
+} // namespace
+
+bool DatenVorhanden(const Profile& gesamt, Meldungen& meldungen) {
+    if (!gesamt.Abschnitte.empty()) return true;
+    meldungen.Meldung("Fehler", "Keine Daten zum Speichern vorhanden");
+    return false;
+}
+
+bool GesamtSpeichern(HoprexDaten& daten, const std::optional<std::string>& pfad,
+                     Meldungen& meldungen) {
+    if (!DatenVorhanden(daten.Gesamt, meldungen) || !pfad) return false;
+    const SchreibErgebnis ergebnis =
+        DateiSchreiben(*pfad, ProfilDateiInhalt(daten.Gesamt), meldungen);
+    if (ergebnis != SchreibErgebnis::OeffnenFehler)
+        daten.VerzeichnisSchreiben = VerzeichnisVon(*pfad);
+    return ergebnis == SchreibErgebnis::Ok;
+}
+
+bool GesamtLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen) {
+    if (!pfad) return true;
+    if (!ProfilAusDatei(*pfad, daten.Gesamt, 0, daten.Gesamt, meldungen)) return false;
+    daten.Einfuegemarke = 0;
+    daten.VerzeichnisLaden = VerzeichnisVon(*pfad);
+    daten.Dateiname = DateinameVon(*pfad);
+    constexpr std::string_view endung = ".hpx";
+    if (daten.Dateiname.size() >= endung.size() && daten.Dateiname.ends_with(endung))
+        daten.Dateiname.resize(daten.Dateiname.size() - endung.size());
+    return true;
+}
+
+void AktuellLaden(HoprexDaten& daten, const std::optional<std::string>& pfad,
+                  Meldungen& meldungen) {
+    ProfilLeeren(daten.Aktuell);
+    daten.Einfuegemarke = 0;
+    if (pfad) ProfilAusDatei(*pfad, daten.Aktuell, 1, daten.Aktuell, meldungen);
+    StatistikUngeglaettet(daten.Aktuell);
+}

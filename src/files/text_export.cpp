@@ -1,0 +1,122 @@
+#include "files/text_export.h"
+
+#include "files/c_format.h"
+#include "files/cp1252.h"
+#include "files/file_io.h"
+#include "files/profile_storage.h"
+
+#include <cmath>
+
+namespace {
+
+// Calls `schreiben(j, k)` for every point k of section j that the export writes, in route order.
+// With PunkteReduzieren a point is written once its position has reached the threshold T, which
+// then moves on by one step; T advances per written point only, so after a long step several
+// points in a row catch up. The first and the last point of the route are always written.
+template <class F>
+void PunkteAuswaehlen(const Profile& gesamt, const TExportOptions& o, F schreiben) {
+    int32_t letzterAbschnitt = -1;
+    int32_t ersterAbschnitt = -1;
+    for (int32_t j = 0; j < gesamt.AnzahlAbschnitte(); ++j) {
+        if (gesamt.Abschnitte[j].Punktanzahl == 0) continue;
+        if (ersterAbschnitt < 0) ersterAbschnitt = j;
+        letzterAbschnitt = j;
+    }
+    // The threshold and its step in km, kept in float32 like the positions it is compared with.
+    const long double schrittKm = static_cast<long double>(o.MeterProPunkt) * 0.001L;
+    float schwelle = static_cast<float>(schrittKm);
+    for (int32_t j = 0; j < gesamt.AnzahlAbschnitte(); ++j) {
+        const ProfileSection& a = gesamt.Abschnitte[j];
+        for (int32_t k = 0; k < a.Punktanzahl; ++k) {
+            const bool rand = (j == ersterAbschnitt && k == 0) ||
+                              (j == letzterAbschnitt && k == a.Punktanzahl - 1);
+            if (!o.PunkteReduzieren || rand) {
+                schreiben(j, k);
+            } else if (a.Punkte[k].Strecke >= schwelle) {
+                schreiben(j, k);
+                schwelle = static_cast<float>(schwelle + schrittKm);
+            }
+        }
+    }
+}
+
+// A distance in whole metres, truncated toward zero.
+long Meter(long double km) {
+    return static_cast<long>(std::trunc(km * 1000.0L));
+}
+
+std::string Kopf(const Profile& g, const TExportOptions& o) {
+    std::string text;
+    if (o.StreckeInKm)
+        text += Formatieren("Strecke \t%s\n", KmWert(g.Strecke, o.TrennzeichenPunkt).c_str());
+    else
+        text += Formatieren("Strecke \t%ld\n", Meter(g.Strecke));
+    const bool gl = o.Glaettung;
+    text += Formatieren("Höhe min \t%d\n", gl ? g.HoeheMinGeglaettet : g.HoeheMin);
+    text += Formatieren("Höhe max \t%d\n", gl ? g.HoeheMaxGeglaettet : g.HoeheMax);
+    text += Formatieren("Höhe + \t%d\n", gl ? g.HoehenmeterPlusGeglaettet : g.HoehenmeterPlus);
+    text += Formatieren("Höhe - \t%d\n", gl ? g.HoehenmeterMinusGeglaettet : g.HoehenmeterMinus);
+    const int32_t anzahl = o.PunkteReduzieren ? ExportPunktanzahl(g, o) : g.Punktanzahl;
+    text += Formatieren("Anzahl DS \t%d\n", anzahl);
+    return text;
+}
+
+} // namespace
+
+std::string KmWert(double km, bool trennzeichenPunkt) {
+    std::string text = Formatieren("%9.3f", km);
+    const size_t punkt = text.find('.');
+    if (punkt != std::string::npos) text[punkt] = trennzeichenPunkt ? '.' : ',';
+    return text;
+}
+
+int32_t ExportPunktanzahl(const Profile& gesamt, const TExportOptions& optionen) {
+    int32_t anzahl = 0;
+    PunkteAuswaehlen(gesamt, optionen, [&](int32_t, int32_t) { ++anzahl; });
+    return anzahl;
+}
+
+int32_t GeschaetztePunktanzahl(const Profile& gesamt, int32_t meterProPunkt) {
+    if (meterProPunkt < 1) return gesamt.Punktanzahl;
+    const long double n = static_cast<long double>(gesamt.Strecke) * 1000.0L /
+                          static_cast<long double>(meterProPunkt);
+    if (n >= static_cast<long double>(gesamt.Punktanzahl)) return gesamt.Punktanzahl;
+    return static_cast<int32_t>(std::trunc(n));
+}
+
+std::string ExportInhalt(const Profile& gesamt, const TExportOptions& o) {
+    std::string text = o.Header ? Kopf(gesamt, o) : std::string();
+    const bool stuetzpunkte = o.Stuetzpunkte && !o.PunkteReduzieren;
+    int32_t markierterAbschnitt = -1;
+    double vorher = 0.0; // position of the previously written point, km
+    PunkteAuswaehlen(gesamt, o, [&](int32_t j, int32_t k) {
+        const ProfileSection& a = gesamt.Abschnitte[j];
+        const ProfilePoint& p = a.Punkte[k];
+        // Both positions are float32, so their difference is exact in double.
+        const double d = o.StreckeRelativ ? static_cast<double>(p.Strecke) - vorher : p.Strecke;
+        vorher = p.Strecke;
+        std::string zeile =
+            o.StreckeInKm ? KmWert(d, o.TrennzeichenPunkt) + "\t" : Formatieren("%7ld\t", Meter(d));
+        zeile += Formatieren("%4d\t", o.Glaettung ? p.HoeheGeglaettet : p.Hoehe);
+        if (o.Glaettung) zeile += Formatieren("%3.0f\t", static_cast<double>(p.Steigung));
+        const bool knick = stuetzpunkte && p.Stuetzpunkt == 1;
+        if (o.Abschnitte && markierterAbschnitt != j) {
+            markierterAbschnitt = j;
+            zeile += Formatieren("Abschnitt %d\t%s\t", j + 1, a.Beschreibung.c_str());
+            if (knick) zeile += "Stuetz";
+        } else if (knick) {
+            zeile += "\t\tKnick";
+        }
+        text += zeile;
+        text += '\n';
+    });
+    return Utf8ZuCp1252(text);
+}
+
+bool Exportieren(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen) {
+    if (!DatenVorhanden(daten.Gesamt, meldungen) || !pfad) return false;
+    const SchreibErgebnis ergebnis =
+        DateiSchreiben(*pfad, ExportInhalt(daten.Gesamt, daten.ExportOptions), meldungen);
+    if (ergebnis != SchreibErgebnis::OeffnenFehler) daten.VerzeichnisExport = VerzeichnisVon(*pfad);
+    return ergebnis == SchreibErgebnis::Ok;
+}

@@ -1,0 +1,147 @@
+#include "files/profile_storage.h"
+
+#include "support/meldungs_protokoll.h"
+#include "support/profile_builder.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Eintrag = MeldungsProtokoll::Eintrag;
+
+const std::string kGolden = std::string(HOPREX_TEST_DATA_DIR) + "/files/zwei_abschnitte.hpx";
+
+// An overall profile of one marked section with a mark behind it, as a user would have it.
+HoprexDaten Bestand() {
+    HoprexDaten d;
+    d.Gesamt = ProfilAus({Abschnitt({300, 310}, 0.1f, "alt")});
+    d.Gesamt.Abschnitte[0].Markiert = 1;
+    d.Gesamt.GlaettungMittelungUeber = 200;
+    d.Gesamt.SteigungMittelungUeber = 50;
+    d.Einfuegemarke = 1;
+    d.Dateiname = "alt";
+    d.VerzeichnisLaden = "/alt";
+    return d;
+}
+
+} // namespace
+
+TEST(GesamtLaden, ReplacesTheOverallProfile) {
+    TempDir dir;
+    const std::string pfad = dir.Datei("route.hpx");
+    DateiAnlegen(pfad, DateiInhalt(kGolden));
+    HoprexDaten d = Bestand();
+    MeldungsProtokoll m;
+    EXPECT_TRUE(GesamtLaden(d, pfad, m));
+    ASSERT_EQ(d.Gesamt.AnzahlAbschnitte(), 2);
+    EXPECT_EQ(d.Gesamt.Abschnitte[0].Beschreibung, "Start");
+    EXPECT_EQ(d.Gesamt.Abschnitte[0].Markiert, 0);
+    EXPECT_EQ(d.Gesamt.GlaettungMittelungUeber, 450);
+    EXPECT_EQ(d.Gesamt.SteigungMittelungUeber, 100);
+    EXPECT_EQ(d.Einfuegemarke, 0);
+    EXPECT_EQ(d.Dateiname, "route");
+    EXPECT_EQ(d.VerzeichnisLaden, dir.Pfad().string());
+    EXPECT_TRUE(m.Eintraege.empty());
+
+    const std::string gross = dir.Datei("route.HPX");
+    DateiAnlegen(gross, DateiInhalt(kGolden));
+    GesamtLaden(d, gross, m);
+    EXPECT_EQ(d.Dateiname, "route.HPX") << "only the exact ending is removed";
+}
+
+TEST(GesamtLaden, CancelChangesNothingButStillAsksForTheRefresh) {
+    HoprexDaten d = Bestand();
+    MeldungsProtokoll m;
+    EXPECT_TRUE(GesamtLaden(d, std::nullopt, m));
+    EXPECT_EQ(d.Gesamt.AnzahlAbschnitte(), 1);
+    EXPECT_EQ(d.Einfuegemarke, 1);
+}
+
+TEST(GesamtLaden, AFaultyFileKeepsEverythingAsItWas) {
+    TempDir dir;
+    const std::string kaputt = dir.Datei("kaputt.hpx");
+    std::string text = DateiInhalt(kGolden);
+    DateiAnlegen(kaputt, text.substr(0, text.size() - 10)); // breaks off in the last point
+
+    MeldungsProtokoll m;
+    for (const std::string& pfad : {kaputt, dir.Datei("fehlt.hpx")}) {
+        HoprexDaten d = Bestand();
+        EXPECT_FALSE(GesamtLaden(d, pfad, m));
+        ASSERT_EQ(d.Gesamt.AnzahlAbschnitte(), 1);
+        EXPECT_EQ(d.Gesamt.Abschnitte[0].Beschreibung, "alt");
+        EXPECT_EQ(d.Gesamt.Abschnitte[0].Markiert, 1);
+        EXPECT_EQ(d.Gesamt.GlaettungMittelungUeber, 200);
+        EXPECT_EQ(d.Einfuegemarke, 1);
+        EXPECT_EQ(d.Dateiname, "alt");
+        EXPECT_EQ(d.VerzeichnisLaden, "/alt");
+    }
+    ASSERT_EQ(m.Eintraege.size(), 2u);
+    EXPECT_EQ(m.Eintraege[0], (Eintrag{"Fehler", "Fehler beim Lesen der Datei\nZeile 20"}));
+    EXPECT_EQ(m.Eintraege[1], (Eintrag{"Fehler", "Fehler beim Öffnen der Datei"}));
+}
+
+TEST(AktuellLaden, MarksEverySectionAndLeavesTheWindowsAlone) {
+    HoprexDaten d = Bestand();
+    MeldungsProtokoll m;
+    AktuellLaden(d, kGolden, m);
+    ASSERT_EQ(d.Aktuell.AnzahlAbschnitte(), 2);
+    EXPECT_EQ(d.Aktuell.Abschnitte[0].Markiert, 1);
+    EXPECT_EQ(d.Aktuell.Abschnitte[1].Markiert, 1);
+    EXPECT_EQ(d.Aktuell.Punktanzahl, 5) << "the unsmoothed statistics ran";
+    EXPECT_EQ(d.Aktuell.HoeheMax, 1200);
+    EXPECT_EQ(d.Einfuegemarke, 0);
+    EXPECT_EQ(d.Gesamt.GlaettungMittelungUeber, 200);
+    EXPECT_EQ(d.Dateiname, "alt");
+    EXPECT_EQ(d.VerzeichnisLaden, "/alt");
+}
+
+TEST(AktuellLaden, CancelOrFaultLeavesTheCurrentProfileEmpty) {
+    TempDir dir;
+    DateiAnlegen(dir.Datei("leer.hpx"), "");
+    for (const std::optional<std::string>& pfad :
+         {std::optional<std::string>(), std::optional<std::string>(dir.Datei("leer.hpx"))}) {
+        HoprexDaten d = Bestand();
+        d.Aktuell = ProfilAus({Abschnitt({1}, 0.1f)});
+        MeldungsProtokoll m;
+        AktuellLaden(d, pfad, m);
+        EXPECT_EQ(d.Aktuell.AnzahlAbschnitte(), 0);
+        EXPECT_EQ(d.Aktuell.HoeheMax, HoeheMaxLeer);
+        EXPECT_EQ(d.Einfuegemarke, 0);
+        EXPECT_EQ(m.Eintraege.size(), pfad ? 1u : 0u);
+    }
+}
+
+TEST(GesamtSpeichern, WritesTheFileAndRemembersItsFolder) {
+    TempDir dir;
+    HoprexDaten d = Bestand();
+    MeldungsProtokoll m;
+    const std::string pfad = dir.Datei("neu.hpx");
+    EXPECT_TRUE(GesamtSpeichern(d, pfad, m));
+    EXPECT_EQ(d.VerzeichnisSchreiben, dir.Pfad().string());
+    EXPECT_EQ(d.Dateiname, "alt");
+
+    HoprexDaten zurueck;
+    EXPECT_TRUE(GesamtLaden(zurueck, pfad, m));
+    EXPECT_EQ(zurueck.Gesamt.Abschnitte[0].Beschreibung, "alt");
+    EXPECT_EQ(zurueck.Gesamt.GlaettungMittelungUeber, 200);
+    EXPECT_TRUE(m.Eintraege.empty());
+}
+
+TEST(GesamtSpeichern, RefusesAnEmptyProfileAndAFolderThatIsNotThere) {
+    TempDir dir;
+    MeldungsProtokoll m;
+    HoprexDaten leer;
+    EXPECT_FALSE(DatenVorhanden(leer.Gesamt, m));
+    EXPECT_FALSE(GesamtSpeichern(leer, dir.Datei("x.hpx"), m));
+    EXPECT_FALSE(std::filesystem::exists(dir.Datei("x.hpx")));
+
+    HoprexDaten d = Bestand();
+    d.VerzeichnisSchreiben = "/vorher";
+    EXPECT_FALSE(GesamtSpeichern(d, dir.Datei("fehlt/x.hpx"), m));
+    EXPECT_EQ(d.VerzeichnisSchreiben, "/vorher");
+
+    ASSERT_EQ(m.Eintraege.size(), 3u);
+    EXPECT_EQ(m.Eintraege[0], (Eintrag{"Fehler", "Keine Daten zum Speichern vorhanden"}));
+    EXPECT_EQ(m.Eintraege[2], (Eintrag{"Fehler", "Fehler beim Öffnen der Datei"}));
+}
