@@ -6,9 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-// Marking sections with the mouse (a list click goes through MarkierungAusAuswahl of editing). The
-// same rules serve the current graph and the overall graph with its gradient strip (same width, so
-// a column means the same position).
+// Marking sections with the mouse and the list. The same rules serve the current graph and the
+// overall graph with its gradient strip (same width, so a column means the same position).
 
 // Index of the section under pixel column x of a graph `bildBreite` columns wide, or -1 when no
 // section lies there (left of column 0, or beyond the end of the last section, which can happen
@@ -32,6 +31,11 @@ bool MarkierenMausDruck(Profile& profil, int32_t x, bool shift, bool strg,
 // nothing and returns false. Shift and Ctrl play no part in dragging.
 bool MarkierenMausZug(Profile& profil, int32_t x, int32_t& letzterAbschnitt,
                       int32_t bildBreite = GraphBreite);
+
+// List click: each section's mark becomes the selection state of its line (a section without a
+// line counts as not selected). Anker does not change. The caller redraws the graph. The same
+// rule as the editing layer's MarkierungAusAuswahl, which it uses.
+void MarkierenAusListe(Profile& profil, const std::vector<bool>& ausgewaehlt);
 
 // The list selection that shows the marks: line i selected exactly when section i is marked.
 std::vector<bool> ListenAuswahl(const Profile& profil);
