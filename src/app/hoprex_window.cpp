@@ -1,8 +1,140 @@
 #include "app/hoprex_window.h"
 
-THoprex* Hoprex = nullptr;
+#include "app/abschnitt_liste.h"
+#include "app/bild_flaeche.h"
+#include "app/erscheinung.h"
+#include "app/up_down.h"
+#include "display/current_graph.h"
+#include "display/list_lines.h"
+#include "display/marked_statistics.h"
+#include "display/overall_graph.h"
+#include "display/section_marking.h"
+#include "display/value_texts.h"
+#include "files/settings_file.h"
+#include "model/smoothing.h"
 
-THoprex::THoprex(QWidget* parent) : QWidget(parent) {
+#include <QCheckBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+
+THoprex* Hoprex = nullptr;
+int32_t LetzterAbschnittAktuell = 0;
+int32_t LetzterAbschnittGesamt = 0;
+
+namespace {
+
+std::vector<QString> Zeilen(const std::vector<std::string>& zeilen) {
+    std::vector<QString> ergebnis;
+    ergebnis.reserve(zeilen.size());
+    for (const std::string& zeile : zeilen)
+        ergebnis.push_back(QString::fromStdString(zeile));
+    return ergebnis;
+}
+
+void WerteZeigen(const WerteTexte& werte, QLabel* strecke, QLabel* min, QLabel* max, QLabel* plus,
+                 QLabel* minus) {
+    strecke->setText(QString::fromStdString(werte.Strecke));
+    min->setText(QString::fromStdString(werte.HoeheMin));
+    max->setText(QString::fromStdString(werte.HoeheMax));
+    plus->setText(QString::fromStdString(werte.HoehenmeterPlus));
+    minus->setText(QString::fromStdString(werte.HoehenmeterMinus));
+}
+
+} // namespace
+
+THoprex::THoprex(Dialoge& dialoge, std::string einstellungsPfad, QWidget* eltern)
+    : QWidget(eltern), dialoge_(dialoge), meldungen_(dialoge),
+      einstellungsPfad_(std::move(einstellungsPfad)) {
+    Hoprex = this;
     setWindowTitle(QStringLiteral("Hoprex"));
+    setWindowIcon(Programmsymbol());
+    // A fixed-size window with system menu and minimise, without maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(529, 588);
+    move(329, 70);
+    setFont(SansSerifSchrift(Pt8));
+    setAcceptDrops(true);
+
+    SteuerelementeAnlegen();
+    EreignisseVerbinden();
+    Starten();
+    T_Schwelle->setFocus();
+}
+
+THoprex::~THoprex() {
+    EinstellungenSchreiben(Daten, einstellungsPfad_, meldungen_);
+    if (Hoprex == this) Hoprex = nullptr;
+}
+
+// The order matters: positions that rewrite an edit's text and boxes that tick run their
+// handlers, and the fixed-scale handlers correct SkalFixMax against SkalFixMin.
+void THoprex::Starten() {
+    ProfilLeeren(Daten.Gesamt);
+    ProfilLeeren(Daten.Aktuell);
+    Daten.Einfuegemarke = 0;
+    EinstellungenLesen(Daten, einstellungsPfad_);
+
+    CB_SkalFix->setChecked(Daten.SkalFixEin);
+    UD_SkalFixMax->PositionSetzen(Daten.SkalFixMax);
+    UD_SkalFixMin->PositionSetzen(Daten.SkalFixMin);
+    SkalFixSteuerelementeFreigeben();
+    UpDown1->PositionSetzen(Daten.Gesamt.GlaettungMittelungUeber);
+    CB_Glaettung->setChecked(Daten.Gesamt.GlaettungEinAus);
+    UpDown2->PositionSetzen(Daten.Gesamt.SteigungMax);
+    UpDown3->PositionSetzen(Daten.Gesamt.SteigungMittelungUeber);
+
+    GesamtAnzeigen();
+    GesamtGraphZeichnen();
+    AktuellGraphZeichnen();
+}
+
+void THoprex::SkalFixSteuerelementeFreigeben() {
+    for (QWidget* steuerelement :
+         std::initializer_list<QWidget*>{TE_SkalFixMax, TE_SkalFixMin, UD_SkalFixMax, UD_SkalFixMin,
+                                         L_SkalFixMax, L_SkalFixMin})
+        steuerelement->setEnabled(Daten.SkalFixEin);
+}
+
+void THoprex::AktuellAnzeigen() {
+    WerteZeigen(WerteAktuell(Daten.Aktuell), E_AktuellStrecke, E_HoeheMinAktuell, E_HoeheMaxAktuell,
+                E_HoehenmeterPlusAktuell, E_HoehenmeterMinusAktuell);
+    LB_HAbschnitteAktuell->ZeilenSetzen(Zeilen(ListenZeilenAktuell(Daten.Aktuell)));
+    LB_HAbschnitteAktuell->AuswahlSetzen(ListenAuswahl(Daten.Aktuell));
+    AktuellGraphZeichnen();
+}
+
+void THoprex::AktuellGraphZeichnen() {
+    Image_HoehenverlaufAktuell->BildSetzen(GraphAktuellBild(Daten));
+}
+
+void THoprex::GesamtAnzeigen() {
+    WerteZeigen(WerteGesamt(Daten.Gesamt), E_GesamtStrecke, E_HoeheMinGesamt, E_HoeheMaxGesamt,
+                E_HoehenmeterPlusGesamt, E_HoehenmeterMinusGesamt);
+    GesamtListeFuellen();
+    GesamtGraphZeichnen();
+}
+
+void THoprex::GesamtListeFuellen() {
+    LB_HAbschnitteGesamt->ZeilenSetzen(Zeilen(ListenZeilenGesamt(Daten.Gesamt)));
+    LB_HAbschnitteGesamt->AuswahlSetzen(ListenAuswahl(Daten.Gesamt));
+}
+
+void THoprex::GesamtGraphZeichnen() {
+    const GesamtBilder bilder = GraphGesamtBilder(Daten);
+    Image_Gesamt->BildSetzen(bilder.Graph);
+    Image_Hoehenverlauf->BildSetzen(bilder.Streifen);
+    T_SteigungNurBei->setVisible(bilder.SteigungNurBeiSichtbar);
+    T_SteigungNurBei->repaint();
+    MarkierteStatistikBerechnen(Daten.Gesamt);
+    WerteZeigen(WerteMarkiert(Daten.Gesamt), E_MarkiertStrecke, E_HoeheMinMarkiert,
+                E_HoeheMaxMarkiert, E_HoehenmeterPlusMarkiert, E_HoehenmeterMinusMarkiert);
+}
+
+void THoprex::GesamtNeuBerechnenUndAnzeigen() {
+    GesamtNeuBerechnen(Daten.Gesamt, T_Schwelle->text().toStdString(),
+                       T_SteigungGlaettung->text().toStdString());
+    GesamtAnzeigen();
 }

@@ -1,17 +1,162 @@
 #pragma once
 
+#include "app/dialoge.h"
+#include "evaluation/auswertung.h"
+#include "evaluation/bitmap.h"
 #include "model/hoprex_daten.h"
 
 #include <QWidget>
+#include <cstdint>
+#include <optional>
+#include <string>
 
-// The main window. It owns all of the program's data for the whole run.
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class TAbschnittListe;
+class TBildFlaeche;
+class TUpDown;
+enum class Richtung : int32_t;
+
+// The main window. It owns all of the program's data for the whole run (both profiles, the
+// insertion mark, the settings, the export options, the evaluation's work record) and shows it:
+// the current profile in the upper half, the assembled route in the lower half. Its controls
+// carry the names under which the handlers, the dialogs and the tests know them.
 class THoprex : public QWidget {
     Q_OBJECT
 public:
-    explicit THoprex(QWidget* parent = nullptr);
+    // Builds the window, reads the settings file at `einstellungsPfad` and sets the controls
+    // from it. Message boxes and file dialogs go through `dialoge`, which must outlive the
+    // window. The window is not shown.
+    THoprex(Dialoge& dialoge, std::string einstellungsPfad, QWidget* eltern = nullptr);
+    // Writes the settings file (a failure is reported and the window still goes).
+    ~THoprex() override;
 
     HoprexDaten Daten;
+    TAuswertung Auswertung;
+
+    Dialoge& DialogeDesFensters() { return dialoge_; }
+    Meldungen& MeldungenDesFensters() { return meldungen_; }
+
+    // Frames and fixed labels.
+    QFrame *Bevel1, *Bevel7, *Bevel8, *Bevel12, *Bevel5, *Bevel2, *Bevel6;
+    QLabel *Label15, *Label5, *L_GraphAktuellBeschreibung, *L_GraphGesamtBeschreibung, *Label2;
+    QLabel *T_BMPZwischenablage, *T_SteigungNurBei, *Label10, *Label11, *Label6, *Label1;
+    QLabel *Label9, *Label4, *Label8, *Label3, *Label7, *L_SkalFixMax, *L_SkalFixMin;
+
+    // Value fields of the three rows.
+    QLabel *E_AktuellStrecke, *E_HoeheMinAktuell, *E_HoeheMaxAktuell;
+    QLabel *E_HoehenmeterPlusAktuell, *E_HoehenmeterMinusAktuell;
+    QLabel *E_MarkiertStrecke, *E_HoeheMinMarkiert, *E_HoeheMaxMarkiert;
+    QLabel *E_HoehenmeterPlusMarkiert, *E_HoehenmeterMinusMarkiert;
+    QLabel *E_GesamtStrecke, *E_HoeheMinGesamt, *E_HoeheMaxGesamt;
+    QLabel *E_HoehenmeterPlusGesamt, *E_HoehenmeterMinusGesamt;
+
+    // Upper half: the current profile, and the fixed scale of both graphs.
+    TBildFlaeche* Image_HoehenverlaufAktuell;
+    QProgressBar* PB_BMPZwischenablage;
+    TAbschnittListe* LB_HAbschnitteAktuell;
+    QPushButton *BitBtn2, *BT_BMPAusZwischenablage, *BT_AktuellWerteEinlesen, *BT_WerteUebernehmen;
+    QCheckBox* CB_SkalFix;
+    QLineEdit *TE_SkalFixMax, *TE_SkalFixMin;
+    TUpDown *UD_SkalFixMax, *UD_SkalFixMin;
+
+    // Lower half: the overall profile.
+    TBildFlaeche *Image_Gesamt, *Image_Hoehenverlauf;
+    TAbschnittListe* LB_HAbschnitteGesamt;
+    QLineEdit* T_Beschreibung;
+    QPushButton *B_EinfuegeMarkeLL, *B_EinfuegeMarkeL, *B_EinfuegeMarkeR, *B_EinfuegeMarkeRR;
+    QPushButton *B_AbschnittLL, *B_AbschnittL, *B_AbschnittR, *B_AbschnittRR;
+    QPushButton *B_AbschnitteSpiegeln, *BT_GesamtWerteLoeschen;
+    QCheckBox* CB_Glaettung;
+    QLineEdit *T_Schwelle, *T_Steigung, *T_SteigungGlaettung;
+    TUpDown *UpDown1, *UpDown2, *UpDown3;
+    QPushButton *BT_GesamtWerteEinlesen, *BT_GesamtWerteSpeichern, *BT_Export, *BitBtn1;
+
+    // Event handlers. The event loop reaches them through Geschuetzt (an error ends only the
+    // handler); they are public so that the dialogs and tests can run them the same way.
+    void BT_BMPAusZwischenablageClick();
+    // Evaluates a screenshot that came by the clipboard, by Ctrl+V or by a dropped file;
+    // std::nullopt: no bitmap was offered.
+    void BildAuswerten(std::optional<TBitmap> bitmap);
+    void Image_HoehenverlaufAktuellMouseDown(int x, Qt::KeyboardModifiers umschalter);
+    void Image_HoehenverlaufAktuellMouseMove(int x, Qt::MouseButtons knoepfe);
+    void LB_HAbschnitteAktuellClick();
+    void BT_AktuellWerteEinlesenClick();
+    void BT_WerteUebernehmenClick();
+
+    void B_EinfuegeMarkeLLClick();
+    void B_EinfuegeMarkeLClick();
+    void B_EinfuegeMarkeRClick();
+    void B_EinfuegeMarkeRRClick();
+    void B_AbschnittLLClick();
+    void B_AbschnittLClick();
+    void B_AbschnittRClick();
+    void B_AbschnittRRClick();
+    void B_AbschnitteSpiegelnClick();
+    void BT_GesamtWerteLoeschenClick();
+    void LB_HAbschnitteGesamtClick();
+    void LB_HAbschnitteGesamtDblClick();
+    void LB_HAbschnitteGesamtKeyDown(int taste);
+    void T_BeschreibungKeyDown(int taste);
+    void T_BeschreibungExit();
+    void Image_GesamtMouseDown(int x, Qt::KeyboardModifiers umschalter);
+    void Image_GesamtMouseMove(int x, Qt::MouseButtons knoepfe);
+
+    void CB_GlaettungClick();
+    void T_SchwelleChange();
+    void T_SteigungChange();
+    void T_SteigungGlaettungChange();
+    void CB_SkalFixClick();
+    void TE_SkalFixMaxChange();
+    void TE_SkalFixMinChange();
+
+    void BT_GesamtWerteSpeichernClick();
+    void BT_GesamtWerteEinlesenClick();
+    void BT_ExportClick();
+    void BT_ExportOptionenClick();
+    void BitBtn2Click();
+
+    // Refreshes, named by what they redraw from the records.
+    void AktuellAnzeigen();      // current value fields, list with selection, graph
+    void AktuellGraphZeichnen(); // current graph
+    void GesamtAnzeigen();       // overall value fields, list with selection, graph
+    void GesamtGraphZeichnen();  // overall graph and strip, marked statistics and their row
+    void GesamtListeFuellen();   // overall list lines and selection
+    // After every change of the overall profile: smoothing with the window lengths of
+    // T_Schwelle and T_SteigungGlaettung, statistics, overall refresh. A window length that is
+    // not a whole number ends it with the conversion error.
+    void GesamtNeuBerechnenUndAnzeigen();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
+
+private:
+    void SteuerelementeAnlegen(); // hoprex_layout.cpp
+    void TabFolgeSetzen();        // hoprex_layout.cpp
+    void EreignisseVerbinden();   // hoprex_events.cpp
+    void Starten();               // the construction steps after the settings are read
+    void SkalFixSteuerelementeFreigeben();
+    void SkalFixMaxKorrigieren();
+    void EinfuegemarkeBewegen(Richtung richtung);
+    void AbschnitteBewegen(Richtung richtung);
+    void BeschreibungBearbeiten();
+
+    Dialoge& dialoge_;
+    DialogMeldungen meldungen_;
+    std::string einstellungsPfad_;
 };
 
 // The program-wide reference to the main window; the dialogs reach its data through it.
 extern THoprex* Hoprex;
+
+// The section under the pointer at the previous drag event in the current and the overall
+// graph. They belong to the run, not to a window, and start at 0.
+extern int32_t LetzterAbschnittAktuell;
+extern int32_t LetzterAbschnittGesamt;

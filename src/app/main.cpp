@@ -1,12 +1,33 @@
+#include "app/dialoge.h"
+#include "app/export_optionen_dialog.h"
+#include "app/fehler_anzeige.h"
 #include "app/hoprex_window.h"
+#include "app/info_dialog.h"
+#include "files/settings_file.h"
 
 #include <QApplication>
 
+// Hoprex takes no command-line arguments. The window reads the settings file while it is
+// built and writes it when it goes, after the event loop has ended.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hoprex"));
-    THoprex fenster;
-    Hoprex = &fenster;
-    fenster.show();
-    return app.exec();
+    QGuiApplication::setDesktopFileName(QStringLiteral("hoprex"));
+    QtDialoge dialoge;
+    try {
+        THoprex fenster(dialoge,
+                        EinstellungenPfad(QCoreApplication::applicationFilePath().toStdString()));
+        // One hidden instance of each dialog exists from the start; each opening builds its
+        // own, from the records as they are then.
+        TFr_ExpEin exportOptionen(&fenster);
+        Fr_ExpEin = &exportOptionen;
+        TFInfo info(&fenster);
+        FInfo = &info;
+        fenster.show();
+        return app.exec();
+    } catch (const std::exception& fehler) {
+        // An error while starting ends the program after it was shown.
+        dialoge.Fehler(QStringLiteral("Hoprex"), FehlerText(fehler.what()));
+        return 1;
+    }
 }

@@ -1,0 +1,46 @@
+#include "app/bild_flaeche.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+TBildFlaeche::TBildFlaeche(int breite, int hoehe, QWidget* eltern) : QWidget(eltern) {
+    setFixedSize(breite, hoehe);
+    setFocusPolicy(Qt::NoFocus);
+    bild_ = LeeresBild();
+    bild_.fill(Qt::white);
+}
+
+QImage TBildFlaeche::LeeresBild() const {
+    return QImage(width(), height(), QImage::Format_RGB32);
+}
+
+void TBildFlaeche::BildSetzen(const QImage& bild) {
+    bild_ = bild;
+    update();
+}
+
+void TBildFlaeche::paintEvent(QPaintEvent* /*ereignis*/) {
+    QPainter maler(this);
+    maler.drawImage(0, 0, bild_);
+}
+
+namespace {
+
+// The pixel under the pointer; positions are fractional on scaled screens.
+QPoint Pixel(const QMouseEvent* ereignis) {
+    const QPointF p = ereignis->position();
+    return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
+}
+
+} // namespace
+
+void TBildFlaeche::mousePressEvent(QMouseEvent* ereignis) {
+    const QPoint p = Pixel(ereignis);
+    emit MausGedrueckt(p.x(), p.y(), ereignis->button(), ereignis->modifiers());
+}
+
+void TBildFlaeche::mouseMoveEvent(QMouseEvent* ereignis) {
+    const QPoint p = Pixel(ereignis);
+    emit MausBewegt(p.x(), p.y(), ereignis->buttons(), ereignis->modifiers());
+}

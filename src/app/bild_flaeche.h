@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A drawing surface of fixed size: shows the image that the drawing functions painted and
+// reports mouse presses and moves in its own pixel coordinates.
+class TBildFlaeche : public QWidget {
+    Q_OBJECT
+public:
+    TBildFlaeche(int breite, int hoehe, QWidget* eltern);
+
+    // A blank image of the surface's size, for the drawing functions to paint into.
+    QImage LeeresBild() const;
+    void BildSetzen(const QImage& bild);
+    const QImage& Bild() const { return bild_; }
+
+signals:
+    void MausGedrueckt(int x, int y, Qt::MouseButton knopf, Qt::KeyboardModifiers umschalter);
+    // Sent while a button is held (the surface keeps the mouse from the press on).
+    void MausBewegt(int x, int y, Qt::MouseButtons knoepfe, Qt::KeyboardModifiers umschalter);
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
+
+private:
+    QImage bild_;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/meldungen.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+
+// Everything the windows ask the user through a modal box: messages and file names. The real
+// implementation shows Qt's message boxes and file dialogs; tests put in one that records the
+// messages and answers with prepared paths.
+class Dialoge {
+public:
+    virtual ~Dialoge() = default;
+
+    // The program's own message: caption, text, a single OK button, no icon.
+    virtual void Meldung(const QString& titel, const QString& text) = 0;
+
+    // An error that ended an event handler: caption, text, error icon, OK button.
+    virtual void Fehler(const QString& titel, const QString& text) = 0;
+
+    // Asks for a file to read. `filter` is in Qt's form ("Hoprex Daten (*.hpx)"). The user may
+    // name a file that does not exist; reading it then fails with the program's message.
+    // Cancelled: no path.
+    virtual std::optional<QString> OeffnenPfad(const QString& titel, const QString& filter,
+                                               const QString& startordner) = 0;
+
+    // Asks for a file to write, proposing `vorschlag` in `startordner`; `endung` ("hpx") is
+    // added to a name typed without one. No question before an existing file is replaced.
+    // Cancelled: no path.
+    virtual std::optional<QString> SpeichernPfad(const QString& titel, const QString& filter,
+                                                 const QString& startordner,
+                                                 const QString& vorschlag,
+                                                 const QString& endung) = 0;
+};
+
+// Qt's own message boxes and file dialogs, shown over `eltern` (may be null).
+class QtDialoge : public Dialoge {
+public:
+    void Meldung(const QString& titel, const QString& text) override;
+    void Fehler(const QString& titel, const QString& text) override;
+    std::optional<QString> OeffnenPfad(const QString& titel, const QString& filter,
+                                       const QString& startordner) override;
+    std::optional<QString> SpeichernPfad(const QString& titel, const QString& filter,
+                                         const QString& startordner, const QString& vorschlag,
+                                         const QString& endung) override;
+
+private:
+    // The open dialog offers the name last chosen in it, as one reused dialog would.
+    QString letzteOeffnenDatei_;
+};
+
+// Lets the core's operations report through the window's message boxes.
+class DialogMeldungen : public Meldungen {
+public:
+    explicit DialogMeldungen(Dialoge& dialoge) : dialoge_(dialoge) {}
+    void Meldung(const std::string& titel, const std::string& text) override;
+
+private:
+    Dialoge& dialoge_;
+};

@@ -1,0 +1,7 @@
+#include "app/fehler_anzeige.h"
+
+QString FehlerText(std::string_view meldung) {
+    std::string text(meldung);
+    if (text.empty() || static_cast<unsigned char>(text.back()) > '.') text += '.';
+    return QString::fromStdString(text);
+}

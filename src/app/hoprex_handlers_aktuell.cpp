@@ -1,0 +1,89 @@
+// Handlers of the upper half: the screenshot evaluation, marking in the current graph and
+// list, loading a profile file into the current profile, and the transfer into the route.
+#include "app/abschnitt_liste.h"
+#include "app/hoprex_window.h"
+#include "display/bitmap_image.h"
+#include "display/section_marking.h"
+#include "editing/transfer.h"
+#include "evaluation/evaluation_driver.h"
+#include "files/profile_storage.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QProgressBar>
+
+namespace {
+
+// The clipboard's bitmap: none when it offers no image; an empty bitmap when it offers one
+// that cannot be taken over.
+std::optional<TBitmap> AblageBitmap() {
+    const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
+    if (daten == nullptr || !daten->hasImage()) return std::nullopt;
+    return BitmapAusQImage(qvariant_cast<QImage>(daten->imageData()));
+}
+
+} // namespace
+
+void THoprex::BT_BMPAusZwischenablageClick() {
+    BildAuswerten(AblageBitmap());
+}
+
+void THoprex::BildAuswerten(std::optional<TBitmap> bitmap) {
+    if (!bitmap) return;
+    // The evaluation keeps the window busy; the bar and its label are painted at once, between
+    // the steps, as no event is processed meanwhile.
+    PB_BMPZwischenablage->setValue(0);
+    PB_BMPZwischenablage->show();
+    T_BMPZwischenablage->show();
+    T_BMPZwischenablage->repaint();
+    struct Ausblenden {
+        THoprex* f;
+        ~Ausblenden() {
+            f->PB_BMPZwischenablage->hide();
+            f->T_BMPZwischenablage->hide();
+        }
+    } ausblenden{this};
+    const Fortschritt fortschritt = [this](int32_t stand) {
+        PB_BMPZwischenablage->setValue(stand);
+        PB_BMPZwischenablage->repaint();
+    };
+    const AuswertungsErgebnis ergebnis =
+        BitmapAuswerten(std::move(bitmap), Auswertung, Daten.Aktuell, meldungen_, fortschritt);
+    if (AktuelleAnzeigeErneuern(ergebnis)) AktuellAnzeigen();
+}
+
+void THoprex::Image_HoehenverlaufAktuellMouseDown(int x, Qt::KeyboardModifiers umschalter) {
+    if (!MarkierenMausDruck(Daten.Aktuell, x, umschalter.testFlag(Qt::ShiftModifier),
+                            umschalter.testFlag(Qt::ControlModifier)))
+        return;
+    AktuellGraphZeichnen();
+    LB_HAbschnitteAktuell->AuswahlSetzen(ListenAuswahl(Daten.Aktuell));
+}
+
+void THoprex::Image_HoehenverlaufAktuellMouseMove(int x, Qt::MouseButtons knoepfe) {
+    if (!knoepfe.testFlag(Qt::LeftButton) ||
+        !MarkierenMausZug(Daten.Aktuell, x, LetzterAbschnittAktuell))
+        return;
+    AktuellGraphZeichnen();
+    LB_HAbschnitteAktuell->AuswahlSetzen(ListenAuswahl(Daten.Aktuell));
+}
+
+void THoprex::LB_HAbschnitteAktuellClick() {
+    MarkierenAusListe(Daten.Aktuell, LB_HAbschnitteAktuell->Auswahl());
+    AktuellGraphZeichnen();
+}
+
+void THoprex::BT_AktuellWerteEinlesenClick() {
+    // A cancelled dialog, too, leaves the current profile empty.
+    const std::optional<QString> pfad = dialoge_.OeffnenPfad(
+        QStringLiteral("HPX Daten laden"), QStringLiteral("Hoprex Daten (*.hpx)"),
+        QString::fromStdString(Daten.VerzeichnisLaden));
+    AktuellLaden(Daten, pfad ? std::optional(pfad->toStdString()) : std::nullopt, meldungen_);
+    AktuellAnzeigen();
+}
+
+void THoprex::BT_WerteUebernehmenClick() {
+    if (WerteUebernehmen(Daten, meldungen_)) GesamtNeuBerechnenUndAnzeigen();
+}

@@ -1,0 +1,65 @@
+// Handlers of the profile file, the text export and the two dialogs.
+#include "app/export_optionen_dialog.h"
+#include "app/hoprex_window.h"
+#include "app/info_dialog.h"
+#include "files/profile_storage.h"
+#include "files/text_export.h"
+
+#include <QLineEdit>
+
+namespace {
+
+std::optional<std::string> Pfad(const std::optional<QString>& pfad) {
+    if (!pfad) return std::nullopt;
+    return pfad->toStdString();
+}
+
+const QString HpxFilter = QStringLiteral("Hoprex Daten (*.hpx)");
+
+} // namespace
+
+void THoprex::BT_GesamtWerteSpeichernClick() {
+    if (!DatenVorhanden(Daten.Gesamt, meldungen_)) return;
+    const std::optional<QString> pfad =
+        dialoge_.SpeichernPfad(QStringLiteral("HPX Daten speichern"), HpxFilter,
+                               QString::fromStdString(Daten.VerzeichnisSchreiben),
+                               QString::fromStdString(Daten.Dateiname), QStringLiteral("hpx"));
+    GesamtSpeichern(Daten, Pfad(pfad), meldungen_);
+}
+
+void THoprex::BT_GesamtWerteEinlesenClick() {
+    const std::optional<QString> pfad =
+        dialoge_.OeffnenPfad(QStringLiteral("HPX Daten laden"), HpxFilter,
+                             QString::fromStdString(Daten.VerzeichnisLaden));
+    if (!GesamtLaden(Daten, Pfad(pfad), meldungen_)) return;
+    // The file's window lengths go into the edits, whose change handlers react as usual; the
+    // refresh chain then smooths with them.
+    T_Schwelle->setText(QString::number(Daten.Gesamt.GlaettungMittelungUeber));
+    T_SteigungGlaettung->setText(QString::number(Daten.Gesamt.SteigungMittelungUeber));
+    GesamtNeuBerechnenUndAnzeigen();
+}
+
+void THoprex::BT_ExportClick() {
+    if (!DatenVorhanden(Daten.Gesamt, meldungen_)) return;
+    const std::optional<QString> pfad = dialoge_.SpeichernPfad(
+        QStringLiteral("HPX Daten exportieren (*.txt)"), QStringLiteral("Hoprex Daten (*.txt)"),
+        QString::fromStdString(Daten.VerzeichnisExport), QString::fromStdString(Daten.Dateiname),
+        QStringLiteral("txt"));
+    Exportieren(Daten, Pfad(pfad), meldungen_);
+}
+
+// Each opening builds a new dialog from the records; it writes every change straight into
+// them, so nothing is taken back when it closes.
+void THoprex::BT_ExportOptionenClick() {
+    TFr_ExpEin dialog(this);
+    Fr_ExpEin = &dialog;
+    dialog.exec();
+    Fr_ExpEin = nullptr;
+}
+
+void THoprex::BitBtn2Click() {
+    TFInfo dialog(this);
+    FInfo = &dialog;
+    dialog.exec();
+    FInfo = nullptr;
+}

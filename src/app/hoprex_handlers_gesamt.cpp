@@ -1,0 +1,125 @@
+// Handlers of the lower half that edit the route: the insertion mark, moving, mirroring and
+// deleting sections, marking them in the graph and the list, and describing them in place.
+#include "app/abschnitt_liste.h"
+#include "app/hoprex_window.h"
+#include "display/section_marking.h"
+#include "editing/deleting.h"
+#include "editing/describing.h"
+#include "editing/mirroring.h"
+#include "editing/moving.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
+
+namespace {
+
+// Characters of a list line in front of its description: "%2d  %6.2f  %4d  %4d  %5ld  %5ld  ".
+constexpr int BeschreibungsSpalte = 38;
+
+} // namespace
+
+void THoprex::EinfuegemarkeBewegen(Richtung richtung) {
+    EinfuegemarkeVerschieben(Daten, richtung);
+    GesamtGraphZeichnen();
+}
+
+void THoprex::AbschnitteBewegen(Richtung richtung) {
+    if (AbschnitteVerschieben(Daten.Gesamt, richtung, meldungen_)) GesamtNeuBerechnenUndAnzeigen();
+}
+
+void THoprex::B_EinfuegeMarkeLLClick() {
+    EinfuegemarkeBewegen(Richtung::GanzLinks);
+}
+void THoprex::B_EinfuegeMarkeLClick() {
+    EinfuegemarkeBewegen(Richtung::Links);
+}
+void THoprex::B_EinfuegeMarkeRClick() {
+    EinfuegemarkeBewegen(Richtung::Rechts);
+}
+void THoprex::B_EinfuegeMarkeRRClick() {
+    EinfuegemarkeBewegen(Richtung::GanzRechts);
+}
+void THoprex::B_AbschnittLLClick() {
+    AbschnitteBewegen(Richtung::GanzLinks);
+}
+void THoprex::B_AbschnittLClick() {
+    AbschnitteBewegen(Richtung::Links);
+}
+void THoprex::B_AbschnittRClick() {
+    AbschnitteBewegen(Richtung::Rechts);
+}
+void THoprex::B_AbschnittRRClick() {
+    AbschnitteBewegen(Richtung::GanzRechts);
+}
+
+void THoprex::B_AbschnitteSpiegelnClick() {
+    if (AbschnitteSpiegeln(Daten.Gesamt, meldungen_)) GesamtNeuBerechnenUndAnzeigen();
+}
+
+void THoprex::BT_GesamtWerteLoeschenClick() {
+    GesamtWerteLoeschen(Daten);
+    GesamtNeuBerechnenUndAnzeigen();
+}
+
+void THoprex::Image_GesamtMouseDown(int x, Qt::KeyboardModifiers umschalter) {
+    if (!MarkierenMausDruck(Daten.Gesamt, x, umschalter.testFlag(Qt::ShiftModifier),
+                            umschalter.testFlag(Qt::ControlModifier)))
+        return;
+    GesamtGraphZeichnen();
+    LB_HAbschnitteGesamt->AuswahlSetzen(ListenAuswahl(Daten.Gesamt));
+}
+
+void THoprex::Image_GesamtMouseMove(int x, Qt::MouseButtons knoepfe) {
+    if (!knoepfe.testFlag(Qt::LeftButton) ||
+        !MarkierenMausZug(Daten.Gesamt, x, LetzterAbschnittGesamt))
+        return;
+    GesamtGraphZeichnen();
+    LB_HAbschnitteGesamt->AuswahlSetzen(ListenAuswahl(Daten.Gesamt));
+}
+
+void THoprex::LB_HAbschnitteGesamtClick() {
+    MarkierenAusListe(Daten.Gesamt, LB_HAbschnitteGesamt->Auswahl());
+    GesamtGraphZeichnen();
+}
+
+void THoprex::LB_HAbschnitteGesamtDblClick() {
+    BeschreibungBearbeiten();
+}
+
+void THoprex::LB_HAbschnitteGesamtKeyDown(int taste) {
+    if (taste == Qt::Key_Return || taste == Qt::Key_Enter) BeschreibungBearbeiten();
+}
+
+// Lays the editor over the description column of the focused line.
+void THoprex::BeschreibungBearbeiten() {
+    const int zeile = LB_HAbschnitteGesamt->FokusZeile();
+    if (zeile < 0 || zeile >= Daten.Gesamt.AnzahlAbschnitte()) return;
+    const QRect rechteck = LB_HAbschnitteGesamt->ZeilenRechteck(zeile);
+    const int spalte = QFontMetrics(LB_HAbschnitteGesamt->font())
+                           .horizontalAdvance(QString(BeschreibungsSpalte, ' '));
+    // The line's text starts a few pixels in from its left edge, as the list draws it.
+    const int rand = 3;
+    T_Beschreibung->setGeometry(rechteck.left() + spalte + rand, rechteck.top(),
+                                rechteck.width() - spalte - rand, rechteck.height());
+    T_Beschreibung->setText(QString::fromStdString(Daten.Gesamt.Abschnitte[zeile].Beschreibung));
+    T_Beschreibung->show();
+    T_Beschreibung->raise();
+    T_Beschreibung->setFocus();
+    T_Beschreibung->setCursorPosition(0);
+    T_Beschreibung->deselect();
+}
+
+// Escape stores the text as Enter does: the arrow buttons are no cancel buttons here, so the
+// key reaches the editor and nothing typed is lost by it.
+void THoprex::T_BeschreibungKeyDown(int taste) {
+    if (taste != Qt::Key_Return && taste != Qt::Key_Enter && taste != Qt::Key_Escape) return;
+    BeschreibungSpeichern(Daten.Gesamt, LB_HAbschnitteGesamt->FokusZeile(),
+                          T_Beschreibung->text().toStdString());
+    T_Beschreibung->hide();
+    GesamtListeFuellen();
+    LB_HAbschnitteGesamt->setFocus();
+}
+
+void THoprex::T_BeschreibungExit() {
+    T_Beschreibung->hide();
+}

@@ -1,0 +1,89 @@
+// Handlers of the smoothing, gradient and fixed-scale controls.
+#include "app/hoprex_window.h"
+#include "model/integer_text.h"
+#include "model/smoothing.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <limits>
+
+namespace {
+
+std::string Text(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
+// The number in an edit when it is a whole number above 0; std::nullopt for an empty text, 0
+// or below. A text that is no whole number throws the conversion error.
+std::optional<int32_t> PositiveZahl(const QLineEdit* edit) {
+    if (edit->text().isEmpty()) return std::nullopt;
+    const int32_t zahl = StrToInt(Text(edit));
+    if (zahl <= 0) return std::nullopt;
+    return zahl;
+}
+
+} // namespace
+
+void THoprex::CB_GlaettungClick() {
+    Daten.Gesamt.GlaettungEinAus = CB_Glaettung->isChecked();
+    if (Daten.Gesamt.GlaettungEinAus)
+        GesamtNeuBerechnen(Daten.Gesamt, Text(T_Schwelle), Text(T_SteigungGlaettung));
+    GesamtAnzeigen();
+    GesamtGraphZeichnen();
+}
+
+void THoprex::T_SchwelleChange() {
+    if (!Daten.Gesamt.GlaettungEinAus || !PositiveZahl(T_Schwelle)) return;
+    GesamtNeuBerechnen(Daten.Gesamt, Text(T_Schwelle), Text(T_SteigungGlaettung));
+    GesamtAnzeigen();
+    GesamtGraphZeichnen();
+}
+
+void THoprex::T_SteigungChange() {
+    const std::optional<int32_t> steigungMax = PositiveZahl(T_Steigung);
+    if (!steigungMax) return;
+    Daten.Gesamt.SteigungMax = *steigungMax;
+    GesamtGraphZeichnen();
+}
+
+// Only the gradient's window changed: the smoothing pass renews the gradients; the value fields
+// and the list keep what they show.
+void THoprex::T_SteigungGlaettungChange() {
+    if (!PositiveZahl(T_SteigungGlaettung)) return;
+    Glaettungslauf(Daten.Gesamt, Text(T_Schwelle), Text(T_SteigungGlaettung));
+    GesamtGraphZeichnen();
+}
+
+void THoprex::CB_SkalFixClick() {
+    Daten.SkalFixEin = CB_SkalFix->isChecked();
+    SkalFixSteuerelementeFreigeben();
+    GesamtGraphZeichnen();
+    AktuellGraphZeichnen();
+}
+
+// The top of the fixed scale stays above its bottom: when it is not, it becomes the bottom + 1
+// and the edit shows it (whose change handler then runs once more, without correction).
+void THoprex::SkalFixMaxKorrigieren() {
+    if (Daten.SkalFixMax > Daten.SkalFixMin) return;
+    // A bottom at the largest number leaves no room above it; the scale is then flat, which the
+    // drawing handles, instead of wrapping round to the smallest number.
+    Daten.SkalFixMax = Daten.SkalFixMin < std::numeric_limits<int32_t>::max() ? Daten.SkalFixMin + 1
+                                                                              : Daten.SkalFixMin;
+    TE_SkalFixMax->setText(QString::number(Daten.SkalFixMax));
+}
+
+void THoprex::TE_SkalFixMaxChange() {
+    if (TE_SkalFixMax->text().isEmpty()) return;
+    Daten.SkalFixMax = StrToInt(Text(TE_SkalFixMax));
+    SkalFixMaxKorrigieren();
+    GesamtGraphZeichnen();
+    AktuellGraphZeichnen();
+}
+
+void THoprex::TE_SkalFixMinChange() {
+    if (TE_SkalFixMin->text().isEmpty()) return;
+    Daten.SkalFixMin = StrToInt(Text(TE_SkalFixMin));
+    SkalFixMaxKorrigieren();
+    GesamtGraphZeichnen();
+    AktuellGraphZeichnen();
+}

@@ -1,0 +1,36 @@
+#include "app/radio_gruppe.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QRadioButton>
+
+TRadioGruppe::TRadioGruppe(const QString& titel, const QStringList& eintraege, QWidget* eltern)
+    : QGroupBox(titel, eltern), knoepfe_(new QButtonGroup(this)) {
+    for (const QString& eintrag : eintraege)
+        knoepfe_->addButton(new QRadioButton(eintrag, this));
+    connect(knoepfe_, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool an) {
+        if (an) emit Geklickt();
+    });
+}
+
+void TRadioGruppe::EintragWaehlen(const QString& text) {
+    for (QAbstractButton* knopf : knoepfe_->buttons())
+        if (knopf->text() == text) knopf->setChecked(true);
+}
+
+QString TRadioGruppe::GewaehlterText() const {
+    const QAbstractButton* knopf = knoepfe_->checkedButton();
+    return knopf != nullptr ? knopf->text() : QString();
+}
+
+// The items share the space under the caption evenly, as the designed 49-pixel groups of two
+// items have it.
+void TRadioGruppe::resizeEvent(QResizeEvent* ereignis) {
+    QGroupBox::resizeEvent(ereignis);
+    const QList<QAbstractButton*> knoepfe = knoepfe_->buttons();
+    if (knoepfe.isEmpty()) return;
+    const int oben = 14;
+    const int zeile = (height() - oben - 3) / static_cast<int>(knoepfe.size());
+    for (int i = 0; i < knoepfe.size(); ++i)
+        knoepfe[i]->setGeometry(8, oben + i * zeile, width() - 12, zeile);
+}
