@@ -46,5 +46,6 @@ int32_t SteigungsBalken(float steigung, int32_t steigungMax, int32_t streifenHoe
 // Rows of the strip grid between its bottom and its top, one per 10 % step below steigungMax
 // (row streifenHoehe - k * streifenHoehe / steigungMax, integer arithmetic truncated toward
 // zero), each row once, from the bottom up; none when steigungMax is 0 or less. The line at row
-// streifenHoehe, just below the strip, is not among them. With 30 % on 60 rows: 40 and 20.
+// streifenHoehe, just below the strip, which is drawn with them, is not listed unless a step
+// lands on it (steigungMax above 10 * streifenHoehe). With 30 % on 60 rows: 40 and 20.
 std::vector<int32_t> GitterZeilen(int32_t steigungMax, int32_t streifenHoehe);
