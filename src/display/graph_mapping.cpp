@@ -43,8 +43,13 @@ int32_t HoeheZuY(int32_t hoehe, const Hoehenskala& skala, int32_t bildHoehe) {
 
 int32_t StreckeZuX(float position, float strecke, int32_t bildBreite) {
     if (strecke == 0.0f) return 0;
-    return Saettigen(std::trunc(static_cast<long double>(position) * bildBreite /
-                                static_cast<long double>(strecke)));
+    // Double precision suffices here and keeps the walk over half a million points fast: a
+    // float32 position times a width below 2^29 is exact, and the one rounding of the division
+    // cannot carry a quotient below 2^24 across an integer, so the truncation is exact.
+    const double x = static_cast<double>(position) * bildBreite / static_cast<double>(strecke);
+    if (std::isnan(x)) return 0;
+    const double grenze = static_cast<double>(KoordinatenGrenze);
+    return static_cast<int32_t>(std::clamp(x, -grenze, grenze));
 }
 
 int32_t SteigungsBalken(float steigung, int32_t steigungMax, int32_t streifenHoehe) {
