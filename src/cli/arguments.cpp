@@ -1,0 +1,166 @@
+#include "cli/arguments.h"
+
+#include "model/integer_text.h"
+
+const char* const Hilfetext =
+    R"(hoprex-cli: Höhenprofile aus Geländeschnitt-Screenshots ohne Fenster, mit demselben
+Programmkern wie Hoprex.
+
+  hoprex-cli evaluate [-o AUS.hpx] [--glaetten L] [--steigung-glaetten G] BILD...
+      Wertet jede PNG- oder BMP-Datei aus wie "Aus Ablage" ein Bild der Zwischenablage und
+      überträgt jeden Abschnitt, in der gegebenen Reihenfolge, an das Ende eines
+      Gesamtprofils. Schreibt die Profildatei nach AUS.hpx oder auf die Standardausgabe, mit
+      den Mittelungslängen L und G in Metern (Vorgabe 450 und 100). Ein abgelehntes Bild oder
+      ein Kreuz an falscher Stelle beendet den Lauf mit Status 1, ohne Datei; fehlen die
+      Stützpunkte, wird das gemeldet und weitergearbeitet.
+
+  hoprex-cli export [--header] [--abschnitte] [--stuetzpunkte] [--reduzieren M] [--meter]
+                    [--relativ] [--glaettung] [--punkt] [-o AUS.txt] EIN.hpx
+      Lädt EIN.hpx als Gesamtprofil (seine Mittelungslängen gelten für Glättung und
+      Steigung) und schreibt den Textexport wie "Export" nach AUS.txt oder auf die
+      Standardausgabe. Ohne Option gilt die Vorgabe der Einstellungsdatei.
+        --header         Kopf mit Strecke, Hmin, Hmax, H+, H-, Anzahl DS
+        --abschnitte     Abschnittswechsel ausgeben
+        --stuetzpunkte   Stützpunkte kennzeichnen
+        --reduzieren M   Punkte reduzieren, M Meter pro Punkt (ganze Zahl ab 1)
+        --meter          Strecke in m statt in km
+        --relativ        Strecke relativ statt absolut
+        --glaettung      geglättete Höhen und Steigung in %
+        --punkt          Dezimalpunkt statt Komma
+
+  hoprex-cli stats [--glaettung] EIN.hpx
+      Lädt EIN.hpx ebenso und gibt die Abschnittsliste aus, wie das Fenster sie zeigt (mit
+      --glaettung die geglätteten Werte), dann eine Zeile "Gesamt" mit Strecke, Hmin, Hmax,
+      H+ und H-, jeweils nach einem Tabulator.
+
+Jede Meldung, die das Fenster in einem Meldungsfenster zeigen würde, erscheint auf der
+Standardfehlerausgabe als "TITEL: TEXT".
+Rückgabewert: 0 bei Erfolg, 1 wenn das Programm ablehnt (mit Meldung), 2 bei falschem Aufruf.
+)";
+
+namespace {
+
+class Leser {
+public:
+    explicit Leser(const std::vector<std::string>& a) : a_(a) {}
+    bool Ende() const { return i_ >= a_.size(); }
+    const std::string& Naechstes() { return a_[i_++]; }
+
+    // The value after an option; false when it is missing.
+    bool Wert(const std::string& option, std::string& wert, std::string& fehler) {
+        if (Ende()) {
+            fehler = "Option " + option + " braucht einen Wert";
+            return false;
+        }
+        wert = Naechstes();
+        return true;
+    }
+
+    bool Zahl(const std::string& option, int32_t untergrenze, int32_t& zahl, std::string& fehler) {
+        std::string wert;
+        if (!Wert(option, wert, fehler)) return false;
+        if (!TextZuInt(wert, zahl) || zahl < untergrenze) {
+            fehler = "'" + wert + "' ist kein gültiger Wert für " + option;
+            return false;
+        }
+        return true;
+    }
+
+private:
+    const std::vector<std::string>& a_;
+    size_t i_ = 0;
+};
+
+// One option of the call's command; false with the reason when the command has no such option.
+bool OptionLesen(const std::string& option, Leser& l, CliAufruf& c, std::string& fehler) {
+    TExportOptions& o = c.Optionen;
+    const bool evaluate = c.Befehl == CliBefehl::Evaluate;
+    const bool exportieren = c.Befehl == CliBefehl::Export;
+    if (option == "-o" && c.Befehl != CliBefehl::Stats) {
+        std::string pfad;
+        if (!l.Wert(option, pfad, fehler)) return false;
+        c.Ausgabe = pfad;
+        return true;
+    }
+    if (evaluate && option == "--glaetten") return l.Zahl(option, 0, c.Glaetten, fehler);
+    if (evaluate && option == "--steigung-glaetten")
+        return l.Zahl(option, 0, c.SteigungGlaetten, fehler);
+    if (exportieren && option == "--reduzieren") {
+        o.PunkteReduzieren = true;
+        return l.Zahl(option, 1, o.MeterProPunkt, fehler);
+    }
+    struct Schalter {
+        const char* name;
+        bool* feld;
+        bool wert;
+    };
+    const Schalter schalter[] = {
+        {"--header", &o.Header, true},
+        {"--abschnitte", &o.Abschnitte, true},
+        {"--stuetzpunkte", &o.Stuetzpunkte, true},
+        {"--meter", &o.StreckeInKm, false},
+        {"--relativ", &o.StreckeRelativ, true},
+        {"--glaettung", &o.Glaettung, true},
+        {"--punkt", &o.TrennzeichenPunkt, true},
+    };
+    for (const Schalter& s : schalter) {
+        if (exportieren && option == s.name) {
+            *s.feld = s.wert;
+            return true;
+        }
+    }
+    if (c.Befehl == CliBefehl::Stats && option == "--glaettung") {
+        c.Glaettung = true;
+        return true;
+    }
+    fehler = "unbekannte Option " + option;
+    return false;
+}
+
+} // namespace
+
+std::optional<CliAufruf> ArgumenteLesen(const std::vector<std::string>& argumente,
+                                        std::string& fehler) {
+    for (const std::string& a : argumente)
+        if (a == "--help" || a == "-h") return CliAufruf{};
+    if (argumente.empty()) {
+        fehler = "kein Befehl angegeben";
+        return std::nullopt;
+    }
+
+    CliAufruf c;
+    const std::string& befehl = argumente[0];
+    if (befehl == "evaluate")
+        c.Befehl = CliBefehl::Evaluate;
+    else if (befehl == "export")
+        c.Befehl = CliBefehl::Export;
+    else if (befehl == "stats")
+        c.Befehl = CliBefehl::Stats;
+    else {
+        fehler = "unbekannter Befehl " + befehl;
+        return std::nullopt;
+    }
+
+    const std::vector<std::string> rest(argumente.begin() + 1, argumente.end());
+    Leser l(rest);
+    bool nurDateien = false;
+    while (!l.Ende()) {
+        const std::string& a = l.Naechstes();
+        if (!nurDateien && a == "--")
+            nurDateien = true;
+        else if (!nurDateien && a.size() > 1 && a[0] == '-') {
+            if (!OptionLesen(a, l, c, fehler)) return std::nullopt;
+        } else
+            c.Dateien.push_back(a);
+    }
+
+    if (c.Befehl == CliBefehl::Evaluate && c.Dateien.empty()) {
+        fehler = "keine Bilddatei angegeben";
+        return std::nullopt;
+    }
+    if (c.Befehl != CliBefehl::Evaluate && c.Dateien.size() != 1) {
+        fehler = "genau eine Profildatei (.hpx) angeben";
+        return std::nullopt;
+    }
+    return c;
+}

@@ -1,0 +1,43 @@
+// hoprex-cli: the program's core for batch work and scripted checks, without a window. It
+// creates no application object: reading PNG and BMP files with QImage needs none, and so the
+// tool runs where no display exists.
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+
+#include <iostream>
+
+namespace {
+
+// Prints what the window would show in a message box, as "CAPTION: TEXT".
+class FehlerausgabeMeldungen : public Meldungen {
+public:
+    void Meldung(const std::string& titel, const std::string& text) override {
+        std::cerr << titel << ": " << text << std::endl;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string fehler;
+    const std::optional<CliAufruf> aufruf =
+        ArgumenteLesen(std::vector<std::string>(argv + 1, argv + argc), fehler);
+    if (!aufruf) {
+        std::cerr << "hoprex-cli: " << fehler << "\n\n" << Hilfetext;
+        return 2;
+    }
+    FehlerausgabeMeldungen meldungen;
+    switch (aufruf->Befehl) {
+    case CliBefehl::Hilfe:
+        std::cout << Hilfetext;
+        return 0;
+    case CliBefehl::Evaluate:
+        return Evaluate(*aufruf, std::cout, meldungen);
+    case CliBefehl::Export:
+        return Export(*aufruf, std::cout, meldungen);
+    case CliBefehl::Stats:
+        return Stats(*aufruf, std::cout, meldungen);
+    }
+    return 2;
+}

@@ -1,0 +1,207 @@
+#include "display/bitmap_image.h"
+#include "display/list_lines.h"
+#include "evaluation/evaluation_driver.h"
+#include "files/profile_file.h"
+#include "files/profile_storage.h"
+#include "files/text_export.h"
+#include "model/smoothing.h"
+#include "support/meldungs_protokoll.h"
+#include "support/screenshot_builder.h"
+#include "support/temp_dir.h"
+
+#include <QProcess>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+struct Lauf {
+    int Status = -1;
+    std::string Aus;
+    std::string Fehler;
+};
+
+Lauf Starten(const QStringList& argumente) {
+    QProcess p;
+    p.start(HOPREX_CLI_PATH, argumente);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    Lauf l;
+    l.Status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    l.Aus = p.readAllStandardOutput().toStdString();
+    l.Fehler = p.readAllStandardError().toStdString();
+    return l;
+}
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+const std::string kDaten = std::string(HOPREX_TEST_DATA_DIR) + "/cli/";
+
+TScreenshot AlterViewer() {
+    TScreenshot s;
+    s.Layout = 1;
+    s.HoeheMax = "1900";
+    s.HoeheMin = "700";
+    s.Strecke = "12 km";
+    s.Kurve = KurveAusStrecken(1, 60, {{120, 1}, {60, -1}, {80, 0}, {60, -1}, {100, 1}, {26, -2}});
+    s.Stuetzpunkte = {100, 300, 350, 450};
+    s.Kreuze = {Kreuzposition::Ausgangslage};
+    return s;
+}
+
+TScreenshot NeuerViewer() {
+    TScreenshot s;
+    s.Layout = 2;
+    s.HoeheMax = "1250";
+    s.HoeheMin = "850";
+    s.Strecke = "4100 m";
+    s.Kurve = KurveAusStrecken(2, 200, {{50, -2}, {60, 1}, {40, -1}, {30, 2}, {80, -1}});
+    s.Stuetzpunkte = {140, 330};
+    s.Kreuze = {Kreuzposition::GanzRechts};
+    return s;
+}
+
+std::string Speichern(const TempDir& dir, const std::string& name, const TScreenshot& s) {
+    const std::string pfad = dir.Datei(name);
+    EXPECT_TRUE(QImageAusBitmap(ScreenshotBauen(s)).save(Q(pfad)));
+    return pfad;
+}
+
+// The section the window's evaluation makes of the same screenshot.
+ProfileSection ImFenster(const TScreenshot& s) {
+    auto auswertung = std::make_unique<TAuswertung>();
+    Profile aktuell;
+    MeldungsProtokoll m;
+    BitmapAuswerten(ScreenshotBauen(s), *auswertung, aktuell, m, {});
+    return aktuell.Abschnitte.at(0);
+}
+
+Profile Gelesen(const std::string& text) {
+    Profile p;
+    int32_t zeile = 0;
+    EXPECT_TRUE(ProfilDateiLesen(text, 0, p, zeile)) << zeile;
+    return p;
+}
+
+void ExpectGleichePunkte(const ProfileSection& a, const ProfileSection& b) {
+    ASSERT_EQ(a.Punktanzahl, b.Punktanzahl);
+    for (int32_t j = 0; j < a.Punktanzahl; ++j) {
+        ASSERT_EQ(a.Punkte[j].Hoehe, b.Punkte[j].Hoehe) << j;
+        ASSERT_EQ(a.Punkte[j].Stuetzpunkt, b.Punkte[j].Stuetzpunkt) << j;
+    }
+}
+
+} // namespace
+
+TEST(CliEvaluate, AssemblesScreenshotsInTheOrderGiven) {
+    TempDir dir;
+    const std::string alt = Speichern(dir, "alt.png", AlterViewer());
+    const std::string neu = Speichern(dir, "neu.bmp", NeuerViewer());
+    const std::string aus = dir.Datei("route.hpx");
+    const Lauf l = Starten({"evaluate", "-o", Q(aus), Q(neu), Q(alt)});
+    EXPECT_EQ(l.Status, 0) << l.Fehler;
+    EXPECT_EQ(l.Fehler, "");
+    EXPECT_EQ(l.Aus, "");
+
+    const std::string text = DateiInhalt(aus);
+    EXPECT_EQ(text.rfind("Version \t 2\nGlaetten \t 450\nSteigungGlaetten \t 100\n", 0), 0u);
+    const Profile p = Gelesen(text);
+    ASSERT_EQ(p.AnzahlAbschnitte(), 2);
+    ExpectGleichePunkte(p.Abschnitte[0], ImFenster(NeuerViewer()));
+    ExpectGleichePunkte(p.Abschnitte[1], ImFenster(AlterViewer()));
+}
+
+TEST(CliEvaluate, WindowLengthsAndStandardOutput) {
+    TempDir dir;
+    TScreenshot ohneStuetzpunkte = NeuerViewer();
+    ohneStuetzpunkte.Stuetzpunkte.clear();
+    const std::string bild = Speichern(dir, "bild.png", ohneStuetzpunkte);
+    const Lauf l =
+        Starten({"evaluate", "--glaetten", "3277", "--steigung-glaetten", "50", Q(bild)});
+    EXPECT_EQ(l.Status, 0);
+    EXPECT_EQ(l.Fehler,
+              "ORVAN Auswahl nicht korrekt: Es muss mindestens ein Stützpunkt vorhanden sein\n");
+    EXPECT_EQ(l.Aus.rfind("Version \t 2\nGlaetten \t 3277\nSteigungGlaetten \t  50\n", 0), 0u);
+    EXPECT_EQ(Gelesen(l.Aus).AnzahlAbschnitte(), 1);
+}
+
+TEST(CliEvaluate, ARejectedImageOrMisplacedCrossWritesNoFile) {
+    TempDir dir;
+    const std::string gut = Speichern(dir, "gut.png", AlterViewer());
+    TScreenshot ohneKreuz = AlterViewer();
+    ohneKreuz.Kreuze.clear();
+    const std::string kreuz = Speichern(dir, "kreuz.png", ohneKreuz);
+    QImage klein(100, 100, QImage::Format_RGB32);
+    klein.fill(Qt::white);
+    const std::string falsch = dir.Datei("klein.png");
+    klein.save(Q(falsch));
+
+    const std::string aus = dir.Datei("route.hpx");
+    for (const std::string& schlecht : {kreuz, falsch, dir.Datei("fehlt.png")}) {
+        const Lauf l = Starten({"evaluate", "-o", Q(aus), Q(gut), Q(schlecht)});
+        EXPECT_EQ(l.Status, 1) << schlecht;
+        EXPECT_NE(l.Fehler.find("nicht ausgewertet: " + schlecht), std::string::npos) << l.Fehler;
+        EXPECT_FALSE(std::filesystem::exists(aus));
+    }
+    EXPECT_EQ(Starten({"evaluate", Q(kreuz)}).Fehler.rfind("Kreuz an falscher Stelle: ", 0), 0u);
+}
+
+TEST(CliExport, WritesTheTextExportOfTheWindow) {
+    const Lauf l = Starten({"export", "--meter", "--relativ", "--abschnitte", "--stuetzpunkte",
+                            Q(kDaten + "route.hpx")});
+    EXPECT_EQ(l.Status, 0) << l.Fehler;
+    EXPECT_EQ(l.Aus, DateiInhalt(kDaten + "route_meter_relativ.txt"));
+
+    // With smoothing the file's window lengths feed the smoothing and gradient passes.
+    TempDir dir;
+    const std::string aus = dir.Datei("route.txt");
+    const Lauf g = Starten({"export", "--header", "--glaettung", "--punkt", "--reduzieren", "300",
+                            "-o", Q(aus), Q(kDaten + "route.hpx")});
+    EXPECT_EQ(g.Status, 0) << g.Fehler;
+    HoprexDaten d;
+    MeldungsProtokoll m;
+    ASSERT_TRUE(GesamtLaden(d, kDaten + "route.hpx", m));
+    GesamtNeuBerechnen(d.Gesamt, "200", "50");
+    TExportOptions o;
+    o.Header = o.Glaettung = o.TrennzeichenPunkt = o.PunkteReduzieren = true;
+    o.MeterProPunkt = 300;
+    EXPECT_EQ(DateiInhalt(aus), ExportInhalt(d.Gesamt, o));
+}
+
+TEST(CliStats, PrintsTheSectionListAndTotals) {
+    const Lauf l = Starten({"stats", Q(kDaten + "route.hpx")});
+    EXPECT_EQ(l.Status, 0) << l.Fehler;
+    EXPECT_EQ(l.Aus, DateiInhalt(kDaten + "route_stats.txt"));
+
+    const Lauf g = Starten({"stats", "--glaettung", Q(kDaten + "route.hpx")});
+    HoprexDaten d;
+    MeldungsProtokoll m;
+    GesamtLaden(d, kDaten + "route.hpx", m);
+    GesamtNeuBerechnen(d.Gesamt, "200", "50");
+    d.Gesamt.GlaettungEinAus = true;
+    EXPECT_NE(g.Aus.find(ListenZeilenGesamt(d.Gesamt).at(1) + "\n"), std::string::npos) << g.Aus;
+}
+
+TEST(CliFehler, FaultyFilesAndUsage) {
+    TempDir dir;
+    const std::string kaputt = dir.Datei("kaputt.hpx");
+    DateiAnlegen(kaputt, "keine Profildatei\n");
+    const Lauf l = Starten({"stats", Q(kaputt)});
+    EXPECT_EQ(l.Status, 1);
+    EXPECT_EQ(l.Fehler, "Fehler: Fehler beim Lesen der Datei\nZeile 2\n");
+
+    const Lauf leer = Starten({});
+    EXPECT_EQ(leer.Status, 2);
+    EXPECT_NE(leer.Fehler.find("hoprex-cli evaluate"), std::string::npos);
+    for (const QStringList& falsch :
+         {QStringList{"export"}, QStringList{"export", "--bogus", "a.hpx"},
+          QStringList{"export", "--reduzieren", "0", "a.hpx"}, QStringList{"stats", "a", "b"},
+          QStringList{"evaluate", "--glaetten", "viel", "a.png"}, QStringList{"rechnen"}})
+        EXPECT_EQ(Starten(falsch).Status, 2) << falsch.join(' ').toStdString();
+
+    const Lauf hilfe = Starten({"--help"});
+    EXPECT_EQ(hilfe.Status, 0);
+    EXPECT_NE(hilfe.Aus.find("hoprex-cli stats"), std::string::npos);
+}
