@@ -27,35 +27,42 @@ void Hoehenmeter(int32_t vorher, int32_t jetzt, int32_t& plus, int32_t& minus) {
 }
 
 // Section statistics over Hoehe; with `geglaettet` also over HoeheGeglaettet and the running
-// position, which continues from section to section.
-void AbschnittStatistik(ProfileSection& a, bool geglaettet, float& position) {
-    a.HoeheMin = HoeheMinLeer;
-    a.HoeheMax = HoeheMaxLeer;
-    a.Strecke = 0.0f;
-    a.HoehenmeterPlus = 0;
-    a.HoehenmeterMinus = 0;
-    if (geglaettet) {
-        a.HoeheMinGeglaettet = HoeheMinLeer;
-        a.HoeheMaxGeglaettet = HoeheMaxLeer;
-        a.HoehenmeterPlusGeglaettet = 0;
-        a.HoehenmeterMinusGeglaettet = 0;
-    }
+// position, which continues from section to section. The sums run in locals, not in the
+// records: the stores into each point's Strecke would otherwise make the compiler reload every
+// running value, and this pass runs twice after each click of a window-length spin button.
+template <bool geglaettet> void AbschnittStatistik(ProfileSection& a, float& laufend) {
+    int32_t max = HoeheMaxLeer, min = HoeheMinLeer, plus = 0, minus = 0;
+    int32_t maxG = HoeheMaxLeer, minG = HoeheMinLeer, plusG = 0, minusG = 0;
+    float strecke = 0.0f;
+    float position = laufend;
     for (int32_t j = 0; j < a.Punktanzahl; ++j) {
         ProfilePoint& p = a.Punkte[j];
-        a.HoeheMax = std::max(a.HoeheMax, p.Hoehe);
-        a.HoeheMin = std::min(a.HoeheMin, p.Hoehe);
-        if (j > 0) Hoehenmeter(a.Punkte[j - 1].Hoehe, p.Hoehe, a.HoehenmeterPlus, a.HoehenmeterMinus);
+        max = std::max(max, p.Hoehe);
+        min = std::min(min, p.Hoehe);
+        if (j > 0) Hoehenmeter(a.Punkte[j - 1].Hoehe, p.Hoehe, plus, minus);
         // Both sums stay float32, rounded after every addition, so that lengths and positions
         // come out the same on every machine and match what the profile file reproduces.
-        a.Strecke += p.Abstand;
-        if (!geglaettet) continue;
-        a.HoeheMaxGeglaettet = std::max(a.HoeheMaxGeglaettet, p.HoeheGeglaettet);
-        a.HoeheMinGeglaettet = std::min(a.HoeheMinGeglaettet, p.HoeheGeglaettet);
-        if (j > 0)
-            Hoehenmeter(a.Punkte[j - 1].HoeheGeglaettet, p.HoeheGeglaettet,
-                        a.HoehenmeterPlusGeglaettet, a.HoehenmeterMinusGeglaettet);
-        position += p.Abstand;
-        p.Strecke = position;
+        strecke += p.Abstand;
+        if constexpr (geglaettet) {
+            maxG = std::max(maxG, p.HoeheGeglaettet);
+            minG = std::min(minG, p.HoeheGeglaettet);
+            if (j > 0)
+                Hoehenmeter(a.Punkte[j - 1].HoeheGeglaettet, p.HoeheGeglaettet, plusG, minusG);
+            position += p.Abstand;
+            p.Strecke = position;
+        }
+    }
+    a.HoeheMax = max;
+    a.HoeheMin = min;
+    a.Strecke = strecke;
+    a.HoehenmeterPlus = plus;
+    a.HoehenmeterMinus = minus;
+    if constexpr (geglaettet) {
+        a.HoeheMaxGeglaettet = maxG;
+        a.HoeheMinGeglaettet = minG;
+        a.HoehenmeterPlusGeglaettet = plusG;
+        a.HoehenmeterMinusGeglaettet = minusG;
+        laufend = position;
     }
 }
 
@@ -91,13 +98,15 @@ void Summen(Profile& profil, bool geglaettet) {
 
 void Statistik(Profile& profil) {
     float position = 0.0f;
-    for (ProfileSection& a : profil.Abschnitte) AbschnittStatistik(a, true, position);
+    for (ProfileSection& a : profil.Abschnitte)
+        AbschnittStatistik<true>(a, position);
     Summen(profil, true);
 }
 
 void StatistikUngeglaettet(Profile& profil) {
     float position = 0.0f;
-    for (ProfileSection& a : profil.Abschnitte) AbschnittStatistik(a, false, position);
+    for (ProfileSection& a : profil.Abschnitte)
+        AbschnittStatistik<false>(a, position);
     Summen(profil, false);
 }
 
@@ -107,7 +116,8 @@ void BeschreibungSetzen(ProfileSection& abschnitt, std::string_view text) {
     while (ende < text.size() && zeichen < MaxBeschreibung) {
         ++ende;
         // Continuation bytes of a UTF-8 sequence belong to the character before them.
-        while (ende < text.size() && (static_cast<unsigned char>(text[ende]) & 0xC0) == 0x80) ++ende;
+        while (ende < text.size() && (static_cast<unsigned char>(text[ende]) & 0xC0) == 0x80)
+            ++ende;
         ++zeichen;
     }
     abschnitt.Beschreibung.assign(text.substr(0, ende));

@@ -1,130 +1,119 @@
 #include "model/smoothing.h"
 
 #include "model/integer_text.h"
+#include "model/smoothing_reference.h"
+#include "model/smoothing_window.h"
+
+#include <vector>
 
 namespace {
 
-// A position in the overall profile that can step to the neighbouring point across section
-// borders; sections without points are passed over.
-struct Cursor {
-    Profile& profil;
-    int32_t abschnitt;
-    int32_t punkt;
+// Finds a point by its index in route order over all sections; cheap when the index moves
+// little from one call to the next, as the ends of neighbouring windows do.
+class Punktsuche {
+public:
+    explicit Punktsuche(const Profile& profil) : profil_(profil) {}
 
-    ProfilePoint& Punkt() const { return profil.Abschnitte[abschnitt].Punkte[punkt]; }
-
-    bool Zurueck() {
-        if (punkt > 0) {
-            --punkt;
-            return true;
-        }
-        for (int32_t s = abschnitt - 1; s >= 0; --s) {
-            if (profil.Abschnitte[s].Punktanzahl > 0) {
-                abschnitt = s;
-                punkt = profil.Abschnitte[s].Punktanzahl - 1;
-                return true;
-            }
-        }
-        return false;
+    const ProfilePoint& operator()(int64_t index) {
+        while (index >= erster_ + profil_.Abschnitte[abschnitt_].Punktanzahl)
+            erster_ += profil_.Abschnitte[abschnitt_++].Punktanzahl;
+        while (index < erster_)
+            erster_ -= profil_.Abschnitte[--abschnitt_].Punktanzahl;
+        return profil_.Abschnitte[abschnitt_].Punkte[index - erster_];
     }
 
-    bool Vor() {
-        if (punkt + 1 < profil.Abschnitte[abschnitt].Punktanzahl) {
-            ++punkt;
-            return true;
-        }
-        for (int32_t s = abschnitt + 1; s < profil.AnzahlAbschnitte(); ++s) {
-            if (profil.Abschnitte[s].Punktanzahl > 0) {
-                abschnitt = s;
-                punkt = 0;
-                return true;
-            }
-        }
-        return false;
-    }
+private:
+    const Profile& profil_;
+    size_t abschnitt_ = 0;
+    int64_t erster_ = 0; // index of the first point of section abschnitt_
 };
 
-// Adds the step of the point the window has just stepped onto, in metres. The product is taken
-// in extended precision and the sum rounded to float32 after each addition, so the window ends
-// fall where they always have for a given profile.
-float Schritt(float distanz, const ProfilePoint& q) {
-    return static_cast<float>(static_cast<long double>(distanz) +
-                              static_cast<long double>(q.Abstand) * 1000.0L);
+// Integer mean truncated toward zero, as the 64-bit division gives it, through a double
+// division, which costs a fraction of it. Exact for |summe| < 2^53: a mean that is not whole
+// lies at least 1/anzahl from the next whole number, and the quotient's rounding error,
+// |summe| / anzahl * 2^-53, stays below that, so truncation lands on the same number.
+int32_t Mittelwert(int64_t summe, int64_t anzahl) {
+    constexpr int64_t grenze = int64_t{1} << 53;
+    if (summe >= grenze || summe <= -grenze) return static_cast<int32_t>(summe / anzahl);
+    return static_cast<int32_t>(static_cast<double>(summe) / static_cast<double>(anzahl));
+}
+
+// The mean over a window is a difference of prefix sums of Hoehe: one step per point however
+// long the window. A window that cannot be found exactly from whole metres is walked.
+void Glaetten(Profile& profil, const Wegsummen& wege, int32_t L) {
+    // 64 bits: a long flat route at 8000 m sums beyond 2^31 within one window.
+    std::vector<int64_t> hoehen(static_cast<size_t>(wege.Punkte()) + 1);
+    size_t i = 0;
+    for (const ProfileSection& a : profil.Abschnitte) {
+        for (int32_t j = 0; j < a.Punktanzahl; ++j, ++i)
+            hoehen[i + 1] = hoehen[i] + a.Punkte[j].Hoehe;
+    }
+
+    Fensterlauf lauf(wege, L);
+    for (int32_t s = 0; s < profil.AnzahlAbschnitte(); ++s) {
+        ProfileSection& a = profil.Abschnitte[s];
+        for (int32_t j = 0; j < a.Punktanzahl; ++j) {
+            const Fenster f = lauf.Naechstes();
+            a.Punkte[j].HoeheGeglaettet =
+                f.genau ? Mittelwert(hoehen[f.ende + 1] - hoehen[f.anfang], f.ende - f.anfang + 1)
+                        : GeglaetteteHoeheReferenz(profil, s, j, L);
+        }
+    }
+}
+
+void Steigungen(Profile& profil, const Wegsummen& wege, int32_t G) {
+    Fensterlauf lauf(wege, G);
+    Punktsuche anfang(profil);
+    Punktsuche ende(profil);
+    for (int32_t s = 0; s < profil.AnzahlAbschnitte(); ++s) {
+        ProfileSection& a = profil.Abschnitte[s];
+        for (int32_t j = 0; j < a.Punktanzahl; ++j) {
+            const Fenster f = lauf.Naechstes();
+            a.Punkte[j].Steigung = f.genau ? SteigungZwischen(anfang(f.anfang), ende(f.ende))
+                                           : SteigungReferenz(profil, s, j, G);
+        }
+    }
+}
+
+// The smoothing proper, with the statistics pass that supplies the positions the gradient
+// needs. The steps it sums up serve the gradient pass as well: neither pass changes Abstand.
+Wegsummen Glaettungsteil(Profile& profil, int32_t L) {
+    profil.GlaettungMittelungUeber = L;
+    Statistik(profil);
+    Wegsummen wege = WegsummenBilden(profil);
+    Glaetten(profil, wege, L);
+    return wege;
+}
+
+void Steigungsteil(Profile& profil, const Wegsummen& wege, int32_t G) {
+    profil.SteigungMittelungUeber = G;
+    Steigungen(profil, wege, G);
 }
 
 } // namespace
 
 void HoehenGlaetten(Profile& profil, int32_t L) {
     if (profil.Abschnitte.empty()) return;
-    profil.GlaettungMittelungUeber = L;
-    Statistik(profil);
-
-    const double halb = L * 0.5;
-    for (int32_t s = 0; s < profil.AnzahlAbschnitte(); ++s) {
-        ProfileSection& a = profil.Abschnitte[s];
-        for (int32_t j = 0; j < a.Punktanzahl; ++j) {
-            // 64 bits: a window over many points of a long flat route must not overflow.
-            int64_t summe = a.Punkte[j].Hoehe;
-            int64_t anzahl = 1;
-            float distanz = 0.0f;
-            Cursor q{profil, s, j};
-            while (halb > distanz && q.Zurueck()) {
-                ++anzahl;
-                summe += q.Punkt().Hoehe;
-                distanz = Schritt(distanz, q.Punkt());
-            }
-            Cursor v{profil, s, j};
-            while (static_cast<double>(L) > distanz && v.Vor()) {
-                ++anzahl;
-                summe += v.Punkt().Hoehe;
-                distanz = Schritt(distanz, v.Punkt());
-            }
-            a.Punkte[j].HoeheGeglaettet = static_cast<int32_t>(summe / anzahl);
-        }
-    }
+    Glaettungsteil(profil, L);
 }
 
 void SteigungenBerechnen(Profile& profil, int32_t G) {
     profil.SteigungMittelungUeber = G;
     if (profil.Abschnitte.empty()) return;
-
-    const double halb = G * 0.5;
-    for (int32_t s = 0; s < profil.AnzahlAbschnitte(); ++s) {
-        ProfileSection& a = profil.Abschnitte[s];
-        for (int32_t j = 0; j < a.Punktanzahl; ++j) {
-            float distanz = 0.0f;
-            Cursor anfang{profil, s, j};
-            while (halb > distanz && anfang.Zurueck()) distanz = Schritt(distanz, anfang.Punkt());
-            Cursor ende{profil, s, j};
-            while (static_cast<double>(G) > distanz && ende.Vor())
-                distanz = Schritt(distanz, ende.Punkt());
-
-            const ProfilePoint& pa = anfang.Punkt();
-            const ProfilePoint& pb = ende.Punkt();
-            const long double meter =
-                (static_cast<long double>(pb.Strecke) - static_cast<long double>(pa.Strecke)) *
-                1000.0L;
-            // A window of zero length (a single point, G <= 0, steps of 0) has no slope.
-            const long double steigung =
-                meter == 0.0L ? 0.0L
-                              : static_cast<long double>(pb.HoeheGeglaettet - pa.HoeheGeglaettet) /
-                                    meter * 100.0L;
-            a.Punkte[j].Steigung = static_cast<float>(steigung);
-        }
-    }
+    Steigungen(profil, WegsummenBilden(profil), G);
 }
 
 void Glaettungslauf(Profile& profil, int32_t L, int32_t G) {
     if (profil.Abschnitte.empty()) return;
-    HoehenGlaetten(profil, L);
-    SteigungenBerechnen(profil, G);
+    const Wegsummen wege = Glaettungsteil(profil, L);
+    Steigungsteil(profil, wege, G);
 }
 
 void Glaettungslauf(Profile& profil, std::string_view schwelleText,
                     std::string_view steigungGlaettungText) {
     if (profil.Abschnitte.empty()) return;
-    HoehenGlaetten(profil, StrToInt(schwelleText));
-    SteigungenBerechnen(profil, StrToInt(steigungGlaettungText));
+    const Wegsummen wege = Glaettungsteil(profil, StrToInt(schwelleText));
+    Steigungsteil(profil, wege, StrToInt(steigungGlaettungText));
 }
 
 void GesamtNeuBerechnen(Profile& profil, std::string_view schwelleText,
