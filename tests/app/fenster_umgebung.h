@@ -1,0 +1,147 @@
+#pragma once
+
+#include "app/dialoge.h"
+#include "app/hoprex_window.h"
+#include "evaluation/bitmap.h"
+#include "model/profile.h"
+#include "support/temp_dir.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The message boxes and file dialogs of a test: every box is recorded, every file dialog is
+// answered from a prepared list of paths (an empty list or std::nullopt: the user cancels).
+class TestDialoge : public Dialoge {
+public:
+    struct Box {
+        bool Fehlersymbol = false; // the error box of an escaped error, else a plain message
+        QString Titel;
+        QString Text;
+        bool operator==(const Box&) const = default;
+    };
+    struct Frage {
+        QString Titel, Filter, Startordner, Vorschlag, Endung;
+        bool operator==(const Frage&) const = default;
+    };
+
+    void Meldung(const QString& titel, const QString& text) override {
+        Boxen.push_back({false, titel, text});
+    }
+    void Fehler(const QString& titel, const QString& text) override {
+        Boxen.push_back({true, titel, text});
+    }
+    std::optional<QString> OeffnenPfad(const QString& titel, const QString& filter,
+                                       const QString& startordner) override {
+        Fragen.push_back({titel, filter, startordner, {}, {}});
+        return Antwort();
+    }
+    std::optional<QString> SpeichernPfad(const QString& titel, const QString& filter,
+                                         const QString& startordner, const QString& vorschlag,
+                                         const QString& endung) override {
+        Fragen.push_back({titel, filter, startordner, vorschlag, endung});
+        return Antwort();
+    }
+
+    std::vector<Box> Boxen;
+    std::vector<Frage> Fragen;
+    std::deque<std::optional<QString>> Pfade;
+
+private:
+    std::optional<QString> Antwort() {
+        if (Pfade.empty()) return std::nullopt;
+        std::optional<QString> pfad = Pfade.front();
+        Pfade.pop_front();
+        return pfad;
+    }
+};
+
+// A main window as the program starts it, with its settings file in a temporary folder.
+struct FensterUmgebung {
+    TempDir Ordner;
+    TestDialoge Dialoge;
+    std::unique_ptr<THoprex> Fenster;
+
+    std::string Einstellungen() const { return Ordner.Datei("hoprex.INI"); }
+    QString Pfad(const char* name) const { return QString::fromStdString(Ordner.Datei(name)); }
+
+    THoprex& Starten() {
+        LetzterAbschnittAktuell = 0;
+        LetzterAbschnittGesamt = 0;
+        Fenster = std::make_unique<THoprex>(Dialoge, Einstellungen());
+        Fenster->show();
+        Fenster->activateWindow();
+        QApplication::processEvents();
+        return *Fenster;
+    }
+    // Closes the window as the user does; the window then writes the settings.
+    void Beenden() { Fenster.reset(); }
+};
+
+// User input, sent to the widgets as the event loop would deliver it.
+
+inline void MausDruck(QWidget* ziel, QPoint p, Qt::KeyboardModifiers umschalter = {}) {
+    QMouseEvent druck(QEvent::MouseButtonPress, p, ziel->mapToGlobal(p), Qt::LeftButton,
+                      Qt::LeftButton, umschalter);
+    QApplication::sendEvent(ziel, &druck);
+}
+
+inline void MausLoslassen(QWidget* ziel, QPoint p, Qt::KeyboardModifiers umschalter = {}) {
+    QMouseEvent los(QEvent::MouseButtonRelease, p, ziel->mapToGlobal(p), Qt::LeftButton,
+                    Qt::NoButton, umschalter);
+    QApplication::sendEvent(ziel, &los);
+}
+
+inline void MausKlick(QWidget* ziel, QPoint p, Qt::KeyboardModifiers umschalter = {}) {
+    MausDruck(ziel, p, umschalter);
+    MausLoslassen(ziel, p, umschalter);
+}
+
+inline void MausKlick(QWidget* ziel) {
+    MausKlick(ziel, ziel->rect().center());
+}
+
+// The pointer moves with the left button held.
+inline void MausZiehen(QWidget* ziel, QPoint p, Qt::KeyboardModifiers umschalter = {}) {
+    QMouseEvent zug(QEvent::MouseMove, p, ziel->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                    umschalter);
+    QApplication::sendEvent(ziel, &zug);
+}
+
+inline void MausDoppelklick(QWidget* ziel, QPoint p) {
+    MausKlick(ziel, p);
+    QMouseEvent doppel(QEvent::MouseButtonDblClick, p, ziel->mapToGlobal(p), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ziel, &doppel);
+    MausLoslassen(ziel, p);
+}
+
+inline void Taste(QWidget* ziel, int taste, Qt::KeyboardModifiers umschalter = {},
+                  const QString& text = {}) {
+    QKeyEvent runter(QEvent::KeyPress, taste, umschalter, text);
+    QApplication::sendEvent(ziel, &runter);
+    QKeyEvent hoch(QEvent::KeyRelease, taste, umschalter, text);
+    QApplication::sendEvent(ziel, &hoch);
+}
+
+// Types `text` into an edit, one key after the other.
+inline void Tippen(QWidget* ziel, const QString& text) {
+    for (const QChar zeichen : text)
+        Taste(ziel, zeichen.isDigit() ? Qt::Key_0 + zeichen.digitValue() : Qt::Key_A,
+              Qt::NoModifier, QString(zeichen));
+}
+
+// A viewer screenshot of the newer layout: the curve climbs from 854 m to 1250 m over the first
+// 100 points and stays there; 4.10 km, two vertex lines, the cross at the right end.
+TBitmap RoutenScreenshot();
+
+// Puts `bild` on the clipboard, as Alt+PrintScreen in the viewer does.
+void InAblage(const QImage& bild);
+
+// Writes `profil` as a profile file `name` into the test's folder and loads it through the
+// lower (gesamt) or upper "Öffnen" button, as the user would pick it in the dialog.
+void ProfilLaden(FensterUmgebung& u, const char* name, const Profile& profil, bool gesamt);
