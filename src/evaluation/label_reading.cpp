@@ -57,8 +57,8 @@ int32_t NaechsteBelegte(const TSpaltenzahlen& zahlen, int32_t p, int32_t scangre
     return p;
 }
 
-// Reads the digits of the counted field; returns the value (held at the 32-bit maximum) and
-// the start column of the last matched digit.
+// Reads the digits of the counted field: returns the number they spell (at most ten digits,
+// so it fits 64 bits) and the start column of the last matched digit.
 int64_t Lesen(const TSpaltenzahlen& zahlen, int32_t scangrenze, int32_t& letzteZiffer) {
     int64_t wert = 0;
     int32_t ziffern = 0;
@@ -67,8 +67,8 @@ int64_t Lesen(const TSpaltenzahlen& zahlen, int32_t scangrenze, int32_t& letzteZ
     while (p < scangrenze) {
         const int32_t z = ZifferBei(zahlen, p);
         if (z >= 0) {
-            // The viewer never prints more than ten digits; further ones are skipped as glyphs
-            // so that the scan stays in step, but they do not make the number longer.
+            // A number holds at most ten digits; further ones are passed over as glyphs, so the
+            // scan stays in step, but they do not make the number longer.
             if (ziffern < MaxZiffern) {
                 wert = wert * 10 + z;
                 ++ziffern;
@@ -82,6 +82,8 @@ int64_t Lesen(const TSpaltenzahlen& zahlen, int32_t scangrenze, int32_t& letzteZ
     return wert;
 }
 
+// Label values are stored as 32-bit integers; a longer number is held at the maximum rather
+// than wrapped into a negative height or route length.
 int32_t Begrenzt(int64_t wert) {
     return static_cast<int32_t>(std::min(wert, Int32Max));
 }

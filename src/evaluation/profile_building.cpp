@@ -34,7 +34,7 @@ void ProfilAufbauen(const TAuswertung& a, const TLayout& layout, Profile& aktuel
     aktuell.Abschnitte.clear();
     ProfileSection& s = aktuell.Abschnitte.emplace_back();
     // The first graph column becomes no point: it is only where the first distance step starts.
-    s.Punktanzahl = std::clamp(a.SpaltenAnzahl - 1, 0, MaxPunkte);
+    s.Punktanzahl = std::clamp(std::min(a.SpaltenAnzahl, layout.Spaltenanzahl()) - 1, 0, MaxPunkte);
     for (int32_t k = 0; k < s.Punktanzahl; ++k) {
         const auto x = static_cast<std::size_t>(layout.SpalteErste + 1 + k);
         ProfilePoint& p = s.Punkte[static_cast<std::size_t>(k)];
