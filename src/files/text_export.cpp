@@ -5,6 +5,8 @@
 #include "files/file_io.h"
 #include "files/profile_storage.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -40,9 +42,14 @@ void PunkteAuswaehlen(const Profile& gesamt, const TExportOptions& o, F schreibe
     }
 }
 
-// A distance in whole metres, truncated toward zero.
+// A distance in whole metres, truncated toward zero. A profile file may hold distances of up to
+// 3.4e38 km, whose metres no long can count: those are held at the long's limits (0 for a
+// position that summed up to no number at all).
 long Meter(long double km) {
-    return static_cast<long>(std::trunc(km * 1000.0L));
+    const long double m = std::trunc(km * 1000.0L);
+    if (std::isnan(m)) return 0;
+    return static_cast<long>(
+        std::clamp(m, static_cast<long double>(LONG_MIN), static_cast<long double>(LONG_MAX)));
 }
 
 std::string Kopf(const Profile& g, const TExportOptions& o) {
