@@ -6,7 +6,8 @@
 
 TBildFlaeche::TBildFlaeche(int breite, int hoehe, QWidget* eltern) : QWidget(eltern) {
     setFixedSize(breite, hoehe);
-    setFocusPolicy(Qt::NoFocus);
+    // Clicked, it takes the focus (and so ends a description edit), but Tab passes it over.
+    setFocusPolicy(Qt::ClickFocus);
     bild_ = LeeresBild();
     bild_.fill(Qt::white);
 }

@@ -57,6 +57,8 @@ THoprex::THoprex(Dialoge& dialoge, std::string einstellungsPfad, QWidget* eltern
     move(329, 70);
     setFont(SansSerifSchrift(Pt8));
     setAcceptDrops(true);
+    // A click on the window or a graph takes the focus, so that it ends a description edit.
+    setFocusPolicy(Qt::ClickFocus);
 
     SteuerelementeAnlegen();
     EreignisseVerbinden();

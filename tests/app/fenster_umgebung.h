@@ -12,10 +12,16 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <vector>
 
+// Readable test failures.
+inline void PrintTo(const QString& text, std::ostream* aus) {
+    *aus << '"' << text.toStdString() << '"';
+}
+
 // The message boxes and file dialogs of a test: every box is recorded, every file dialog is
-// answered from a prepared list of paths (an empty list or std::nullopt: the user cancels).
+// answered from a prepared list of paths.
 class TestDialoge : public Dialoge {
 public:
     struct Box {
@@ -23,6 +29,10 @@ public:
         QString Titel;
         QString Text;
         bool operator==(const Box&) const = default;
+        friend void PrintTo(const Box& b, std::ostream* aus) {
+            *aus << (b.Fehlersymbol ? "error box " : "message ") << b.Titel.toStdString() << ": "
+                 << b.Text.toStdString();
+        }
     };
     struct Frage {
         QString Titel, Filter, Startordner, Vorschlag, Endung;
@@ -49,13 +59,15 @@ public:
 
     std::vector<Box> Boxen;
     std::vector<Frage> Fragen;
-    std::deque<std::optional<QString>> Pfade;
+    // Answers of the coming file dialogs, in order; an empty path cancels, as does none left.
+    std::deque<QString> Pfade;
 
 private:
     std::optional<QString> Antwort() {
         if (Pfade.empty()) return std::nullopt;
-        std::optional<QString> pfad = Pfade.front();
+        const QString pfad = Pfade.front();
         Pfade.pop_front();
+        if (pfad.isEmpty()) return std::nullopt;
         return pfad;
     }
 };
@@ -85,6 +97,13 @@ struct FensterUmgebung {
 // User input, sent to the widgets as the event loop would deliver it.
 
 inline void MausDruck(QWidget* ziel, QPoint p, Qt::KeyboardModifiers umschalter = {}) {
+    // A press from the window system gives the focus to the first widget from the one under
+    // the pointer up to its window that takes the focus by click; sent events do not.
+    for (QWidget* w = ziel; w != nullptr; w = w->isWindow() ? nullptr : w->parentWidget())
+        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+            w->setFocus(Qt::MouseFocusReason);
+            break;
+        }
     QMouseEvent druck(QEvent::MouseButtonPress, p, ziel->mapToGlobal(p), Qt::LeftButton,
                       Qt::LeftButton, umschalter);
     QApplication::sendEvent(ziel, &druck);
