@@ -1,6 +1,7 @@
 #include "model/profile.h"
 
 #include <algorithm>
+#include <cstdint>
 
 void ProfilLeeren(Profile& profil) {
     profil.Abschnitte.clear();
@@ -20,10 +21,16 @@ void ProfilLeeren(Profile& profil) {
 
 namespace {
 
+// Ascents and descents add up held at the 32-bit maximum: a profile file may hold any 32-bit
+// heights, whose steps and sums would overflow.
+void Addieren(int32_t& summe, int64_t wert) {
+    summe = static_cast<int32_t>(std::min<int64_t>(int64_t{summe} + wert, INT32_MAX));
+}
+
 void Hoehenmeter(int32_t vorher, int32_t jetzt, int32_t& plus, int32_t& minus) {
-    const int32_t d = jetzt - vorher;
-    if (d > 0) plus += d;
-    if (d < 0) minus -= d;
+    const int64_t d = int64_t{jetzt} - vorher;
+    if (d > 0) Addieren(plus, d);
+    if (d < 0) Addieren(minus, -d);
 }
 
 // Section statistics over Hoehe; with `geglaettet` also over HoeheGeglaettet and the running
@@ -81,14 +88,14 @@ void Summen(Profile& profil, bool geglaettet) {
     }
     for (const ProfileSection& a : profil.Abschnitte) {
         profil.Strecke += a.Strecke;
-        profil.HoehenmeterPlus += a.HoehenmeterPlus;
-        profil.HoehenmeterMinus += a.HoehenmeterMinus;
+        Addieren(profil.HoehenmeterPlus, a.HoehenmeterPlus);
+        Addieren(profil.HoehenmeterMinus, a.HoehenmeterMinus);
         profil.Punktanzahl += a.Punktanzahl;
         profil.HoeheMax = std::max(profil.HoeheMax, a.HoeheMax);
         profil.HoeheMin = std::min(profil.HoeheMin, a.HoeheMin);
         if (!geglaettet) continue;
-        profil.HoehenmeterPlusGeglaettet += a.HoehenmeterPlusGeglaettet;
-        profil.HoehenmeterMinusGeglaettet += a.HoehenmeterMinusGeglaettet;
+        Addieren(profil.HoehenmeterPlusGeglaettet, a.HoehenmeterPlusGeglaettet);
+        Addieren(profil.HoehenmeterMinusGeglaettet, a.HoehenmeterMinusGeglaettet);
         profil.HoeheMaxGeglaettet = std::max(profil.HoeheMaxGeglaettet, a.HoeheMaxGeglaettet);
         profil.HoeheMinGeglaettet = std::min(profil.HoeheMinGeglaettet, a.HoeheMinGeglaettet);
     }
