@@ -55,8 +55,15 @@ std::vector<bool> TAbschnittListe::Auswahl() const {
     return auswahl;
 }
 
-QRect TAbschnittListe::ZeilenRechteck(int zeile) const {
-    return visualItemRect(item(zeile)).translated(viewport()->pos() + pos());
+QRect TAbschnittListe::ZeilenRechteck(int zeile, int zeichen) const {
+    QRect rechteck = visualItemRect(item(zeile)).translated(viewport()->pos() + pos());
+    if (zeichen > 0) {
+        // The text starts the style's margin in from the line's left edge.
+        const int rand = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+        rechteck.setLeft(rechteck.left() + rand +
+                         fontMetrics().horizontalAdvance(QString(zeichen, ' ')));
+    }
+    return rechteck;
 }
 
 void TAbschnittListe::keyPressEvent(QKeyEvent* ereignis) {

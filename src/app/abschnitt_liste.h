@@ -22,8 +22,9 @@ public:
     std::vector<bool> Auswahl() const;
     // The focused line (the one Enter and double click refer to), -1 when there is none.
     int FokusZeile() const { return currentRow(); }
-    // The rectangle of line `zeile` in the coordinates of the list's parent.
-    QRect ZeilenRechteck(int zeile) const;
+    // The part of line `zeile` from character `zeichen` of its text to the line's right end,
+    // in the coordinates of the list's parent (0: the whole line).
+    QRect ZeilenRechteck(int zeile, int zeichen = 0) const;
 
 signals:
     // The user changed the selection (click, drag or keyboard).

@@ -16,15 +16,24 @@ QFont Schrift(const QStringList& familien, QFont::StyleHint art, int pixelHoehe,
 } // namespace
 
 QFont SansSerifSchrift(int pixelHoehe, bool fett) {
-    return Schrift(
+    QFont schrift = Schrift(
         {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")},
         QFont::SansSerif, pixelHoehe, fett);
+    // Narrowed to the widths of the old dialog font, for which the labels were sized: "H max
+    // [m]" is then 47 pixels wide, as its label, instead of 50.
+    schrift.setStretch(94);
+    return schrift;
 }
 
 QFont FestbreitenSchrift(int pixelHoehe, bool fett) {
-    return Schrift({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
-                    QStringLiteral("DejaVu Sans Mono")},
-                   QFont::Monospace, pixelHoehe, fett);
+    QFont schrift = Schrift({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
+                             QStringLiteral("DejaVu Sans Mono")},
+                            QFont::Monospace, pixelHoehe, fett);
+    // Full hinting rounds each character to whole pixels, 7 at 11 pixels as on the original
+    // screen, so the list columns stand under their heads and the value fields, and the
+    // description column starts 266 pixels into a line.
+    schrift.setHintingPreference(QFont::PreferFullHinting);
+    return schrift;
 }
 
 void BilderBereitstellen() {

@@ -8,7 +8,6 @@
 #include "editing/mirroring.h"
 #include "editing/moving.h"
 
-#include <QFontMetrics>
 #include <QLineEdit>
 
 namespace {
@@ -94,13 +93,7 @@ void THoprex::LB_HAbschnitteGesamtKeyDown(int taste) {
 void THoprex::BeschreibungBearbeiten() {
     const int zeile = LB_HAbschnitteGesamt->FokusZeile();
     if (zeile < 0 || zeile >= Daten.Gesamt.AnzahlAbschnitte()) return;
-    const QRect rechteck = LB_HAbschnitteGesamt->ZeilenRechteck(zeile);
-    const int spalte = QFontMetrics(LB_HAbschnitteGesamt->font())
-                           .horizontalAdvance(QString(BeschreibungsSpalte, ' '));
-    // The line's text starts a few pixels in from its left edge, as the list draws it.
-    const int rand = 3;
-    T_Beschreibung->setGeometry(rechteck.left() + spalte + rand, rechteck.top(),
-                                rechteck.width() - spalte - rand, rechteck.height());
+    T_Beschreibung->setGeometry(LB_HAbschnitteGesamt->ZeilenRechteck(zeile, BeschreibungsSpalte));
     T_Beschreibung->setText(QString::fromStdString(Daten.Gesamt.Abschnitte[zeile].Beschreibung));
     T_Beschreibung->show();
     T_Beschreibung->raise();

@@ -69,6 +69,10 @@ THoprex::THoprex(Dialoge& dialoge, std::string einstellungsPfad, QWidget* eltern
 THoprex::~THoprex() {
     EinstellungenSchreiben(Daten, einstellungsPfad_, meldungen_);
     if (Hoprex == this) Hoprex = nullptr;
+    // The controls go after this object's own part; nothing they report on the way (a list
+    // dropping its selection) may reach a handler any more.
+    for (QObject* steuerelement : findChildren<QObject*>())
+        steuerelement->disconnect(this);
 }
 
 // The order matters: positions that rewrite an edit's text and boxes that tick run their
