@@ -33,7 +33,12 @@ public:
 
     void Laden(const std::string& pfad) {
         std::string inhalt;
-        if (DateiLesen(pfad, inhalt)) ini_.LoadData(Cp1252ZuUtf8(inhalt));
+        if (!DateiLesen(pfad, inhalt)) return;
+        // An editor's UTF-8 signature would otherwise become part of the first section's name,
+        // and that section would be lost. The bytes after it are read like any settings file.
+        std::string_view text = inhalt;
+        if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+        ini_.LoadData(Cp1252ZuUtf8(text));
     }
 
     std::string Text(const char* abschnitt, const char* schluessel) const {
