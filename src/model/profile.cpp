@@ -27,10 +27,18 @@ void Addieren(int32_t& summe, int64_t wert) {
     summe = static_cast<int32_t>(std::min<int64_t>(int64_t{summe} + wert, INT32_MAX));
 }
 
-void Hoehenmeter(int32_t vorher, int32_t jetzt, int32_t& plus, int32_t& minus) {
+// A step of the heights into the section's ascent or descent, without branches: the sign of a
+// step between noisy heights is a coin toss for the processor. The sums run in 64 bits (446
+// steps of at most 2^32 m each cannot overflow them) and are held at INT32_MAX only once, at
+// the end of the section: the sums only grow, so that equals holding them after every step.
+inline void Hoehenmeter(int32_t vorher, int32_t jetzt, int64_t& plus, int64_t& minus) {
     const int64_t d = int64_t{jetzt} - vorher;
-    if (d > 0) Addieren(plus, d);
-    if (d < 0) Addieren(minus, -d);
+    plus += std::max<int64_t>(d, 0);
+    minus += std::max<int64_t>(-d, 0);
+}
+
+int32_t Gehalten(int64_t summe) {
+    return static_cast<int32_t>(std::min<int64_t>(summe, INT32_MAX));
 }
 
 // Section statistics over Hoehe; with `geglaettet` also over HoeheGeglaettet and the running
@@ -38,8 +46,8 @@ void Hoehenmeter(int32_t vorher, int32_t jetzt, int32_t& plus, int32_t& minus) {
 // records: the stores into each point's Strecke would otherwise make the compiler reload every
 // running value, and this pass runs twice after each click of a window-length spin button.
 template <bool geglaettet> void AbschnittStatistik(ProfileSection& a, float& laufend) {
-    int32_t max = HoeheMaxLeer, min = HoeheMinLeer, plus = 0, minus = 0;
-    int32_t maxG = HoeheMaxLeer, minG = HoeheMinLeer, plusG = 0, minusG = 0;
+    int32_t max = HoeheMaxLeer, min = HoeheMinLeer, maxG = HoeheMaxLeer, minG = HoeheMinLeer;
+    int64_t plus = 0, minus = 0, plusG = 0, minusG = 0;
     float strecke = 0.0f;
     float position = laufend;
     for (int32_t j = 0; j < a.Punktanzahl; ++j) {
@@ -62,13 +70,13 @@ template <bool geglaettet> void AbschnittStatistik(ProfileSection& a, float& lau
     a.HoeheMax = max;
     a.HoeheMin = min;
     a.Strecke = strecke;
-    a.HoehenmeterPlus = plus;
-    a.HoehenmeterMinus = minus;
+    a.HoehenmeterPlus = Gehalten(plus);
+    a.HoehenmeterMinus = Gehalten(minus);
     if constexpr (geglaettet) {
         a.HoeheMaxGeglaettet = maxG;
         a.HoeheMinGeglaettet = minG;
-        a.HoehenmeterPlusGeglaettet = plusG;
-        a.HoehenmeterMinusGeglaettet = minusG;
+        a.HoehenmeterPlusGeglaettet = Gehalten(plusG);
+        a.HoehenmeterMinusGeglaettet = Gehalten(minusG);
         laufend = position;
     }
 }

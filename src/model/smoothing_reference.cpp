@@ -80,8 +80,9 @@ float SteigungZwischen(const ProfilePoint& anfang, const ProfilePoint& ende) {
         1000.0L;
     // A window of zero length (a single point, G <= 0, steps of 0) has no slope.
     if (meter == 0.0L) return 0.0f;
-    return static_cast<float>(
-        static_cast<long double>(ende.HoeheGeglaettet - anfang.HoeheGeglaettet) / meter * 100.0L);
+    // 64 bits: a profile file may hold any 32-bit heights, whose difference overflows 32 bits.
+    const int64_t hoehe = int64_t{ende.HoeheGeglaettet} - anfang.HoeheGeglaettet;
+    return static_cast<float>(static_cast<long double>(hoehe) / meter * 100.0L);
 }
 
 float SteigungReferenz(const Profile& profil, int32_t abschnitt, int32_t punkt, int32_t G) {

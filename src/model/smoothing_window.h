@@ -2,17 +2,17 @@
 
 #include "model/profile.h"
 
-#include <algorithm>
+#include <bit>
 #include <cstdint>
-#include <vector>
 
-// Finding the ends of the smoothing and gradient windows in one step per point.
+// Finding the ends of the smoothing and gradient windows in about one step per point.
 //
 // The window accumulator adds each step as float32(d + Abstand * 1000), rounded after every
 // addition. Steps of whole metres (k/1000 km as float32, what the screenshot evaluation and the
-// profile file produce) mostly add up exactly, so the accumulator holds the whole-metre sum of
-// the steps it has passed, and the window ends follow from prefix sums. Where that is not proven
-// for a window, the window is reported as not exact and the caller walks it point by point.
+// profile file produce) nearly always add up exactly, so the accumulator holds the whole-metre
+// sum of the steps it has passed, and the window of one point follows from the window of the
+// point before by moving its ends. Where that is not proven for a window, the window is reported
+// as not exact and the caller walks it point by point.
 
 // float32 holds every whole number of metres up to here; beyond it the accumulator rounds.
 inline constexpr int64_t GanzeMeterGrenze = int64_t{1} << 24;
@@ -23,73 +23,160 @@ inline constexpr int64_t GanzeMeterGrenze = int64_t{1} << 24;
 int64_t GanzeMeter(float abstand);
 
 // A step that is not whole counts as this many metres: longer than any window the accumulator
-// can measure exactly, so every window that adds it is reported as not exact.
+// can measure exactly, so every window whose walk adds it is reported as not exact.
 inline constexpr int64_t UngenauerSchritt = GanzeMeterGrenze + 1;
 
-// The steps of the overall profile in route order over all sections, as prefix sums: meter[i] is
-// the sum of the whole metres of the steps of points 0 .. i-1 (index i counts the points of all
-// sections, empty ones are passed over). A step that is not whole counts UngenauerSchritt.
-struct Wegsummen {
-    std::vector<int64_t> meter;
+// GanzeMeter for a run of points, with UngenauerSchritt for a step that is not whole. The steps
+// of a screenshot take two values (1000 m over 446 columns: 2 m and 3 m), so the last two
+// answers are kept.
+class Schrittmeter {
+public:
+    int64_t operator()(float abstand) {
+        const uint32_t schritt = std::bit_cast<uint32_t>(abstand);
+        if (schritt == schritt_[0]) return meter_[0];
+        if (schritt == schritt_[1]) return meter_[1];
+        const int64_t m = GanzeMeter(abstand);
+        schritt_[1] = schritt_[0];
+        meter_[1] = meter_[0];
+        schritt_[0] = schritt;
+        meter_[0] = m < 0 ? UngenauerSchritt : m;
+        return meter_[0];
+    }
 
-    int64_t Punkte() const { return static_cast<int64_t>(meter.size()) - 1; }
+private:
+    uint32_t schritt_[2] = {0, 0}; // the bits of +0.0f, which is 0 m
+    int64_t meter_[2] = {0, 0};
 };
 
-Wegsummen WegsummenBilden(const Profile& profil);
+// A cursor over the points of the overall profile in route order across section borders,
+// passing over sections without points, with the step of its point in whole metres. Stepping
+// past either end of the profile is not allowed.
+class Wegpunkt {
+public:
+    // At the first point; the profile must have one.
+    Wegpunkt(const Profile& profil, Schrittmeter& schrittmeter)
+        : abschnitt_(profil.Abschnitte.data()), schrittmeter_(schrittmeter) {
+        while (abschnitt_->Punktanzahl == 0)
+            ++abschnitt_;
+        punkt_ = abschnitt_->Punkte.data();
+        ende_ = punkt_ + abschnitt_->Punktanzahl;
+        meter_ = schrittmeter_(punkt_->Abstand);
+    }
 
-// The window of one point: indices in route order, both ends inclusive.
+    const ProfilePoint& Punkt() const { return *punkt_; }
+    int64_t Meter() const { return meter_; }
+
+    void Vor() {
+        if (++punkt_ == ende_) {
+            do
+                ++abschnitt_;
+            while (abschnitt_->Punktanzahl == 0);
+            punkt_ = abschnitt_->Punkte.data();
+            ende_ = punkt_ + abschnitt_->Punktanzahl;
+        }
+        meter_ = schrittmeter_(punkt_->Abstand);
+    }
+
+    void Zurueck() {
+        if (punkt_ == abschnitt_->Punkte.data()) {
+            do
+                --abschnitt_;
+            while (abschnitt_->Punktanzahl == 0);
+            ende_ = abschnitt_->Punkte.data() + abschnitt_->Punktanzahl;
+            punkt_ = ende_;
+        }
+        --punkt_;
+        meter_ = schrittmeter_(punkt_->Abstand);
+    }
+
+private:
+    const ProfileSection* abschnitt_;
+    const ProfilePoint* punkt_;
+    const ProfilePoint* ende_; // past the section's last point in use
+    int64_t meter_;
+    Schrittmeter& schrittmeter_;
+};
+
+// The window of one point, both ends inclusive.
 struct Fenster {
-    int64_t anfang;
-    int64_t ende;
+    const ProfilePoint& anfang;
+    const ProfilePoint& ende;
+    int64_t punkte;      // points in the window
+    int64_t hoehenSumme; // m, sum of their Hoehe
     // The ends are those of the point-by-point walk. False when the steps the walk adds (all in
     // the window but the point's own) sum up beyond GanzeMeterGrenze, which they do when one of
     // them is not whole; the window must then be walked.
     bool genau;
 };
 
-// The windows of a length in metres for the points 0, 1, 2, ... in turn. Reaches back until
-// twice the passed steps are at least the length, then on until all passed steps are at least
-// the length; both phases stop at the ends of the profile. Amortised constant time per point.
-class Fensterlauf {
-public:
-    Fensterlauf(const Wegsummen& wege, int32_t laenge);
+// Calls tun(abschnitt, punkt, fenster) for every point of the overall profile in route order,
+// with the point's window of `laenge` metres: it reaches back until twice the steps passed are
+// at least the length, then on until all steps passed are at least the length; both phases stop
+// at the ends of the profile. Nothing of the profile that tun reads may change meanwhile, and tun
+// may write only the point it is given.
+//
+// From one point to the next the start only moves forward; the end moves forward too, or back a
+// little after a long step. Each end moves at most across the window, so a point never costs
+// more than its walk, and on a route of similar steps it costs a step or two. The sums live in
+// locals so that they stay in registers: this runs twice for every point of a route.
+template <typename Tun> void FuerJedesFenster(const Profile& profil, int32_t laenge, Tun&& tun) {
+    const ProfilePoint* letzter = nullptr;
+    for (const ProfileSection& a : profil.Abschnitte)
+        if (a.Punktanzahl > 0) letzter = &a.Punkte[a.Punktanzahl - 1];
+    if (letzter == nullptr) return;
 
-    // Window of the next point; call once per point, at most Punkte() times. Inlined into the
-    // passes so that the cursors stay in registers: it runs twice for every point of a route.
-    [[gnu::always_inline]] Fenster Naechstes() {
-        const int64_t p = punkt_++;
-        // Backward: the walk adds the steps of anfang .. p-1 and stops once twice their sum
-        // reaches the length. As p moves on that sum only grows, so the start only moves forward.
-        while (anfang_ < p && 2 * (meter_[p] - meter_[anfang_ + 1]) >= laenge_)
-            ++anfang_;
-
-        // Forward: the walk goes on adding the steps of p+1 .. ende until all added steps reach
-        // the length: meter_[ende + 1] - meter_[anfang] - (step of p) >= laenge. Without the step
-        // of p the target only grows from point to point, so one cursor follows it forward, and
-        // the search for the real target starts there.
-        const int64_t ohneEigenen = meter_[anfang_] + laenge_;
-        while (voll_ <= punkte_ && meter_[voll_] < ohneEigenen)
-            ++voll_;
-        const int64_t eigener = meter_[p + 1] - meter_[p];
-        const int64_t ziel = ohneEigenen + eigener;
-        int64_t erster = voll_; // first prefix index reaching ziel
-        if (erster <= punkte_ && meter_[erster] < ziel) {
-            ++erster;
-            if (erster <= punkte_ && meter_[erster] < ziel) erster = ErsterAb(erster, ziel);
+    // One memory of steps for all three: they pass over the same few values.
+    Schrittmeter schrittmeter;
+    Wegpunkt anfang(profil, schrittmeter);
+    Wegpunkt ende(profil, schrittmeter);
+    // Counted as the loop comes to a point, before its window is set: the first point starts
+    // as if the point before it had a window ending at the first point.
+    int64_t zurueckPunkte = 0;  // points from anfang to the point, without it
+    int64_t vorPunkte = 0;      // points from the point to ende, without it; -1: ende is behind
+    int64_t zurueck = 0;        // m, steps of anfang .. the point before
+    int64_t vor = ende.Meter(); // m, steps of the point after .. ende
+    int64_t hoehen = 0;         // m, Hoehe of anfang .. ende, without ende
+    int64_t eigener = 0;        // m, step of the point before, then of the point
+    for (int32_t s = 0; s < static_cast<int32_t>(profil.Abschnitte.size()); ++s) {
+        const ProfileSection& abschnitt = profil.Abschnitte[s];
+        for (int32_t j = 0; j < abschnitt.Punktanzahl; ++j) {
+            // The walk of this point adds the step of the one before going back, and no longer
+            // its own going forward.
+            zurueck += eigener;
+            eigener = schrittmeter(abschnitt.Punkte[j].Abstand);
+            if (vorPunkte < 0) {
+                hoehen += ende.Punkt().Hoehe;
+                ende.Vor();
+                vorPunkte = 0;
+            } else {
+                vor -= eigener;
+            }
+            // Back: drop the first step while the rest still reaches half the length.
+            while (zurueckPunkte > 0 && 2 * (zurueck - anfang.Meter()) >= laenge) {
+                zurueck -= anfang.Meter();
+                hoehen -= anfang.Punkt().Hoehe;
+                anfang.Vor();
+                --zurueckPunkte;
+            }
+            // On: take in steps until all of them reach the length, then give back those not
+            // needed for it (after a long step of the point, or zero steps at the end).
+            while (zurueck + vor < laenge && &ende.Punkt() != letzter) {
+                hoehen += ende.Punkt().Hoehe;
+                ende.Vor();
+                ++vorPunkte;
+                vor += ende.Meter();
+            }
+            while (vorPunkte > 0 && zurueck + vor - ende.Meter() >= laenge) {
+                vor -= ende.Meter();
+                ende.Zurueck();
+                --vorPunkte;
+                hoehen -= ende.Punkt().Hoehe;
+            }
+            tun(s, j,
+                Fenster{anfang.Punkt(), ende.Punkt(), zurueckPunkte + vorPunkte + 1,
+                        hoehen + ende.Punkt().Hoehe, zurueck + vor <= GanzeMeterGrenze});
+            ++zurueckPunkte;
+            --vorPunkte;
         }
-        const int64_t ende = std::clamp(erster - 1, p, punkte_ - 1);
-        const int64_t gegangen = meter_[ende + 1] - meter_[anfang_] - eigener;
-        return {anfang_, ende, gegangen <= GanzeMeterGrenze};
     }
-
-private:
-    int64_t ErsterAb(int64_t unter, int64_t ziel) const;
-
-    const int64_t* meter_;
-    const int64_t laenge_;
-    const int64_t punkte_;
-    int64_t punkt_ = 0;
-    int64_t anfang_ = 0;
-    // First prefix index whose sum reaches meter_[anfang_] + laenge_; only moves forward.
-    int64_t voll_ = 0;
-};
+}

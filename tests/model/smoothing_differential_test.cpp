@@ -63,6 +63,8 @@ private:
             ProfilePoint& p = a.Punkte[j];
             hoehe = std::clamp(hoehe + Zahl(-40, 40), -8999, 8999);
             p.Hoehe = Zahl(0, 50) == 0 ? Zahl(-8999, 8999) : hoehe;
+            // A profile file may hold any 32-bit height.
+            if (Zahl(0, 2000) == 0) p.Hoehe = Zahl(0, 1) ? INT32_MAX : INT32_MIN;
             switch (art) {
             case 0: // one step throughout
                 p.Abstand = Meter(gleichMeter);

@@ -1,0 +1,84 @@
+#include "model/smoothing_quotients.h"
+#include "model/smoothing_reference.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+ProfilePoint Punkt(float strecke, int32_t hoehe) {
+    ProfilePoint p;
+    p.Strecke = strecke;
+    p.HoeheGeglaettet = hoehe;
+    return p;
+}
+
+void ErwarteGleicheSteigung(const ProfilePoint& a, const ProfilePoint& b) {
+    ASSERT_EQ(std::bit_cast<uint32_t>(SteigungSchnell(a, b)),
+              std::bit_cast<uint32_t>(SteigungZwischen(a, b)))
+        << a.Strecke << " km, " << a.HoeheGeglaettet << " m to " << b.Strecke << " km, "
+        << b.HoeheGeglaettet << " m";
+}
+
+} // namespace
+
+TEST(Mittelwert, TruncatesLikeTheIntegerDivision) {
+    std::mt19937_64 zufall(7);
+    const int64_t summen[] = {int64_t{1} << 20, int64_t{1} << 44, (int64_t{1} << 53) - 1,
+                              int64_t{1} << 53, int64_t{1} << 62};
+    for (int64_t bereich : summen) {
+        std::uniform_int_distribution<int64_t> summe(-bereich, bereich);
+        std::uniform_int_distribution<int64_t> anzahl(1, 2000000);
+        for (int i = 0; i < 200000; ++i) {
+            const int64_t s = summe(zufall);
+            const int64_t n = anzahl(zufall);
+            // Means outside int32 do not occur (heights are int32); compare what a caller keeps.
+            if (s / n > INT32_MAX || s / n < INT32_MIN) continue;
+            ASSERT_EQ(Mittelwert(s, n), static_cast<int32_t>(s / n)) << s << " / " << n;
+        }
+    }
+    EXPECT_EQ(Mittelwert(-201, 2), -100);
+    EXPECT_EQ(Mittelwert(8000LL * 535200, 535200), 8000);
+    EXPECT_EQ(Mittelwert((int64_t{1} << 53) - 1, (int64_t{1} << 53) - 2), 1);
+}
+
+TEST(SteigungSchnell, SameFloat32AsTheExtendedDivision) {
+    std::mt19937 zufall(11);
+    std::uniform_real_distribution<float> strecke(0.0f, 9000.0f);
+    std::uniform_int_distribution<int32_t> hoehe(-9000, 9000);
+    for (int i = 0; i < 300000; ++i) {
+        const float a = strecke(zufall);
+        // Near and far ends, and ends one float32 apart.
+        const float b = i % 3 == 0   ? std::nextafter(a, 1.0e9f)
+                        : i % 3 == 1 ? a + strecke(zufall) * 1.0e-4f
+                                     : strecke(zufall);
+        ErwarteGleicheSteigung(Punkt(a, hoehe(zufall)), Punkt(b, hoehe(zufall)));
+        if (HasFatalFailure()) return;
+    }
+    ErwarteGleicheSteigung(Punkt(3.5f, 100), Punkt(3.5f, 200)); // zero length
+}
+
+TEST(SteigungSchnell, SlopesRightBetweenTwoFloat32) {
+    // Over 2^-j km a rise of 5 t m is a slope of t * 2^(j-1) percent: with odd t of 25 bits
+    // exactly half way between two float32, where only the extended result can decide.
+    for (int32_t t = (1 << 24) + 1; t < (1 << 24) + 64; t += 2) {
+        for (int j = 0; j <= 12; ++j) {
+            const float anfang = 1.0f;
+            const float ende = anfang + std::ldexp(1.0f, -j);
+            ErwarteGleicheSteigung(Punkt(anfang, 0), Punkt(ende, 5 * t));
+            ErwarteGleicheSteigung(Punkt(anfang, 5 * t), Punkt(ende, 0));
+        }
+    }
+}
+
+TEST(SteigungZwischen, HeightsAtTheEndsOfTheirRangeDoNotOverflow) {
+    // A profile file may hold any 32-bit heights: the rise from the lowest to the highest over
+    // 1 km is 2^32 - 1 m, 429,496,729.5 %.
+    EXPECT_FLOAT_EQ(SteigungZwischen(Punkt(1.0f, INT32_MIN), Punkt(2.0f, INT32_MAX)), 429496729.5f);
+    EXPECT_FLOAT_EQ(SteigungZwischen(Punkt(1.0f, INT32_MAX), Punkt(2.0f, INT32_MIN)),
+                    -429496729.5f);
+    ErwarteGleicheSteigung(Punkt(1.0f, INT32_MAX), Punkt(2.0f, INT32_MIN));
+}
