@@ -3,6 +3,7 @@
 
 #include "support/profile_builder.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,6 +101,23 @@ TEST(MarkierteStatistik, SumsTheMarkedSectionsPlainOrSmoothed) {
     EXPECT_EQ(t.HoehenmeterPlus, "170");
     EXPECT_EQ(t.HoeheMin, "410");
     EXPECT_EQ(t.HoeheMax, "790");
+}
+
+// The totals row holds ascents and descents at the 32-bit maximum; the marked row must not wrap
+// round to a negative number where the totals row shows that maximum.
+TEST(MarkierteStatistik, AscentsAndDescentsAreHeldAtTheLargestNumber) {
+    const int32_t gross = 2'000'000'000;
+    Profile p = ProfilAus({MitWerten(1.0f, 0, 1, gross, gross, 0, 1, gross, gross),
+                           MitWerten(1.0f, 0, 1, gross, gross, 0, 1, gross, gross)});
+    for (ProfileSection& a : p.Abschnitte)
+        a.Markiert = 1;
+    MarkierteStatistikBerechnen(p);
+    EXPECT_EQ(p.HoehenmeterPlusMarkiert, INT32_MAX);
+    EXPECT_EQ(p.HoehenmeterMinusMarkiert, INT32_MAX);
+    p.GlaettungEinAus = true;
+    MarkierteStatistikBerechnen(p);
+    EXPECT_EQ(WerteMarkiert(p).HoehenmeterPlus, "2147483647");
+    EXPECT_EQ(WerteMarkiert(p).HoehenmeterMinus, "2147483647");
 }
 
 TEST(MarkierteStatistik, NothingMarkedShowsEmptyHeightsAndZeroLength) {
