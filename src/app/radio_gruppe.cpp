@@ -23,14 +23,14 @@ QString TRadioGruppe::GewaehlterText() const {
     return knopf != nullptr ? knopf->text() : QString();
 }
 
-// The items share the space under the caption evenly, as the designed 49-pixel groups of two
-// items have it.
+// The items share the space inside the frame, under its caption, evenly, as the designed
+// 49-pixel groups of two items have it.
 void TRadioGruppe::resizeEvent(QResizeEvent* ereignis) {
     QGroupBox::resizeEvent(ereignis);
     const QList<QAbstractButton*> knoepfe = knoepfe_->buttons();
     if (knoepfe.isEmpty()) return;
-    const int oben = 14;
-    const int zeile = (height() - oben - 3) / static_cast<int>(knoepfe.size());
+    const QRect innen = contentsRect().adjusted(4, 0, 0, 0);
+    const int zeile = innen.height() / static_cast<int>(knoepfe.size());
     for (int i = 0; i < knoepfe.size(); ++i)
-        knoepfe[i]->setGeometry(8, oben + i * zeile, width() - 12, zeile);
+        knoepfe[i]->setGeometry(innen.left(), innen.top() + i * zeile, innen.width(), zeile);
 }

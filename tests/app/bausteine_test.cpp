@@ -1,10 +1,14 @@
-// The window's building blocks on their own: the spin button and the error text.
+// The window's building blocks on their own: the spin button, the radio group and the error
+// text.
+#include "app/erscheinung.h"
 #include "app/fehler_anzeige.h"
+#include "app/radio_gruppe.h"
 #include "app/up_down.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -54,6 +58,28 @@ TEST(TUpDown, UpAndDownKeysInTheEditStepUnlessDisabled) {
     knopf.setEnabled(false);
     QApplication::sendEvent(edit, &hoch);
     EXPECT_EQ(edit->text(), "400");
+}
+
+// The export options' groups are 49 pixels high: their two items must stand inside the frame,
+// below its caption, one under the other, rather than across the frame's top line.
+TEST(TRadioGruppe, ItemsStandInsideTheFrameBelowTheCaption) {
+    QWidget fenster;
+    fenster.setFont(SansSerifSchrift(Pt8));
+    fenster.show();
+    for (const QString& titel : {QStringLiteral("Strecke"), QString()}) {
+        TRadioGruppe gruppe(titel, {QStringLiteral("Km"), QStringLiteral("m")}, &fenster);
+        gruppe.setGeometry(4, 144, 89, 49);
+        gruppe.show();
+        QApplication::processEvents();
+        const QList<QRadioButton*> eintraege = gruppe.findChildren<QRadioButton*>();
+        ASSERT_EQ(eintraege.size(), 2);
+        EXPECT_EQ(eintraege[0]->text(), "Km");
+        EXPECT_TRUE(gruppe.contentsRect().contains(eintraege[0]->geometry()))
+            << titel.toStdString();
+        EXPECT_TRUE(gruppe.contentsRect().contains(eintraege[1]->geometry()))
+            << titel.toStdString();
+        EXPECT_LE(eintraege[0]->geometry().bottom(), eintraege[1]->geometry().top());
+    }
 }
 
 TEST(FehlerText, AFullStopUnlessTheTextEndsInOneOrBelow) {
