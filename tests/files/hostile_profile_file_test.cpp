@@ -167,17 +167,23 @@ TEST(FeindlicheProfildatei, HeightOf99999LoadsWholeAndIsSavedWhole) {
     EXPECT_NE(ProfilDateiInhalt(d.Gesamt).find("\t 99999 \t"), std::string::npos);
 }
 
-// Found by fuzzing: the step between these heights overflowed 32 bits in the statistics.
+// Found by fuzzing: the step between these heights overflowed 32 bits in the statistics, and
+// in the gradient when the smoothing leaves them as they are.
 TEST(FeindlicheProfildatei, HeightsAtThe32BitEndsHoldAscentAndDescentAtTheMaximum) {
     const std::string abschnitt = "A\n    3\n   0 \t 0.000 \t 2147483647 \t 0\n"
                                   "   1 \t 0.010 \t -2147483648 \t 0\n"
                                   "   2 \t 0.010 \t 2147483647 \t 0\n";
-    const HoprexDaten d = Geladen(Kopf("2") + abschnitt + abschnitt);
+    HoprexDaten d = Geladen(Kopf("2") + abschnitt + abschnitt);
     EXPECT_EQ(d.Gesamt.Abschnitte[0].HoehenmeterPlus, INT32_MAX);
     EXPECT_EQ(d.Gesamt.Abschnitte[0].HoehenmeterMinus, INT32_MAX);
     EXPECT_EQ(d.Gesamt.HoehenmeterPlus, INT32_MAX);
     EXPECT_EQ(d.Gesamt.HoehenmeterMinus, INT32_MAX);
     EXPECT_EQ(d.Gesamt.HoeheMin, INT32_MIN);
+
+    GesamtNeuBerechnen(d.Gesamt, "0", "10");
+    const ProfilePoint& mitte = d.Gesamt.Abschnitte[0].Punkte[1];
+    EXPECT_EQ(mitte.HoeheGeglaettet, INT32_MIN);
+    EXPECT_GT(d.Gesamt.Abschnitte[0].Punkte[2].Steigung, 1e10f) << "4294967295 m over 10 m";
 }
 
 // Found by fuzzing: a distance of 2.2e26 km gave an undefined conversion in the export in metres.
