@@ -27,19 +27,30 @@ void Addieren(int32_t& summe, int64_t wert) {
     summe = static_cast<int32_t>(std::min<int64_t>(int64_t{summe} + wert, INT32_MAX));
 }
 
-// A step of the heights into the section's ascent or descent, without branches: the sign of a
-// step between noisy heights is a coin toss for the processor. The sums run in 64 bits (446
-// steps of at most 2^32 m each cannot overflow them) and are held at INT32_MAX only once, at
-// the end of the section: the sums only grow, so that equals holding them after every step.
-inline void Hoehenmeter(int32_t vorher, int32_t jetzt, int64_t& plus, int64_t& minus) {
-    const int64_t d = int64_t{jetzt} - vorher;
-    plus += std::max<int64_t>(d, 0);
-    minus += std::max<int64_t>(-d, 0);
-}
+// Ascent and descent of a section, held at INT32_MAX. One sum per point does for both: ascent
+// plus descent is the sum of the step magnitudes, ascent minus descent is the last height minus
+// the first. 64 bits: a profile file may hold any 32-bit heights, and 446 steps of at most
+// 2^32 m cannot overflow. Holding the total once equals holding it after every step, as the
+// sums only grow. No branch on the sign of a step: between noisy heights that is a coin toss
+// for the processor, and this runs for every point twice per statistics pass.
+struct Hoehenmeter {
+    int64_t betraege = 0; // m, sum of the magnitudes of the steps
+    int32_t erste = 0;
+    int32_t letzte = 0;
 
-int32_t Gehalten(int64_t summe) {
-    return static_cast<int32_t>(std::min<int64_t>(summe, INT32_MAX));
-}
+    void Schritt(int32_t vorher, int32_t jetzt) {
+        const int64_t d = int64_t{jetzt} - vorher;
+        betraege += d < 0 ? -d : d;
+    }
+    int32_t Plus() const { return Gehalten((betraege + Netto()) / 2); }
+    int32_t Minus() const { return Gehalten((betraege - Netto()) / 2); }
+
+private:
+    int64_t Netto() const { return int64_t{letzte} - erste; }
+    static int32_t Gehalten(int64_t summe) {
+        return static_cast<int32_t>(std::min<int64_t>(summe, INT32_MAX));
+    }
+};
 
 // Section statistics over Hoehe; with `geglaettet` also over HoeheGeglaettet and the running
 // position, which continues from section to section. The sums run in locals, not in the
@@ -47,36 +58,43 @@ int32_t Gehalten(int64_t summe) {
 // running value, and this pass runs twice after each click of a window-length spin button.
 template <bool geglaettet> void AbschnittStatistik(ProfileSection& a, float& laufend) {
     int32_t max = HoeheMaxLeer, min = HoeheMinLeer, maxG = HoeheMaxLeer, minG = HoeheMinLeer;
-    int64_t plus = 0, minus = 0, plusG = 0, minusG = 0;
+    Hoehenmeter hm, hmG;
     float strecke = 0.0f;
     float position = laufend;
     for (int32_t j = 0; j < a.Punktanzahl; ++j) {
         ProfilePoint& p = a.Punkte[j];
         max = std::max(max, p.Hoehe);
         min = std::min(min, p.Hoehe);
-        if (j > 0) Hoehenmeter(a.Punkte[j - 1].Hoehe, p.Hoehe, plus, minus);
+        if (j > 0) hm.Schritt(a.Punkte[j - 1].Hoehe, p.Hoehe);
         // Both sums stay float32, rounded after every addition, so that lengths and positions
         // come out the same on every machine and match what the profile file reproduces.
         strecke += p.Abstand;
         if constexpr (geglaettet) {
             maxG = std::max(maxG, p.HoeheGeglaettet);
             minG = std::min(minG, p.HoeheGeglaettet);
-            if (j > 0)
-                Hoehenmeter(a.Punkte[j - 1].HoeheGeglaettet, p.HoeheGeglaettet, plusG, minusG);
+            if (j > 0) hmG.Schritt(a.Punkte[j - 1].HoeheGeglaettet, p.HoeheGeglaettet);
             position += p.Abstand;
             p.Strecke = position;
         }
     }
+    if (a.Punktanzahl > 0) {
+        const ProfilePoint& erster = a.Punkte[0];
+        const ProfilePoint& letzter = a.Punkte[a.Punktanzahl - 1];
+        hm.erste = erster.Hoehe;
+        hm.letzte = letzter.Hoehe;
+        hmG.erste = erster.HoeheGeglaettet;
+        hmG.letzte = letzter.HoeheGeglaettet;
+    }
     a.HoeheMax = max;
     a.HoeheMin = min;
     a.Strecke = strecke;
-    a.HoehenmeterPlus = Gehalten(plus);
-    a.HoehenmeterMinus = Gehalten(minus);
+    a.HoehenmeterPlus = hm.Plus();
+    a.HoehenmeterMinus = hm.Minus();
     if constexpr (geglaettet) {
         a.HoeheMaxGeglaettet = maxG;
         a.HoeheMinGeglaettet = minG;
-        a.HoehenmeterPlusGeglaettet = Gehalten(plusG);
-        a.HoehenmeterMinusGeglaettet = Gehalten(minusG);
+        a.HoehenmeterPlusGeglaettet = hmG.Plus();
+        a.HoehenmeterMinusGeglaettet = hmG.Minus();
         laufend = position;
     }
 }

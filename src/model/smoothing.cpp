@@ -10,16 +10,15 @@ namespace {
 // The mean over a window comes from the window's running height sum: one step per point
 // however long the window. A window that cannot be found exactly from whole metres is walked.
 void Glaetten(Profile& profil, int32_t L) {
-    FuerJedesFenster(profil, L, [&](int32_t s, int32_t j, const Fenster& f) {
-        profil.Abschnitte[s].Punkte[j].HoeheGeglaettet =
-            f.genau ? Mittelwert(f.hoehenSumme, f.punkte)
-                    : GeglaetteteHoeheReferenz(profil, s, j, L);
+    FuerJedesFenster(profil, L, [&](ProfilePoint& p, int32_t s, int32_t j, const Fenster& f) {
+        p.HoeheGeglaettet = f.genau ? Mittelwert(f.hoehenSumme, f.punkte)
+                                    : GeglaetteteHoeheReferenz(profil, s, j, L);
     });
 }
 
 void Steigungen(Profile& profil, int32_t G) {
-    FuerJedesFenster(profil, G, [&](int32_t s, int32_t j, const Fenster& f) {
-        profil.Abschnitte[s].Punkte[j].Steigung =
+    FuerJedesFenster(profil, G, [&](ProfilePoint& p, int32_t s, int32_t j, const Fenster& f) {
+        p.Steigung =
             f.genau ? SteigungSchnell(f.anfang, f.ende) : SteigungReferenz(profil, s, j, G);
     });
 }

@@ -109,17 +109,18 @@ struct Fenster {
     bool genau;
 };
 
-// Calls tun(abschnitt, punkt, fenster) for every point of the overall profile in route order,
-// with the point's window of `laenge` metres: it reaches back until twice the steps passed are
-// at least the length, then on until all steps passed are at least the length; both phases stop
-// at the ends of the profile. Nothing of the profile that tun reads may change meanwhile, and tun
-// may write only the point it is given.
+// Calls tun(punkt, abschnitt, index, fenster) for every point of the overall profile in route
+// order: the point, the indices of its section and of the point within it, and its window of
+// `laenge` metres. The window reaches back until twice the steps passed are at least the
+// length, then on until all steps passed are at least the length; both phases stop at the ends
+// of the profile. tun may change the point's HoeheGeglaettet and Steigung, nothing else.
 //
-// From one point to the next the start only moves forward; the end moves forward too, or back a
-// little after a long step. Each end moves at most across the window, so a point never costs
-// more than its walk, and on a route of similar steps it costs a step or two. The sums live in
-// locals so that they stay in registers: this runs twice for every point of a route.
-template <typename Tun> void FuerJedesFenster(const Profile& profil, int32_t laenge, Tun&& tun) {
+// From one point to the next the start only moves forward; the end moves forward too, or back
+// after a long step. Neither moves further than across the windows of the point and the one
+// before it, so a point never costs more than walking those, and on a route of similar steps it
+// costs a step or two. The sums live in locals, so that they stay in registers: this runs twice
+// for every point of a route.
+template <typename Tun> void FuerJedesFenster(Profile& profil, int32_t laenge, Tun&& tun) {
     const ProfilePoint* letzter = nullptr;
     for (const ProfileSection& a : profil.Abschnitte)
         if (a.Punktanzahl > 0) letzter = &a.Punkte[a.Punktanzahl - 1];
@@ -138,12 +139,14 @@ template <typename Tun> void FuerJedesFenster(const Profile& profil, int32_t lae
     int64_t hoehen = 0;         // m, Hoehe of anfang .. ende, without ende
     int64_t eigener = 0;        // m, step of the point before, then of the point
     for (int32_t s = 0; s < static_cast<int32_t>(profil.Abschnitte.size()); ++s) {
-        const ProfileSection& abschnitt = profil.Abschnitte[s];
-        for (int32_t j = 0; j < abschnitt.Punktanzahl; ++j) {
+        ProfileSection& abschnitt = profil.Abschnitte[s];
+        const int32_t anzahl = abschnitt.Punktanzahl;
+        for (int32_t j = 0; j < anzahl; ++j) {
+            ProfilePoint& punkt = abschnitt.Punkte[j];
             // The walk of this point adds the step of the one before going back, and no longer
             // its own going forward.
             zurueck += eigener;
-            eigener = schrittmeter(abschnitt.Punkte[j].Abstand);
+            eigener = schrittmeter(punkt.Abstand);
             if (vorPunkte < 0) {
                 hoehen += ende.Punkt().Hoehe;
                 ende.Vor();
@@ -172,7 +175,7 @@ template <typename Tun> void FuerJedesFenster(const Profile& profil, int32_t lae
                 --vorPunkte;
                 hoehen -= ende.Punkt().Hoehe;
             }
-            tun(s, j,
+            tun(punkt, s, j,
                 Fenster{anfang.Punkt(), ende.Punkt(), zurueckPunkte + vorPunkte + 1,
                         hoehen + ende.Punkt().Hoehe, zurueck + vor <= GanzeMeterGrenze});
             ++zurueckPunkte;
