@@ -19,13 +19,11 @@ void ProfilLeeren(Profile& profil) {
     profil.HoehenmeterMinusMarkiert = 0;
 }
 
-namespace {
-
-// Ascents and descents add up held at the 32-bit maximum: a profile file may hold any 32-bit
-// heights, whose steps and sums would overflow.
-void Addieren(int32_t& summe, int64_t wert) {
+void HoehenmeterAddieren(int32_t& summe, int32_t wert) {
     summe = static_cast<int32_t>(std::min<int64_t>(int64_t{summe} + wert, INT32_MAX));
 }
+
+namespace {
 
 // Ascent and descent of a section, held at INT32_MAX. One sum per point does for both: ascent
 // plus descent is the sum of the step magnitudes, ascent minus descent is the last height minus
@@ -114,14 +112,14 @@ void Summen(Profile& profil, bool geglaettet) {
     }
     for (const ProfileSection& a : profil.Abschnitte) {
         profil.Strecke += a.Strecke;
-        Addieren(profil.HoehenmeterPlus, a.HoehenmeterPlus);
-        Addieren(profil.HoehenmeterMinus, a.HoehenmeterMinus);
+        HoehenmeterAddieren(profil.HoehenmeterPlus, a.HoehenmeterPlus);
+        HoehenmeterAddieren(profil.HoehenmeterMinus, a.HoehenmeterMinus);
         profil.Punktanzahl += a.Punktanzahl;
         profil.HoeheMax = std::max(profil.HoeheMax, a.HoeheMax);
         profil.HoeheMin = std::min(profil.HoeheMin, a.HoeheMin);
         if (!geglaettet) continue;
-        Addieren(profil.HoehenmeterPlusGeglaettet, a.HoehenmeterPlusGeglaettet);
-        Addieren(profil.HoehenmeterMinusGeglaettet, a.HoehenmeterMinusGeglaettet);
+        HoehenmeterAddieren(profil.HoehenmeterPlusGeglaettet, a.HoehenmeterPlusGeglaettet);
+        HoehenmeterAddieren(profil.HoehenmeterMinusGeglaettet, a.HoehenmeterMinusGeglaettet);
         profil.HoeheMaxGeglaettet = std::max(profil.HoeheMaxGeglaettet, a.HoeheMaxGeglaettet);
         profil.HoeheMinGeglaettet = std::min(profil.HoeheMinGeglaettet, a.HoeheMinGeglaettet);
     }

@@ -74,6 +74,10 @@ struct Profile {
     int32_t AnzahlAbschnitte() const { return static_cast<int32_t>(Abschnitte.size()); }
 };
 
+// Adds an ascent or descent (m, both >= 0) to a sum held at INT32_MAX: a profile file may hold
+// any 32-bit heights, whose steps and sums would overflow.
+void HoehenmeterAddieren(int32_t& summe, int32_t wert);
+
 // Empties the profile: no sections, and the totals and marked statistics 0 (not the sentinels:
 // the statistics that follow a load put those back). Parameters and Anker stay.
 void ProfilLeeren(Profile& profil);
