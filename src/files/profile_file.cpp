@@ -20,10 +20,6 @@ std::string BeschreibungsZeile(const std::string& beschreibung) {
     return zeile;
 }
 
-bool Leerraum(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
 // Walks the file text the way the formatted reads do: numbers and words separated by any white
 // space, descriptions as whole lines. Counts lines for the error message.
 class Leser {

@@ -155,7 +155,5 @@ void BeschreibungSetzen(ProfileSection& abschnitt, std::string_view text) {
 }
 
 bool BeschreibungLeer(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-    });
+    return std::all_of(text.begin(), text.end(), Leerraum);
 }

@@ -94,6 +94,12 @@ void StatistikUngeglaettet(Profile& profil);
 // Stores a description, cut to MaxBeschreibung characters (UTF-8 code points).
 void BeschreibungSetzen(ProfileSection& abschnitt, std::string_view text);
 
+// White space as the C locale's isspace sees it: blank, tab, line feed, carriage return,
+// vertical tab and form feed. Separates the numbers of a profile file.
+constexpr bool Leerraum(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
 // A description that holds nothing but white space counts as none: the profile file writes a
 // placeholder for it.
 bool BeschreibungLeer(std::string_view text);
