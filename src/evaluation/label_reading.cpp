@@ -95,14 +95,27 @@ bool KmGefunden(const TSpaltenzahlen& zahlen, int32_t ab, int32_t scangrenze) {
     return false;
 }
 
+// One label field, counted and read. The scan limit is clamped to the counted columns, so a
+// layout's limit can never index past them.
+struct TFeldLesung {
+    TSpaltenzahlen zahlen;
+    int32_t scangrenze = 0;
+    int32_t letzteZiffer = 0;
+    int64_t wert = 0;
+};
+
+TFeldLesung FeldLesen(const TBitmap& bitmap, const TFeld& feld, int32_t scangrenze) {
+    TFeldLesung l;
+    l.scangrenze = std::clamp(scangrenze, 0, AuswertungSpalten);
+    SpaltenZaehlen(bitmap, feld, l.scangrenze, l.zahlen);
+    l.wert = Lesen(l.zahlen, l.scangrenze, l.letzteZiffer);
+    return l;
+}
+
 } // namespace
 
 int32_t ZahlLesen(const TBitmap& bitmap, const TFeld& feld, int32_t scangrenze) {
-    TSpaltenzahlen zahlen;
-    scangrenze = std::clamp(scangrenze, 0, AuswertungSpalten);
-    SpaltenZaehlen(bitmap, feld, scangrenze, zahlen);
-    int32_t letzteZiffer = 0;
-    return Begrenzt(Lesen(zahlen, scangrenze, letzteZiffer));
+    return Begrenzt(FeldLesen(bitmap, feld, scangrenze).wert);
 }
 
 void BeschriftungenLesen(TAuswertung& a, const TLayout& layout) {
@@ -110,11 +123,10 @@ void BeschriftungenLesen(TAuswertung& a, const TLayout& layout) {
     a.HoeheMaxSkala = ZahlLesen(bitmap, layout.FeldHoeheMax, layout.Scangrenze);
     a.HoeheMinSkala = ZahlLesen(bitmap, layout.FeldHoeheMin, layout.Scangrenze);
 
-    TSpaltenzahlen zahlen;
-    SpaltenZaehlen(bitmap, layout.FeldStrecke, layout.Scangrenze, zahlen);
-    int32_t letzteZiffer = 0;
-    int64_t meter = Lesen(zahlen, layout.Scangrenze, letzteZiffer);
+    const TFeldLesung strecke = FeldLesen(bitmap, layout.FeldStrecke, layout.Scangrenze);
+    int64_t meter = strecke.wert;
     // The older viewer writes long routes in km ("12 km"), short ones in m ("850 m").
-    if (layout.KmErkennen && KmGefunden(zahlen, letzteZiffer, layout.Scangrenze)) meter *= 1000;
+    if (layout.KmErkennen && KmGefunden(strecke.zahlen, strecke.letzteZiffer, strecke.scangrenze))
+        meter *= 1000;
     a.StreckeMeter = Begrenzt(meter);
 }
