@@ -17,10 +17,7 @@ void AbschnittsdatenKopieren(const ProfileSection& quelle, ProfileSection& ziel)
 }
 
 void AbschnittKopieren(Profile& profil, int32_t von, int32_t nach) {
-    if (von == nach) {
-        profil.Abschnitte[nach].Markiert = 0;
-        return;
-    }
+    // Onto itself (von == nach) the copy changes nothing, so it needs no branch of its own.
     AbschnittsdatenKopieren(profil.Abschnitte[von], profil.Abschnitte[nach]);
     profil.Abschnitte[nach].Markiert = 0;
 }
