@@ -73,7 +73,7 @@ public:
         Setzen(abschnitt, schluessel, std::string(wert ? "1" : "0"));
     }
 
-    bool Text(std::string& text) const { return ini_.Save(text) >= 0; }
+    bool AlsText(std::string& text) const { return ini_.Save(text) >= 0; }
 
 private:
     CSimpleIniA ini_;
@@ -164,7 +164,7 @@ bool EinstellungenSchreiben(const HoprexDaten& daten, const std::string& pfad,
     std::error_code fehler;
     const fs::path ordner = fs::path(pfad).parent_path();
     if (!ordner.empty()) fs::create_directories(ordner, fehler);
-    if (ini.Text(text) && DateiErsetzen(pfad, Utf8ZuCp1252(text)) == SchreibErgebnis::Ok)
+    if (ini.AlsText(text) && DateiErsetzen(pfad, Utf8ZuCp1252(text)) == SchreibErgebnis::Ok)
         return true;
     meldungen.Meldung("Fehler", Formatieren("nach %s kann nicht geschrieben werden", pfad.c_str()));
     return false;
