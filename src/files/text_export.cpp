@@ -52,6 +52,15 @@ long Meter(long double km) {
         std::clamp(m, static_cast<long double>(LONG_MIN), static_cast<long double>(LONG_MAX)));
 }
 
+// A km value as the export writes it: "%9.3f", nine characters, with the decimal point replaced
+// by "." when `trennzeichenPunkt` is set and by "," otherwise.
+std::string KmWert(double km, bool trennzeichenPunkt) {
+    std::string text = Formatieren("%9.3f", km);
+    const size_t punkt = text.find('.');
+    if (punkt != std::string::npos) text[punkt] = trennzeichenPunkt ? '.' : ',';
+    return text;
+}
+
 std::string Kopf(const Profile& g, const TExportOptions& o) {
     std::string text;
     if (o.StreckeInKm)
@@ -69,13 +78,6 @@ std::string Kopf(const Profile& g, const TExportOptions& o) {
 }
 
 } // namespace
-
-std::string KmWert(double km, bool trennzeichenPunkt) {
-    std::string text = Formatieren("%9.3f", km);
-    const size_t punkt = text.find('.');
-    if (punkt != std::string::npos) text[punkt] = trennzeichenPunkt ? '.' : ',';
-    return text;
-}
 
 int32_t ExportPunktanzahl(const Profile& gesamt, const TExportOptions& optionen) {
     int32_t anzahl = 0;

@@ -8,10 +8,6 @@
 #include <optional>
 #include <string>
 
-// A km value as the export writes it: "%9.3f", nine characters, with the decimal point replaced
-// by "." when `trennzeichenPunkt` is set and by "," otherwise.
-std::string KmWert(double km, bool trennzeichenPunkt);
-
 // Number of data lines the export writes for `gesamt` under `optionen`: every point without
 // PunkteReduzieren, else the points the thinning keeps (see ExportInhalt).
 int32_t ExportPunktanzahl(const Profile& gesamt, const TExportOptions& optionen);
