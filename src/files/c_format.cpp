@@ -1,6 +1,5 @@
 #include "files/c_format.h"
 
-#include <clocale>
 #include <cstdarg>
 #include <cstdio>
 #include <locale.h>
