@@ -16,7 +16,7 @@ bool WerteUebernehmen(HoprexDaten& daten, Meldungen& meldungen) {
     const int32_t alt = gesamt.AnzahlAbschnitte();
     const int32_t m = std::clamp(daten.Einfuegemarke, 0, alt);
     gesamt.Abschnitte.resize(static_cast<size_t>(alt + n));
-    // Make room at the mark: the sections from m on move up by n, the last one first.
+    // From the end down, so that no section is overwritten before it has moved up.
     for (int32_t i = alt - 1; i >= m; --i)
         AbschnittKopieren(gesamt, i, i + n);
     for (ProfileSection& a : gesamt.Abschnitte)
