@@ -2,6 +2,7 @@
 // deleting sections, marking them in the graph and the list, and describing them in place.
 #include "app/abschnitt_liste.h"
 #include "app/hoprex_window.h"
+#include "display/list_lines.h"
 #include "display/section_marking.h"
 #include "editing/deleting.h"
 #include "editing/describing.h"
@@ -9,13 +10,6 @@
 #include "editing/moving.h"
 
 #include <QLineEdit>
-
-namespace {
-
-// Characters of a list line in front of its description: "%2d  %6.2f  %4d  %4d  %5ld  %5ld  ".
-constexpr int BeschreibungsSpalte = 38;
-
-} // namespace
 
 void THoprex::EinfuegemarkeBewegen(Richtung richtung) {
     EinfuegemarkeVerschieben(Daten, richtung);

@@ -17,6 +17,7 @@ TEST(ListenZeile, ColumnsLineUpUnderTheHeader) {
         EXPECT_EQ(zeile[ende], ' ') << spalte;
     }
     EXPECT_EQ(zeile.substr(kopf.find("Beschreibung")), "Anstieg");
+    EXPECT_EQ(zeile.substr(BeschreibungsSpalte), "Anstieg");
 }
 
 TEST(ListenZeile, WideValuesPushTheColumnsRatherThanBeingCut) {
