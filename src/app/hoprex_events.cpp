@@ -4,6 +4,7 @@
 #include "app/bild_flaeche.h"
 #include "app/fehler_anzeige.h"
 #include "app/hoprex_window.h"
+#include "app/tasten.h"
 #include "display/bitmap_image.h"
 
 #include <QCheckBox>
@@ -32,10 +33,6 @@ std::optional<QString> BildDatei(const QMimeData* daten) {
 bool AblageHatBild() {
     const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
     return daten != nullptr && daten->hasImage();
-}
-
-bool IstEnter(int taste) {
-    return taste == Qt::Key_Return || taste == Qt::Key_Enter;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // deleting sections, marking them in the graph and the list, and describing them in place.
 #include "app/abschnitt_liste.h"
 #include "app/hoprex_window.h"
+#include "app/tasten.h"
 #include "display/list_lines.h"
 #include "display/section_marking.h"
 #include "editing/deleting.h"
@@ -80,7 +81,7 @@ void THoprex::LB_HAbschnitteGesamtDblClick() {
 }
 
 void THoprex::LB_HAbschnitteGesamtKeyDown(int taste) {
-    if (taste == Qt::Key_Return || taste == Qt::Key_Enter) BeschreibungBearbeiten();
+    if (IstEnter(taste)) BeschreibungBearbeiten();
 }
 
 // Lays the editor over the description column of the focused line.
@@ -99,7 +100,7 @@ void THoprex::BeschreibungBearbeiten() {
 // Escape stores the text as Enter does: the arrow buttons are no cancel buttons here, so the
 // key reaches the editor and nothing typed is lost by it.
 void THoprex::T_BeschreibungKeyDown(int taste) {
-    if (taste != Qt::Key_Return && taste != Qt::Key_Enter && taste != Qt::Key_Escape) return;
+    if (!IstEnter(taste) && taste != Qt::Key_Escape) return;
     BeschreibungSpeichern(Daten.Gesamt, LB_HAbschnitteGesamt->FokusZeile(),
                           T_Beschreibung->text().toStdString());
     T_Beschreibung->hide();
