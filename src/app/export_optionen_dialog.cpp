@@ -162,10 +162,9 @@ void TFr_ExpEin::CB_PunkteReduzierenClick() {
 }
 
 void TFr_ExpEin::E_MeterProPunktChange() {
-    if (E_MeterProPunkt->text().isEmpty()) return;
-    const int32_t meter = StrToInt(E_MeterProPunkt->text().toStdString());
-    if (meter <= 0) return;
-    Optionen().MeterProPunkt = meter;
+    const std::optional<int32_t> meter = PositiveZahl(E_MeterProPunkt->text().toStdString());
+    if (!meter) return;
+    Optionen().MeterProPunkt = *meter;
     PunktanzahlZeigen(ExportPunktanzahl(Hoprex->Daten.Gesamt, Optionen()));
 }
 

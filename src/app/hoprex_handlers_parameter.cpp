@@ -13,15 +13,6 @@ std::string Text(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
 
-// The number in an edit when it is a whole number above 0; std::nullopt for an empty text, 0
-// or below. A text that is no whole number throws the conversion error.
-std::optional<int32_t> PositiveZahl(const QLineEdit* edit) {
-    if (edit->text().isEmpty()) return std::nullopt;
-    const int32_t zahl = StrToInt(Text(edit));
-    if (zahl <= 0) return std::nullopt;
-    return zahl;
-}
-
 } // namespace
 
 void THoprex::CB_GlaettungClick() {
@@ -33,14 +24,14 @@ void THoprex::CB_GlaettungClick() {
 }
 
 void THoprex::T_SchwelleChange() {
-    if (!Daten.Gesamt.GlaettungEinAus || !PositiveZahl(T_Schwelle)) return;
+    if (!Daten.Gesamt.GlaettungEinAus || !PositiveZahl(Text(T_Schwelle))) return;
     GesamtNeuBerechnen(Daten.Gesamt, Text(T_Schwelle), Text(T_SteigungGlaettung));
     GesamtAnzeigen();
     GesamtGraphZeichnen();
 }
 
 void THoprex::T_SteigungChange() {
-    const std::optional<int32_t> steigungMax = PositiveZahl(T_Steigung);
+    const std::optional<int32_t> steigungMax = PositiveZahl(Text(T_Steigung));
     if (!steigungMax) return;
     Daten.Gesamt.SteigungMax = *steigungMax;
     GesamtGraphZeichnen();
@@ -49,7 +40,7 @@ void THoprex::T_SteigungChange() {
 // Only the gradient's window changed: the smoothing pass renews the gradients; the value fields
 // and the list keep what they show.
 void THoprex::T_SteigungGlaettungChange() {
-    if (!PositiveZahl(T_SteigungGlaettung)) return;
+    if (!PositiveZahl(Text(T_SteigungGlaettung))) return;
     Glaettungslauf(Daten.Gesamt, Text(T_Schwelle), Text(T_SteigungGlaettung));
     GesamtGraphZeichnen();
 }

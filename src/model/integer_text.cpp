@@ -49,3 +49,10 @@ int32_t StrToInt(std::string_view text) {
     if (!TextZuInt(text, wert)) throw KonvertierungsFehler(text);
     return wert;
 }
+
+std::optional<int32_t> PositiveZahl(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    const int32_t zahl = StrToInt(text);
+    if (zahl <= 0) return std::nullopt;
+    return zahl;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -19,3 +20,8 @@ int32_t StrToInt(std::string_view text);
 
 // The same rules without the error: false when the text is not a whole number.
 bool TextZuInt(std::string_view text, int32_t& wert);
+
+// An edit's count or length that must be above 0: the number when it is, std::nullopt for the
+// empty text (the user is retyping) and for 0 or below. Any other text that is no whole number
+// throws KonvertierungsFehler, as StrToInt does.
+std::optional<int32_t> PositiveZahl(std::string_view text);

@@ -26,3 +26,12 @@ TEST(StrToInt, RejectsEverythingElseWithTheWindowsMessage) {
         EXPECT_STREQ(e.what(), "'1a' ist kein gültiger Integerwert");
     }
 }
+
+TEST(PositiveZahl, EmptyZeroAndNegativeAreSkippedOtherTextsThrow) {
+    EXPECT_EQ(PositiveZahl("25"), 25);
+    EXPECT_EQ(PositiveZahl("$10"), 16);
+    EXPECT_EQ(PositiveZahl(""), std::nullopt);
+    EXPECT_EQ(PositiveZahl("0"), std::nullopt);
+    EXPECT_EQ(PositiveZahl("-5"), std::nullopt);
+    EXPECT_THROW(PositiveZahl("5 "), KonvertierungsFehler);
+}
