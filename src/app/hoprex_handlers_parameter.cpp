@@ -1,11 +1,11 @@
 // Handlers of the smoothing, gradient and fixed-scale controls.
 #include "app/hoprex_window.h"
+#include "display/graph_mapping.h"
 #include "model/integer_text.h"
 #include "model/smoothing.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <limits>
 
 namespace {
 
@@ -55,11 +55,9 @@ void THoprex::CB_SkalFixClick() {
 // The top of the fixed scale stays above its bottom: when it is not, it becomes the bottom + 1
 // and the edit shows it (whose change handler then runs once more, without correction).
 void THoprex::SkalFixMaxKorrigieren() {
-    if (Daten.SkalFixMax > Daten.SkalFixMin) return;
-    // A bottom at the largest number leaves no room above it; the scale is then flat, which the
-    // drawing handles, instead of wrapping round to the smallest number.
-    Daten.SkalFixMax = Daten.SkalFixMin < std::numeric_limits<int32_t>::max() ? Daten.SkalFixMin + 1
-                                                                              : Daten.SkalFixMin;
+    const std::optional<int32_t> max = SkalFixMaxKorrektur(Daten.SkalFixMax, Daten.SkalFixMin);
+    if (!max) return;
+    Daten.SkalFixMax = *max;
     TE_SkalFixMax->setText(QString::number(Daten.SkalFixMax));
 }
 

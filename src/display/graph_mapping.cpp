@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -27,6 +28,11 @@ Hoehenskala HoehenskalaFuer(const Profile& profil, bool skalFixEin, int32_t skal
                             int32_t skalFixMin) {
     if (skalFixEin) return {skalFixMax, skalFixMin};
     return {profil.HoeheMax, profil.HoeheMin};
+}
+
+std::optional<int32_t> SkalFixMaxKorrektur(int32_t skalFixMax, int32_t skalFixMin) {
+    if (skalFixMax > skalFixMin) return std::nullopt;
+    return skalFixMin < std::numeric_limits<int32_t>::max() ? skalFixMin + 1 : skalFixMin;
 }
 
 int32_t HoeheZuY(int32_t hoehe, const Hoehenskala& skala, int32_t bildHoehe) {

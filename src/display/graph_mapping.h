@@ -3,6 +3,7 @@
 #include "model/profile.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Pixel sizes of the window's drawing surfaces.
@@ -25,6 +26,11 @@ struct Hoehenskala {
 // profile's own unsmoothed HoeheMax and HoeheMin (also when the smoothed line is drawn).
 Hoehenskala HoehenskalaFuer(const Profile& profil, bool skalFixEin, int32_t skalFixMax,
                             int32_t skalFixMin);
+
+// The fixed scale's top (m) kept above its bottom: std::nullopt while skalFixMax > skalFixMin,
+// else the corrected top skalFixMin + 1. A bottom at INT32_MAX leaves no room above it: the top
+// is then the bottom itself (a flat scale, which HoeheZuY handles) rather than wrapping round.
+std::optional<int32_t> SkalFixMaxKorrektur(int32_t skalFixMax, int32_t skalFixMin);
 
 // Pixel row of height `hoehe` (m) on a graph `bildHoehe` rows high: (hoehe - Unten) times
 // (bildHoehe - 10) as a 32-bit product, divided by the scale's span in floating point,

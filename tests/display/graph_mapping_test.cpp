@@ -18,6 +18,14 @@ TEST(Hoehenskala, FixedScaleForBothGraphsElseTheProfilesOwnPlainHeights) {
     EXPECT_EQ(HoehenskalaFuer(p, false, 2000, 1).Unten, 300);
 }
 
+TEST(SkalFixMaxKorrektur, TopNotAboveTheBottomBecomesBottomPlusOneWithoutWrapping) {
+    EXPECT_EQ(SkalFixMaxKorrektur(2000, 1), std::nullopt);
+    EXPECT_EQ(SkalFixMaxKorrektur(500, 500), 501);
+    EXPECT_EQ(SkalFixMaxKorrektur(-10, 300), 301);
+    constexpr int32_t groesste = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(SkalFixMaxKorrektur(groesste, groesste), groesste);
+}
+
 TEST(HoeheZuY, TopOnRowFiveBottomFiveAboveTheLastRowTruncatedInBetween) {
     const Hoehenskala fix{2000, 1};
     EXPECT_EQ(HoeheZuY(1000, fix, GraphAktuellHoehe), 65); // 124 - trunc(999 * 119 / 1999)
