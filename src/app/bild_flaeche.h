@@ -10,8 +10,6 @@ class TBildFlaeche : public QWidget {
 public:
     TBildFlaeche(int breite, int hoehe, QWidget* eltern);
 
-    // A blank image of the surface's size, for the drawing functions to paint into.
-    QImage LeeresBild() const;
     void BildSetzen(const QImage& bild);
     const QImage& Bild() const { return bild_; }
 
@@ -26,5 +24,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* ereignis) override;
 
 private:
+    // An image of the surface's size, its pixels not yet set; the constructor fills it white.
+    QImage LeeresBild() const;
+
     QImage bild_;
 };

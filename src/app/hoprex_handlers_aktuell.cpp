@@ -4,6 +4,7 @@
 #include "app/hoprex_window.h"
 #include "display/bitmap_image.h"
 #include "display/section_marking.h"
+#include "editing/marking.h"
 #include "editing/transfer.h"
 #include "evaluation/evaluation_driver.h"
 #include "files/profile_storage.h"
@@ -71,7 +72,7 @@ void THoprex::Image_HoehenverlaufAktuellMouseMove(int x, Qt::MouseButtons knoepf
 }
 
 void THoprex::LB_HAbschnitteAktuellClick() {
-    MarkierenAusListe(Daten.Aktuell, LB_HAbschnitteAktuell->Auswahl());
+    MarkierungAusAuswahl(Daten.Aktuell, LB_HAbschnitteAktuell->Auswahl());
     AktuellGraphZeichnen();
 }
 

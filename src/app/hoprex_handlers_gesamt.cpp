@@ -7,6 +7,7 @@
 #include "display/section_marking.h"
 #include "editing/deleting.h"
 #include "editing/describing.h"
+#include "editing/marking.h"
 #include "editing/mirroring.h"
 #include "editing/moving.h"
 
@@ -72,7 +73,7 @@ void THoprex::Image_GesamtMouseMove(int x, Qt::MouseButtons knoepfe) {
 }
 
 void THoprex::LB_HAbschnitteGesamtClick() {
-    MarkierenAusListe(Daten.Gesamt, LB_HAbschnitteGesamt->Auswahl());
+    MarkierungAusAuswahl(Daten.Gesamt, LB_HAbschnitteGesamt->Auswahl());
     GesamtGraphZeichnen();
 }
 

@@ -39,7 +39,6 @@ public:
     TAuswertung Auswertung;
 
     Dialoge& DialogeDesFensters() { return dialoge_; }
-    Meldungen& MeldungenDesFensters() { return meldungen_; }
 
     // Frames and fixed labels.
     QFrame *Bevel1, *Bevel7, *Bevel8, *Bevel12, *Bevel5, *Bevel2, *Bevel6;

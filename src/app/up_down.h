@@ -19,8 +19,6 @@ public:
     // Brings `wert` into the range and puts it into the edit as text.
     void PositionSetzen(int32_t wert);
     int32_t Position() const { return position_; }
-    int32_t Minimum() const { return minimum_; }
-    int32_t Maximum() const { return maximum_; }
 
     // One click: +1 up, -1 down. A number the user typed into the edit counts as the position
     // to step from when it lies within the range, as with the native control.

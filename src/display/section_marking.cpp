@@ -1,7 +1,5 @@
 #include "display/section_marking.h"
 
-#include "editing/marking.h"
-
 #include <algorithm>
 
 namespace {
@@ -61,10 +59,6 @@ bool MarkierenMausZug(Profile& profil, int32_t x, int32_t& letzterAbschnitt, int
     BereichMarkieren(profil, i);
     letzterAbschnitt = i;
     return true;
-}
-
-void MarkierenAusListe(Profile& profil, const std::vector<bool>& ausgewaehlt) {
-    MarkierungAusAuswahl(profil, ausgewaehlt);
 }
 
 std::vector<bool> ListenAuswahl(const Profile& profil) {

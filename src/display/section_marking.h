@@ -32,10 +32,5 @@ bool MarkierenMausDruck(Profile& profil, int32_t x, bool shift, bool strg,
 bool MarkierenMausZug(Profile& profil, int32_t x, int32_t& letzterAbschnitt,
                       int32_t bildBreite = GraphBreite);
 
-// List click: each section's mark becomes the selection state of its line (a section without a
-// line counts as not selected). Anker does not change. The caller redraws the graph. The same
-// rule as the editing layer's MarkierungAusAuswahl, which it uses.
-void MarkierenAusListe(Profile& profil, const std::vector<bool>& ausgewaehlt);
-
 // The list selection that shows the marks: line i selected exactly when section i is marked.
 std::vector<bool> ListenAuswahl(const Profile& profil);
