@@ -34,7 +34,8 @@ public:
                                                  const QString& endung) = 0;
 };
 
-// Qt's own message boxes and file dialogs, shown over `eltern` (may be null).
+// Qt's own message boxes and file dialogs, shown over the active window (over none when no
+// window of the program is active).
 class QtDialoge : public Dialoge {
 public:
     void Meldung(const QString& titel, const QString& text) override;
