@@ -10,10 +10,10 @@
 // Column header over both section lists; the list lines line up under it in a fixed-pitch font.
 inline constexpr char ListenKopf[] = "Nr      km  Hmin  Hmax     H+     H-  Beschreibung";
 
-// Characters of a list line in front of its description (38), where the header's
-// "Beschreibung" starts; the window lays its description editor over the column from here.
-inline constexpr int32_t BeschreibungsSpalte =
-    static_cast<int32_t>(std::string_view(ListenKopf).find("Beschreibung"));
+// Characters of a list line in front of its description, where the header's "Beschreibung"
+// starts; the window lays its description editor over the column from here.
+inline constexpr int32_t BeschreibungsSpalte = 38;
+static_assert(std::string_view(ListenKopf).substr(BeschreibungsSpalte) == "Beschreibung");
 
 // One list line, "%2d  %6.2f  %4d  %4d  %5ld  %5ld  %s": section number counted from 1,
 // length in km, minimum and maximum height, ascent and descent in m, description (UTF-8).
