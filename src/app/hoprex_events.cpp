@@ -1,10 +1,10 @@
 // Which event of which control reaches which handler, and the keys, clipboard shortcut and
 // dropped files that the window handles itself.
-#include "app/abschnitt_liste.h"
-#include "app/bild_flaeche.h"
-#include "app/fehler_anzeige.h"
+#include "app/error_display.h"
+#include "app/graph_surface.h"
 #include "app/hoprex_window.h"
-#include "app/tasten.h"
+#include "app/keys.h"
+#include "app/section_list.h"
 #include "display/bitmap_image.h"
 
 #include <QCheckBox>

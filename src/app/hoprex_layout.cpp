@@ -1,10 +1,10 @@
 // The main window's controls: position, size, caption, tooltip, font and colour of each, in
 // client pixels of the 529 x 588 window. Graphic controls (frames, images, labels) come first so
 // that they lie under the controls that take input.
-#include "app/abschnitt_liste.h"
-#include "app/bild_flaeche.h"
-#include "app/erscheinung.h"
+#include "app/appearance.h"
+#include "app/graph_surface.h"
 #include "app/hoprex_window.h"
+#include "app/section_list.h"
 #include "app/up_down.h"
 #include "display/graph_mapping.h"
 #include "display/list_lines.h"

@@ -1,8 +1,8 @@
 #include "app/hoprex_window.h"
 
-#include "app/abschnitt_liste.h"
-#include "app/bild_flaeche.h"
-#include "app/erscheinung.h"
+#include "app/appearance.h"
+#include "app/graph_surface.h"
+#include "app/section_list.h"
 #include "app/up_down.h"
 #include "display/current_graph.h"
 #include "display/list_lines.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialoge.h"
+#include "app/dialogs.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/bitmap.h"
 #include "model/hoprex_daten.h"

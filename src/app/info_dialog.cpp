@@ -1,6 +1,6 @@
 #include "app/info_dialog.h"
 
-#include "app/erscheinung.h"
+#include "app/appearance.h"
 
 #include <QFrame>
 #include <QIcon>

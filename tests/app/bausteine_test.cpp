@@ -1,8 +1,8 @@
 // The window's building blocks on their own: the spin button, the radio group and the error
 // text.
-#include "app/erscheinung.h"
-#include "app/fehler_anzeige.h"
-#include "app/radio_gruppe.h"
+#include "app/appearance.h"
+#include "app/error_display.h"
+#include "app/radio_group.h"
 #include "app/up_down.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The two modal dialogs, opened from the main window as the user opens them.
-#include "app/export_optionen_dialog.h"
+#include "app/export_options_dialog.h"
 #include "app/info_dialog.h"
-#include "app/radio_gruppe.h"
+#include "app/radio_group.h"
 #include "fenster_umgebung.h"
 #include "files/text_export.h"
 #include "support/profile_builder.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialoge.h"
+#include "app/dialogs.h"
 #include "app/hoprex_window.h"
 #include "evaluation/bitmap.h"
 #include "model/profile.h"

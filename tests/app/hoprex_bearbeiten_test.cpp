@@ -1,7 +1,7 @@
 // Editing the route in the lower half through the window: moving, mirroring and deleting
 // sections, and describing them in the in-place editor.
-#include "app/abschnitt_liste.h"
-#include "app/bild_flaeche.h"
+#include "app/graph_surface.h"
+#include "app/section_list.h"
 #include "fenster_umgebung.h"
 #include "support/profile_builder.h"
 

@@ -1,6 +1,6 @@
 // A route assembled from three screenshots, as the README's picture shows it. With
 // HOPREX_FENSTERBILD set to a file name, the window's picture is saved there.
-#include "app/abschnitt_liste.h"
+#include "app/section_list.h"
 #include "display/bitmap_image.h"
 #include "fenster_umgebung.h"
 #include "support/screenshot_builder.h"

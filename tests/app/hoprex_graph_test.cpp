@@ -1,7 +1,7 @@
 // The graphs in the window: the fixed scale and its correction, the insertion mark, and
 // marking sections with the mouse in both graphs.
-#include "app/abschnitt_liste.h"
-#include "app/bild_flaeche.h"
+#include "app/graph_surface.h"
+#include "app/section_list.h"
 #include "app/up_down.h"
 #include "fenster_umgebung.h"
 #include "support/profile_builder.h"

@@ -1,5 +1,5 @@
-#include "app/abschnitt_liste.h"
-#include "app/bild_flaeche.h"
+#include "app/graph_surface.h"
+#include "app/section_list.h"
 #include "app/up_down.h"
 #include "fenster_umgebung.h"
 

@@ -1,7 +1,7 @@
 // The whole road of one route through the real window: screenshot on the clipboard,
 // evaluation, transfer, smoothing, saving, and loading into both halves.
-#include "app/abschnitt_liste.h"
-#include "app/bild_flaeche.h"
+#include "app/graph_surface.h"
+#include "app/section_list.h"
 #include "display/bitmap_image.h"
 #include "fenster_umgebung.h"
 

@@ -1,6 +1,6 @@
-#include "app/abschnitt_liste.h"
+#include "app/section_list.h"
 
-#include "app/erscheinung.h"
+#include "app/appearance.h"
 
 #include <QKeyEvent>
 #include <QSignalBlocker>

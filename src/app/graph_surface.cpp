@@ -1,4 +1,4 @@
-#include "app/bild_flaeche.h"
+#include "app/graph_surface.h"
 
 #include <QMouseEvent>
 #include <QPainter>

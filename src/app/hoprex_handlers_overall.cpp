@@ -1,8 +1,8 @@
 // Handlers of the lower half that edit the route: the insertion mark, moving, mirroring and
 // deleting sections, marking them in the graph and the list, and describing them in place.
-#include "app/abschnitt_liste.h"
 #include "app/hoprex_window.h"
-#include "app/tasten.h"
+#include "app/keys.h"
+#include "app/section_list.h"
 #include "display/list_lines.h"
 #include "display/section_marking.h"
 #include "editing/deleting.h"

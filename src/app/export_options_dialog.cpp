@@ -1,9 +1,9 @@
-#include "app/export_optionen_dialog.h"
+#include "app/export_options_dialog.h"
 
-#include "app/erscheinung.h"
-#include "app/fehler_anzeige.h"
+#include "app/appearance.h"
+#include "app/error_display.h"
 #include "app/hoprex_window.h"
-#include "app/radio_gruppe.h"
+#include "app/radio_group.h"
 #include "files/text_export.h"
 #include "model/integer_text.h"
 

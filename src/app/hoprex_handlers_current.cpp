@@ -1,7 +1,7 @@
 // Handlers of the upper half: the screenshot evaluation, marking in the current graph and
 // list, loading a profile file into the current profile, and the transfer into the route.
-#include "app/abschnitt_liste.h"
 #include "app/hoprex_window.h"
+#include "app/section_list.h"
 #include "display/bitmap_image.h"
 #include "display/section_marking.h"
 #include "editing/marking.h"

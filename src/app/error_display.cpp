@@ -1,4 +1,4 @@
-#include "app/fehler_anzeige.h"
+#include "app/error_display.h"
 
 QString FehlerText(std::string_view meldung) {
     std::string text(meldung);

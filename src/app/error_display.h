@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialoge.h"
+#include "app/dialogs.h"
 
 #include <QString>
 #include <exception>

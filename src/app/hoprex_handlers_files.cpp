@@ -1,5 +1,5 @@
 // Handlers of the profile file, the text export and the two dialogs.
-#include "app/export_optionen_dialog.h"
+#include "app/export_options_dialog.h"
 #include "app/hoprex_window.h"
 #include "app/info_dialog.h"
 #include "files/profile_storage.h"

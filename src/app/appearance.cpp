@@ -1,4 +1,4 @@
-#include "app/erscheinung.h"
+#include "app/appearance.h"
 
 #include <QStringList>
 
@@ -38,7 +38,7 @@ QFont FestbreitenSchrift(int pixelHoehe, bool fett) {
 
 void BilderBereitstellen() {
     static const bool bereit = [] {
-        Q_INIT_RESOURCE(bilder);
+        Q_INIT_RESOURCE(icons);
         return true;
     }();
     (void)bereit;

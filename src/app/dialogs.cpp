@@ -1,4 +1,4 @@
-#include "app/dialoge.h"
+#include "app/dialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>

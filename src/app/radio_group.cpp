@@ -1,4 +1,4 @@
-#include "app/radio_gruppe.h"
+#include "app/radio_group.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
