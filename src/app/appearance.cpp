@@ -46,7 +46,7 @@ void BilderBereitstellen() {
 
 QIcon Programmsymbol() {
     BilderBereitstellen();
-    QIcon symbol(QStringLiteral(":/bilder/hoprex.png"));
-    symbol.addFile(QStringLiteral(":/bilder/hoprex16.png"));
+    QIcon symbol(QStringLiteral(":/icons/hoprex.png"));
+    symbol.addFile(QStringLiteral(":/icons/hoprex_16.png"));
     return symbol;
 }

@@ -36,6 +36,6 @@ inline const QColor HellGelb{255, 255, 204};
 // The program's icon, in 32 x 32 and 16 x 16 pixels.
 QIcon Programmsymbol();
 
-// Makes the pictures of the windows available under ":/bilder/"; call before using one. The
+// Makes the pictures of the windows available under ":/icons/"; call before using one. The
 // pictures live in a static library, whose resources are not registered by themselves.
 void BilderBereitstellen();

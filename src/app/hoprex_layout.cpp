@@ -63,7 +63,7 @@ QPushButton* Knopf(QWidget* eltern, int x, int y, int b, int h, const QString& t
     knopf->setGeometry(x, y, b, h);
     knopf->setToolTip(tooltip);
     // The toolkit derives the greyed picture of a disabled button from this one.
-    knopf->setIcon(QIcon(QStringLiteral(":/bilder/") + bild + QStringLiteral(".png")));
+    knopf->setIcon(QIcon(QStringLiteral(":/icons/") + bild + QStringLiteral(".png")));
     knopf->setIconSize(QSize(16, 16));
     knopf->setAutoDefault(false);
     return knopf;
@@ -169,11 +169,11 @@ void THoprex::SteuerelementeAnlegen() {
         Knopf(this, 431, 51, 90, 25, "Aus Ablage",
               QStringLiteral("ORVAN Höhenverlauf aus Zwischenablage einlesen / in ZA mit "
                              "[Alt+Druck]"),
-              "ablage");
-    BT_AktuellWerteEinlesen = Knopf(this, 431, 75, 90, 25, QStringLiteral(" Öffnen    "),
-                                    "*.hpx Datei einlesen", "oeffnen");
+              "clipboard");
+    BT_AktuellWerteEinlesen =
+        Knopf(this, 431, 75, 90, 25, QStringLiteral(" Öffnen    "), "*.hpx Datei einlesen", "open");
     BT_WerteUebernehmen = Knopf(this, 431, 105, 90, 41, QStringLiteral("Übertragen"),
-                                "Markierte Abschnitte in Höhenverlauf kopieren", "uebertragen");
+                                "Markierte Abschnitte in Höhenverlauf kopieren", "transfer");
     CB_SkalFix = Ankreuzfeld(this, 432, 166, 89, 17, "Skalierung fix");
     CB_SkalFix->setToolTip("Skalierung der Graphen auf feste Werte einstellen");
     TE_SkalFixMax = Edit(this, 431, 183, 33, 21, "0");
@@ -200,27 +200,26 @@ void THoprex::SteuerelementeAnlegen() {
 
     B_EinfuegeMarkeLL =
         Knopf(this, 431, 242, 23, 24, QString(),
-              QStringLiteral("Einfügemarke nach ganz links verschieben"), "marke_ganz_links");
+              QStringLiteral("Einfügemarke nach ganz links verschieben"), "mark_far_left");
     B_EinfuegeMarkeL = Knopf(this, 454, 242, 22, 24, QString(),
-                             QStringLiteral("Einfügemarke nach links verschieben"), "marke_links");
-    B_EinfuegeMarkeR =
-        Knopf(this, 475, 242, 23, 24, QString(),
-              QStringLiteral("Einfügemarke nach rechts verschieben"), "marke_rechts");
+                             QStringLiteral("Einfügemarke nach links verschieben"), "mark_left");
+    B_EinfuegeMarkeR = Knopf(this, 475, 242, 23, 24, QString(),
+                             QStringLiteral("Einfügemarke nach rechts verschieben"), "mark_right");
     B_EinfuegeMarkeRR =
         Knopf(this, 498, 242, 23, 24, QString(),
-              QStringLiteral("Einfügemarke nach ganz rechts verschieben"), "marke_ganz_rechts");
+              QStringLiteral("Einfügemarke nach ganz rechts verschieben"), "mark_far_right");
     B_AbschnittLL = Knopf(this, 431, 267, 23, 24, QString(),
-                          "Abschnitt(e) nach ganz links verschieben", "abschnitt_ganz_links");
+                          "Abschnitt(e) nach ganz links verschieben", "section_far_left");
     B_AbschnittL = Knopf(this, 454, 267, 22, 24, QString(), "Abschnitt(e) nach links verschieben",
-                         "abschnitt_links");
+                         "section_left");
     B_AbschnittR = Knopf(this, 475, 267, 23, 24, QString(), "Abschnitt(e) nach rechts verschieben",
-                         "abschnitt_rechts");
+                         "section_right");
     B_AbschnittRR = Knopf(this, 498, 267, 23, 24, QString(),
-                          "Abschnitt(e) nach ganz rechts verschieben", "abschnitt_ganz_rechts");
+                          "Abschnitt(e) nach ganz rechts verschieben", "section_far_right");
     B_AbschnitteSpiegeln =
-        Knopf(this, 431, 291, 90, 25, "Spiegeln", "Markierte Abschnitte spiegeln", "spiegeln");
+        Knopf(this, 431, 291, 90, 25, "Spiegeln", "Markierte Abschnitte spiegeln", "mirror");
     BT_GesamtWerteLoeschen = Knopf(this, 431, 317, 90, 25, QStringLiteral("Löschen"),
-                                   QStringLiteral("Markierte Abschnitte löschen"), "loeschen");
+                                   QStringLiteral("Markierte Abschnitte löschen"), "delete");
     CB_Glaettung = Ankreuzfeld(this, 432, 361, 21, 17, QString());
     T_Schwelle = Edit(this, 448, 359, 37, 21, "100");
     UpDown1 = Drehknopf(this, T_Schwelle, 485, 359, 16, 100, 3277, 50);
@@ -229,14 +228,13 @@ void THoprex::SteuerelementeAnlegen() {
     T_SteigungGlaettung = Edit(this, 472, 431, 25, 21, "100");
     UpDown3 = Drehknopf(this, T_SteigungGlaettung, 497, 431, 15, 10, 999, 20);
     BT_GesamtWerteEinlesen = Knopf(this, 431, 466, 90, 25, QStringLiteral(" Öffnen    "),
-                                   "*.hpx Datei einlesen", "oeffnen");
-    BT_GesamtWerteSpeichern =
-        Knopf(this, 431, 492, 90, 25, "Speichern",
-              QStringLiteral("Höhenverlauf als *.hpx speichern"), "speichern");
+                                   "*.hpx Datei einlesen", "open");
+    BT_GesamtWerteSpeichern = Knopf(this, 431, 492, 90, 25, "Speichern",
+                                    QStringLiteral("Höhenverlauf als *.hpx speichern"), "save");
     BT_Export = Knopf(this, 431, 526, 90, 25, "  Export   ",
                       QStringLiteral("Höhenverlauf exportieren"), "export");
     BitBtn1 = Knopf(this, 431, 552, 90, 25, "Optionen",
-                    QStringLiteral("Exportoptionen für Höhenverlauf"), "optionen");
+                    QStringLiteral("Exportoptionen für Höhenverlauf"), "options");
 
     TabFolgeSetzen();
 }

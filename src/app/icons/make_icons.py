@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the button pictures and the window icon of Hoprex as small PNG files.
 
-Run from this folder after changing a picture: python3 bilder_erzeugen.py
+Run from this folder after changing a picture: python3 make_icons.py
 The pictures are 16 x 16 (buttons, small window icon) and 32 x 32 (window icon), drawn pixel
 by pixel without smoothing so that they stay crisp at their size. The toolkit derives the greyed
 variant of a disabled button itself.
@@ -289,13 +289,13 @@ def hoprex(groesse):
 
 if __name__ == "__main__":
     bilder = {
-        "info": info(), "ablage": ablage(), "oeffnen": oeffnen(), "uebertragen": uebertragen(),
-        "marke_ganz_links": marke(-2), "marke_links": marke(-1), "marke_rechts": marke(1),
-        "marke_ganz_rechts": marke(2), "abschnitt_ganz_links": abschnitt_pfeile(-2),
-        "abschnitt_links": abschnitt_pfeile(-1), "abschnitt_rechts": abschnitt_pfeile(1),
-        "abschnitt_ganz_rechts": abschnitt_pfeile(2), "spiegeln": spiegeln(),
-        "loeschen": loeschen(), "speichern": speichern(), "export": export(),
-        "optionen": optionen(), "hoprex": hoprex(32), "hoprex16": hoprex(16),
+        "info": info(), "clipboard": ablage(), "open": oeffnen(), "transfer": uebertragen(),
+        "mark_far_left": marke(-2), "mark_left": marke(-1), "mark_right": marke(1),
+        "mark_far_right": marke(2), "section_far_left": abschnitt_pfeile(-2),
+        "section_left": abschnitt_pfeile(-1), "section_right": abschnitt_pfeile(1),
+        "section_far_right": abschnitt_pfeile(2), "mirror": spiegeln(),
+        "delete": loeschen(), "save": speichern(), "export": export(),
+        "options": optionen(), "hoprex": hoprex(32), "hoprex_16": hoprex(16),
     }
     for name, bild in bilder.items():
         bild.png(name + ".png")
