@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/dialogs.h"
-#include "evaluation/auswertung.h"
 #include "evaluation/bitmap.h"
-#include "model/hoprex_daten.h"
+#include "evaluation/work_record.h"
+#include "model/hoprex_data.h"
 
 #include <QWidget>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/hoprex_daten.h"
+#include "model/hoprex_data.h"
 
 #include <cstdint>
 #include <optional>

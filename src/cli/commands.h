@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/arguments.h"
-#include "model/meldungen.h"
+#include "model/messages.h"
 
 #include <iosfwd>
 

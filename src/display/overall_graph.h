@@ -1,7 +1,7 @@
 #pragma once
 
 #include "display/graph_mapping.h"
-#include "model/hoprex_daten.h"
+#include "model/hoprex_data.h"
 #include "model/profile.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/hoprex_daten.h"
+#include "model/hoprex_data.h"
 
 // "Löschen": drops every marked section of the overall profile, without a question. The
 // insertion mark goes back by the number of deleted sections, wherever they stood, and stays

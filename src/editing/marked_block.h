@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/meldungen.h"
+#include "model/messages.h"
 #include "model/profile.h"
 
 #include <cstdint>

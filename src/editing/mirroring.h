@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/meldungen.h"
+#include "model/messages.h"
 #include "model/profile.h"
 
 // Reverses the point order of a section: point j takes Hoehe, Abstand and Stuetzpunkt of point

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/hoprex_daten.h"
-#include "model/meldungen.h"
+#include "model/hoprex_data.h"
+#include "model/messages.h"
 
 // "Übertragen": copies the marked block of the current profile into the overall profile before
 // section Einfuegemarke; the copies are the only marked overall sections afterwards and the

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "evaluation/bitmap.h"
-#include "model/meldungen.h"
+#include "model/messages.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "evaluation/auswertung.h"
 #include "evaluation/layouts.h"
-#include "model/meldungen.h"
+#include "evaluation/work_record.h"
+#include "model/messages.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "evaluation/auswertung.h"
 #include "evaluation/bitmap.h"
-#include "model/meldungen.h"
+#include "evaluation/work_record.h"
+#include "model/messages.h"
 #include "model/profile.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "evaluation/auswertung.h"
 #include "evaluation/layouts.h"
+#include "evaluation/work_record.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "evaluation/auswertung.h"
 #include "evaluation/layouts.h"
+#include "evaluation/work_record.h"
 #include "model/profile.h"
 
 // Turns the curve rows into heights (KurveYOben is the maximum-height label, KurveYUnten the

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/hoprex_daten.h"
-#include "model/meldungen.h"
+#include "model/hoprex_data.h"
+#include "model/messages.h"
 
 #include <string>
 

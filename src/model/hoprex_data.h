@@ -23,8 +23,8 @@ struct TExportOptions {
 // the overall profile (GlaettungEinAus, GlaettungMittelungUeber, SteigungMax,
 // SteigungMittelungUeber).
 struct HoprexDaten {
-    Profile Aktuell; // upper half: the profile of the last screenshot or file
-    Profile Gesamt;  // lower half: the assembled route
+    Profile Aktuell;           // upper half: the profile of the last screenshot or file
+    Profile Gesamt;            // lower half: the assembled route
     int32_t Einfuegemarke = 0; // gap before which transfers insert, 0..Gesamt sections
 
     bool SkalFixEin = false; // fixed height scale for both graphs
