@@ -5,7 +5,7 @@
 #include "files/profile_storage.h"
 #include "files/text_export.h"
 #include "model/smoothing.h"
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 #include "support/screenshot_builder.h"
 #include "support/temp_dir.h"
 
@@ -152,7 +152,7 @@ TEST(CliExport, WritesTheTextExportOfTheWindow) {
     const Lauf l = Starten({"export", "--meter", "--relativ", "--abschnitte", "--stuetzpunkte",
                             Q(kDaten + "route.hpx")});
     EXPECT_EQ(l.Status, 0) << l.Fehler;
-    EXPECT_EQ(l.Aus, DateiInhalt(kDaten + "route_meter_relativ.txt"));
+    EXPECT_EQ(l.Aus, DateiInhalt(kDaten + "route_metres_relative.txt"));
 
     // With smoothing the file's window lengths feed the smoothing and gradient passes.
     TempDir dir;

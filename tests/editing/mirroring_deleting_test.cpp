@@ -3,7 +3,7 @@
 
 #include "editing_helpers.h"
 #include "model/smoothing.h"
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "editing/moving.h"
 
 #include "editing_helpers.h"
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 
 #include <gtest/gtest.h>
 

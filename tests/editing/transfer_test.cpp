@@ -4,7 +4,7 @@
 #include "editing/section_copy.h"
 #include "editing_helpers.h"
 #include "model/smoothing.h"
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "evaluation/bitmap_check.h"
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 #include "support/screenshot_builder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "evaluation/bitmap_check.h"
 #include "evaluation/cross_and_vertices.h"
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 #include "support/screenshot_builder.h"
 
 #include <gtest/gtest.h>

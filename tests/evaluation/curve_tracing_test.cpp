@@ -1,5 +1,5 @@
 #include "evaluation/curve_tracing.h"
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 
 #include <gtest/gtest.h>
 #include <map>

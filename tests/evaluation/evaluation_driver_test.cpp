@@ -1,5 +1,5 @@
 #include "evaluation/evaluation_driver.h"
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 #include "support/profile_builder.h"
 #include "support/screenshot_builder.h"
 

@@ -1,7 +1,7 @@
 #include "files/cp1252.h"
 #include "files/file_io.h"
 
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>

@@ -7,7 +7,7 @@
 #include "files/text_export.h"
 #include "model/smoothing.h"
 
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 #include "support/profile_builder.h"
 #include "support/temp_dir.h"
 

@@ -4,7 +4,7 @@
 
 #include "files/settings_file.h"
 
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -48,7 +48,7 @@ std::string Kopf(const std::string& abschnitte) {
 } // namespace
 
 TEST(ProfilDatei, WritesTheLayoutOfTheFormat) {
-    EXPECT_EQ(ProfilDateiInhalt(ZweiAbschnitte()), Golden("zwei_abschnitte.hpx"));
+    EXPECT_EQ(ProfilDateiInhalt(ZweiAbschnitte()), Golden("two_sections.hpx"));
 }
 
 TEST(ProfilDatei, SavedAndReloadedKeepsSectionsDescriptionsHeightsFlagsAndOrder) {
@@ -81,7 +81,7 @@ TEST(ProfilDatei, SavedAndReloadedKeepsSectionsDescriptionsHeightsFlagsAndOrder)
 
 TEST(ProfilDatei, ReadsTheGoldenFile) {
     int32_t zeile = 0;
-    const Profile p = Lesen(Golden("zwei_abschnitte.hpx"), zeile, 1);
+    const Profile p = Lesen(Golden("two_sections.hpx"), zeile, 1);
     ASSERT_EQ(p.AnzahlAbschnitte(), 2);
     EXPECT_EQ(p.Abschnitte[0].Beschreibung, "Start");
     EXPECT_EQ(p.Abschnitte[1].Beschreibung, "");
@@ -156,5 +156,5 @@ TEST(ProfilDatei, DecimalPointWhateverTheUsersLocale) {
     if (deutsch == nullptr) GTEST_SKIP() << "no German locale installed";
     const std::string text = ProfilDateiInhalt(ZweiAbschnitte());
     setlocale(LC_NUMERIC, "C");
-    EXPECT_EQ(text, Golden("zwei_abschnitte.hpx"));
+    EXPECT_EQ(text, Golden("two_sections.hpx"));
 }

@@ -1,6 +1,6 @@
 #include "files/profile_storage.h"
 
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 #include "support/profile_builder.h"
 #include "support/temp_dir.h"
 
@@ -10,7 +10,7 @@ namespace {
 
 using Eintrag = MeldungsProtokoll::Eintrag;
 
-const std::string kGolden = std::string(HOPREX_TEST_DATA_DIR) + "/files/zwei_abschnitte.hpx";
+const std::string kGolden = std::string(HOPREX_TEST_DATA_DIR) + "/files/two_sections.hpx";
 
 // An overall profile of one marked section with a mark behind it, as a user would have it.
 HoprexDaten Bestand() {

@@ -1,6 +1,6 @@
 #include "files/settings_file.h"
 
-#include "support/meldungs_protokoll.h"
+#include "support/message_log.h"
 #include "support/temp_dir.h"
 
 #include <cstdlib>
@@ -35,7 +35,7 @@ TEST(Einstellungen, FirstRunUsesDefaultsAndWritesAllNineteenKeys) {
     MeldungsProtokoll m;
     ASSERT_TRUE(EinstellungenSchreiben(d, pfad, m));
     EXPECT_EQ(DateiInhalt(pfad),
-              DateiInhalt(std::string(HOPREX_TEST_DATA_DIR) + "/files/erster_lauf.INI"));
+              DateiInhalt(std::string(HOPREX_TEST_DATA_DIR) + "/files/first_run.ini"));
 }
 
 TEST(Einstellungen, ReadsHexFlagsAnyLetterCaseAndFallsBackOnNonsense) {

@@ -2,9 +2,9 @@
 #include "app/export_options_dialog.h"
 #include "app/info_dialog.h"
 #include "app/radio_group.h"
-#include "fenster_umgebung.h"
 #include "files/text_export.h"
 #include "support/profile_builder.h"
+#include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // HOPREX_FENSTERBILD set to a file name, the window's picture is saved there.
 #include "app/section_list.h"
 #include "display/bitmap_image.h"
-#include "fenster_umgebung.h"
 #include "support/screenshot_builder.h"
+#include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QPixmap>

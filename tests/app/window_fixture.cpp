@@ -1,4 +1,4 @@
-#include "fenster_umgebung.h"
+#include "window_fixture.h"
 
 #include "display/bitmap_image.h"
 #include "files/profile_file.h"

@@ -3,8 +3,8 @@
 #include "app/graph_surface.h"
 #include "app/section_list.h"
 #include "app/up_down.h"
-#include "fenster_umgebung.h"
 #include "support/profile_builder.h"
+#include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QLabel>

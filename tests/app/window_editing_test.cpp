@@ -2,8 +2,8 @@
 // sections, and describing them in the in-place editor.
 #include "app/graph_surface.h"
 #include "app/section_list.h"
-#include "fenster_umgebung.h"
 #include "support/profile_builder.h"
+#include "window_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "app/graph_surface.h"
 #include "app/section_list.h"
 #include "display/bitmap_image.h"
-#include "fenster_umgebung.h"
+#include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QClipboard>
