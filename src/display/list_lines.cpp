@@ -1,6 +1,6 @@
 #include "display/list_lines.h"
 
-#include "files/c_format.h"
+#include "model/c_format.h"
 
 std::string ListenZeile(int32_t nummer, float strecke, int32_t hoeheMin, int32_t hoeheMax,
                         int32_t hoehenmeterPlus, int32_t hoehenmeterMinus,

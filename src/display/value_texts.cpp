@@ -1,6 +1,6 @@
 #include "display/value_texts.h"
 
-#include "files/c_format.h"
+#include "model/c_format.h"
 
 namespace {
 

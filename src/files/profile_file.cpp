@@ -1,7 +1,7 @@
 #include "files/profile_file.h"
 
-#include "files/c_format.h"
 #include "files/cp1252.h"
+#include "model/c_format.h"
 
 #include <charconv>
 #include <cmath>

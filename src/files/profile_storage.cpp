@@ -1,8 +1,8 @@
 #include "files/profile_storage.h"
 
-#include "files/c_format.h"
 #include "files/file_io.h"
 #include "files/profile_file.h"
+#include "model/c_format.h"
 
 namespace {
 

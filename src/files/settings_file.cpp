@@ -1,8 +1,8 @@
 #include "files/settings_file.h"
 
-#include "files/c_format.h"
 #include "files/cp1252.h"
 #include "files/file_io.h"
+#include "model/c_format.h"
 #include "model/integer_text.h"
 
 #include <algorithm>

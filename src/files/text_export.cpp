@@ -1,9 +1,9 @@
 #include "files/text_export.h"
 
-#include "files/c_format.h"
 #include "files/cp1252.h"
 #include "files/file_io.h"
 #include "files/profile_storage.h"
+#include "model/c_format.h"
 
 #include <algorithm>
 #include <climits>

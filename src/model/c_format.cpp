@@ -1,4 +1,4 @@
-#include "files/c_format.h"
+#include "model/c_format.h"
 
 #include <cstdarg>
 #include <cstdio>
