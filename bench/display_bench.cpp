@@ -1,8 +1,8 @@
 // Drawing of the overall graph and the gradient strip for long routes: every point is visited
 // (its float32 position decides its column), at most one segment and one bar per column drawn.
 #include "display/current_graph.h"
-#include "display/marked_statistics.h"
 #include "display/overall_graph.h"
+#include "model/marked_statistics.h"
 #include "model/smoothing.h"
 
 #include <QPainter>

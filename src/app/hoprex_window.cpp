@@ -6,11 +6,11 @@
 #include "app/up_down.h"
 #include "display/current_graph.h"
 #include "display/list_lines.h"
-#include "display/marked_statistics.h"
 #include "display/overall_graph.h"
 #include "display/section_marking.h"
 #include "display/value_texts.h"
 #include "files/settings_file.h"
+#include "model/marked_statistics.h"
 #include "model/smoothing.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "display/marked_statistics.h"
+#include "model/marked_statistics.h"
 
 #include <algorithm>
 #include <cstdint>
