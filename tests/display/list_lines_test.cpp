@@ -39,6 +39,11 @@ TEST(ListenZeilen, CurrentPlainOverallSmoothedOrPlain) {
     EXPECT_EQ(ListenZeilenGesamt(p),
               (std::vector<std::string>{" 1    2.00   200   200      0      0  Pass",
                                         " 2    1.00   200   200      0      0  "}));
+    const int32_t geglaettet[] = {110, 160, 140, 170};
+    for (int j = 0; j < 4; ++j)
+        p.Abschnitte[0].Punkte[j].HoeheGeglaettet = geglaettet[j];
+    Statistik(p);
+    EXPECT_EQ(ListenZeilenGesamt(p)[0], " 1    2.00   110   170     80     20  Pass");
     EXPECT_TRUE(ListenZeilenGesamt(Profile{}).empty());
 }
 

@@ -25,6 +25,11 @@ TEST(Einfuegemarke, StaysWithinTheSections) {
     EXPECT_EQ(d.Einfuegemarke, 0);
     EinfuegemarkeVerschieben(d, Richtung::GanzRechts);
     EXPECT_EQ(d.Einfuegemarke, 3);
+    d.Einfuegemarke = 1;
+    EinfuegemarkeVerschieben(d, Richtung::Rechts);
+    EXPECT_EQ(d.Einfuegemarke, 2);
+    EinfuegemarkeVerschieben(d, Richtung::Rechts);
+    EXPECT_EQ(d.Einfuegemarke, 3);
 }
 
 TEST(AbschnitteVerschieben, MovesTheBlockAndKeepsItMarked) {

@@ -70,6 +70,21 @@ TEST(KreuzEntfernen, ABarPixelOnTheCurveStaysWhenItIsTheColumnsOnlyPixel) {
         EXPECT_EQ(SchwarzeZeilen(a.Bitmap, x, 47, 190), std::vector<int32_t>{120});
 }
 
+TEST(KreuzEntfernen, ABarRowThatTiesWithTheCurvesRowIsTheUpperOne) {
+    // Far left, the curve steps from row 100 down to row 105 right after the bar's column:
+    // row 105 counts the vertical bar and nine curve pixels, as many as the bar's row 100.
+    TScreenshot s;
+    s.Layout = 1;
+    s.Kurve = KurveAusStrecken(1, 100, {{1, 5}});
+    s.Kreuze = {Kreuzposition::GanzLinks};
+    TAuswertung a = Binarisiert(s);
+    MeldungsProtokoll m;
+    ASSERT_EQ(KreuzEntfernen(a, Layout1, m), 2);
+    EXPECT_EQ(SchwarzeZeilen(a.Bitmap, 67, 47, 190), std::vector<int32_t>{100});
+    for (int32_t x = 68; x <= 80; ++x)
+        EXPECT_EQ(SchwarzeZeilen(a.Bitmap, x, 47, 190), std::vector<int32_t>{105}) << x;
+}
+
 TEST(KreuzEntfernen, NewerViewerErasesTheCrossAtTheLastColumn) {
     TScreenshot s;
     s.Layout = 2;

@@ -87,6 +87,11 @@ TEST(KurveVerfolgen, GapsAtTheEdgesContinueTheNearestCurvePixel) {
         EXPECT_EQ(Y(a, x0 + 1), 100); // from 100 towards 100
         EXPECT_EQ(Y(a, x1), 170);
         EXPECT_EQ(a.Lueckenspalten.Anzahl, 3) << "layout " << l->Kennung;
+
+        // An empty column right before the last is filled halfway towards the last.
+        TAuswertung b = Graph(*l, 150, {{x1 - 1, Leer}, {x1, 170}});
+        Verfolgen(b, *l);
+        EXPECT_EQ(Y(b, x1 - 1), 160) << "layout " << l->Kennung;
     }
 }
 

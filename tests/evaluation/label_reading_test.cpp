@@ -78,6 +78,9 @@ TEST(ZahlLesen, ColumnsFromTheScanLimitOnCountAsEmpty) {
     TextMalen(b, "47", 100, 4);
     EXPECT_EQ(ZahlLesen(b, Feld, 150), 47);
     EXPECT_EQ(ZahlLesen(b, Feld, 108), 4); // the 7 is cut after its second column
+    // The 7 spans columns 106 to 110: read while its last column lies before the limit.
+    EXPECT_EQ(ZahlLesen(b, Feld, 111), 47);
+    EXPECT_EQ(ZahlLesen(b, Feld, 110), 4);
 }
 
 TEST(BeschriftungenLesen, OlderViewerScalesKilometres) {

@@ -79,6 +79,16 @@ TEST(ProfilDatei, SavedAndReloadedKeepsSectionsDescriptionsHeightsFlagsAndOrder)
     }
 }
 
+TEST(ProfilDatei, ASectionOfExactly446PointsReadsBack) {
+    std::vector<int32_t> hoehen(MaxPunkte);
+    for (int32_t j = 0; j < MaxPunkte; ++j)
+        hoehen[j] = j;
+    const Profile q = Lesen(ProfilDateiInhalt(ProfilAus({Abschnitt(hoehen, 0.01f)})));
+    ASSERT_EQ(q.AnzahlAbschnitte(), 1);
+    ASSERT_EQ(q.Abschnitte[0].Punktanzahl, 446);
+    EXPECT_EQ(q.Abschnitte[0].Punkte[445].Hoehe, 445);
+}
+
 TEST(ProfilDatei, ReadsTheGoldenFile) {
     int32_t zeile = 0;
     const Profile p = Lesen(Golden("two_sections.hpx"), zeile, 1);

@@ -125,6 +125,18 @@ TEST(TextExport, ThinningKeepsEndsAndCatchesUpAfterLongSteps) {
     EXPECT_EQ(ExportPunktanzahl(p, o), 6);
 }
 
+TEST(TextExport, ThinningWritesAPointLyingExactlyOnAStep) {
+    Profile p = ProfilAus({Abschnitt({1, 2, 3, 4, 5, 6}, {0.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f})});
+    Statistik(p); // points at 0 to 5 km
+    TExportOptions o;
+    o.PunkteReduzieren = true;
+    o.MeterProPunkt = 2000;
+    o.StreckeInKm = false;
+    EXPECT_EQ(Zeilen(ExportInhalt(p, o)),
+              (std::vector<std::string>{"      0\t   1\t", "   2000\t   3\t", "   4000\t   5\t",
+                                        "   5000\t   6\t"}));
+}
+
 TEST(TextExport, ASectionWithoutLinesDoesNotHoldUpLaterMarkers) {
     Profile p = ProfilAus({Abschnitt({1, 2}, {0.0f, 1.0f}, "A"), Abschnitt({3}, {0.01f}, "B"),
                            Abschnitt({4, 5}, {1.0f, 1.0f}, "C")});
