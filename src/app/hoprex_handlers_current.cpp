@@ -56,7 +56,8 @@ void THoprex::BildAuswerten(std::optional<TBitmap> bitmap) {
 }
 
 void THoprex::Image_HoehenverlaufAktuellMouseDown(int x, Qt::KeyboardModifiers umschalter) {
-    if (!MarkierenMausDruck(Daten.Aktuell, x, umschalter.testFlag(Qt::ShiftModifier),
+    if (!MarkierenMausDruck(Daten.Aktuell, AbschnittBeiSpalte(Daten.Aktuell, x),
+                            umschalter.testFlag(Qt::ShiftModifier),
                             umschalter.testFlag(Qt::ControlModifier)))
         return;
     AktuellGraphZeichnen();
@@ -65,7 +66,8 @@ void THoprex::Image_HoehenverlaufAktuellMouseDown(int x, Qt::KeyboardModifiers u
 
 void THoprex::Image_HoehenverlaufAktuellMouseMove(int x, Qt::MouseButtons knoepfe) {
     if (!knoepfe.testFlag(Qt::LeftButton) ||
-        !MarkierenMausZug(Daten.Aktuell, x, LetzterAbschnittAktuell))
+        !MarkierenMausZug(Daten.Aktuell, AbschnittBeiSpalte(Daten.Aktuell, x),
+                          LetzterAbschnittAktuell))
         return;
     AktuellGraphZeichnen();
     LB_HAbschnitteAktuell->AuswahlSetzen(ListenAuswahl(Daten.Aktuell));

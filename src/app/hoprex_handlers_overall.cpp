@@ -57,7 +57,8 @@ void THoprex::BT_GesamtWerteLoeschenClick() {
 }
 
 void THoprex::Image_GesamtMouseDown(int x, Qt::KeyboardModifiers umschalter) {
-    if (!MarkierenMausDruck(Daten.Gesamt, x, umschalter.testFlag(Qt::ShiftModifier),
+    if (!MarkierenMausDruck(Daten.Gesamt, AbschnittBeiSpalte(Daten.Gesamt, x),
+                            umschalter.testFlag(Qt::ShiftModifier),
                             umschalter.testFlag(Qt::ControlModifier)))
         return;
     GesamtGraphZeichnen();
@@ -66,7 +67,8 @@ void THoprex::Image_GesamtMouseDown(int x, Qt::KeyboardModifiers umschalter) {
 
 void THoprex::Image_GesamtMouseMove(int x, Qt::MouseButtons knoepfe) {
     if (!knoepfe.testFlag(Qt::LeftButton) ||
-        !MarkierenMausZug(Daten.Gesamt, x, LetzterAbschnittGesamt))
+        !MarkierenMausZug(Daten.Gesamt, AbschnittBeiSpalte(Daten.Gesamt, x),
+                          LetzterAbschnittGesamt))
         return;
     GesamtGraphZeichnen();
     LB_HAbschnitteGesamt->AuswahlSetzen(ListenAuswahl(Daten.Gesamt));

@@ -36,9 +36,8 @@ int32_t AbschnittBeiSpalte(const Profile& profil, int32_t x, int32_t bildBreite)
     return -1;
 }
 
-bool MarkierenMausDruck(Profile& profil, int32_t x, bool shift, bool strg, int32_t bildBreite) {
-    const int32_t i = AbschnittBeiSpalte(profil, x, bildBreite);
-    if (i < 0) return false;
+bool MarkierenMausDruck(Profile& profil, int32_t i, bool shift, bool strg) {
+    if (i < 0 || i >= profil.AnzahlAbschnitte()) return false;
     ProfileSection& a = profil.Abschnitte[i];
     if (strg) {
         a.Markiert = a.Markiert ? 0 : 1;
@@ -53,9 +52,8 @@ bool MarkierenMausDruck(Profile& profil, int32_t x, bool shift, bool strg, int32
     return true;
 }
 
-bool MarkierenMausZug(Profile& profil, int32_t x, int32_t& letzterAbschnitt, int32_t bildBreite) {
-    const int32_t i = AbschnittBeiSpalte(profil, x, bildBreite);
-    if (i < 0 || i == letzterAbschnitt) return false;
+bool MarkierenMausZug(Profile& profil, int32_t i, int32_t& letzterAbschnitt) {
+    if (i < 0 || i >= profil.AnzahlAbschnitte() || i == letzterAbschnitt) return false;
     BereichMarkieren(profil, i);
     letzterAbschnitt = i;
     return true;

@@ -15,22 +15,20 @@
 // A column on a boundary belongs to the section on its left.
 int32_t AbschnittBeiSpalte(const Profile& profil, int32_t x, int32_t bildBreite = GraphBreite);
 
-// Mouse press at column x (any button). Plain: only the section under the pointer is marked
-// and becomes the anchor. Shift: the range from Anker to it is marked, all others cleared,
-// Anker stays. Ctrl (with or without Shift): that section's mark is inverted and it becomes the
-// anchor. Returns true when a section was hit: the caller redraws the graph and sets the list
-// selection; false (nothing changed) on an empty profile or when no section lies at x.
-bool MarkierenMausDruck(Profile& profil, int32_t x, bool shift, bool strg,
-                        int32_t bildBreite = GraphBreite);
+// Mouse press (any button) on section `abschnitt`, the section under the pointer or -1 for
+// none. Plain: only that section is marked and becomes the anchor. Shift: the range from Anker
+// to it is marked, all others cleared, Anker stays. Ctrl (with or without Shift): that
+// section's mark is inverted and it becomes the anchor. Returns true when a section was hit:
+// the caller redraws the graph and sets the list selection; false (nothing changed) for -1.
+bool MarkierenMausDruck(Profile& profil, int32_t abschnitt, bool shift, bool strg);
 
-// Mouse move at column x while the left button is held; `letzterAbschnitt` is the section under
-// the pointer at the previous drag event (LetzterAbschnittAktuell or LetzterAbschnittGesamt,
-// kept by the caller for the whole run, starting at 0). When the pointer is over a section other
-// than letzterAbschnitt, marks exactly the range from Anker to it, stores it in
-// letzterAbschnitt and returns true (redraw and set the list selection); otherwise changes
-// nothing and returns false. Shift and Ctrl play no part in dragging.
-bool MarkierenMausZug(Profile& profil, int32_t x, int32_t& letzterAbschnitt,
-                      int32_t bildBreite = GraphBreite);
+// Mouse move over section `abschnitt` (-1: none) while the left button is held;
+// `letzterAbschnitt` is the section under the pointer at the previous drag event, kept by the
+// caller for the whole run, starting at 0. When the pointer is over a section other than
+// letzterAbschnitt, marks exactly the range from Anker to it, stores it in letzterAbschnitt and
+// returns true (redraw and set the list selection); otherwise changes nothing and returns
+// false. Shift and Ctrl play no part in dragging.
+bool MarkierenMausZug(Profile& profil, int32_t abschnitt, int32_t& letzterAbschnitt);
 
 // The list selection that shows the marks: line i selected exactly when section i is marked.
 std::vector<bool> ListenAuswahl(const Profile& profil);

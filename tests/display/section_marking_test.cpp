@@ -16,11 +16,6 @@ Profile Abschnitte(int anzahl) {
     return p;
 }
 
-// Column in the middle of section i of a profile of `anzahl` sections of 1 km.
-int32_t Mitte(int i, int anzahl) {
-    return (2 * i + 1) * GraphBreite / (2 * anzahl);
-}
-
 std::vector<int> Markiert(const Profile& p) {
     std::vector<int> m;
     for (int i = 0; i < p.AnzahlAbschnitte(); ++i)
@@ -46,14 +41,14 @@ TEST(AbschnittBeiSpalte, ColumnsPastTheEndOfTheLastSectionHitNothing) {
     p.Strecke = 2.0f;
     EXPECT_EQ(AbschnittBeiSpalte(p, 204), 0);
     EXPECT_EQ(AbschnittBeiSpalte(p, 205), -1);
-    EXPECT_FALSE(MarkierenMausDruck(p, 300, false, false));
+    EXPECT_FALSE(MarkierenMausDruck(p, AbschnittBeiSpalte(p, 300), false, false));
 }
 
 TEST(MarkierenMausDruck, PlainPressMarksOnlyThatSectionAndMakesItTheAnchor) {
     Profile p = Abschnitte(5);
     p.Abschnitte[0].Markiert = 1;
     p.Abschnitte[4].Markiert = 1;
-    EXPECT_TRUE(MarkierenMausDruck(p, Mitte(2, 5), false, false));
+    EXPECT_TRUE(MarkierenMausDruck(p, 2, false, false));
     EXPECT_EQ(Markiert(p), std::vector<int>{2});
     EXPECT_EQ(p.Anker, 2);
 }
@@ -63,14 +58,14 @@ TEST(MarkierenMausDruck, ShiftMarksTheRangeFromTheAnchorAndKeepsIt) {
     p.Anker = 3;
     p.Abschnitte[0].Markiert = 1;
     p.Abschnitte[4].Markiert = 1;
-    EXPECT_TRUE(MarkierenMausDruck(p, Mitte(1, 5), true, false));
+    EXPECT_TRUE(MarkierenMausDruck(p, 1, true, false));
     EXPECT_EQ(Markiert(p), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(p.Anker, 3);
 
     // An anchor left over from a longer profile reaches only as far as sections exist.
     Profile einer = Abschnitte(1);
     einer.Anker = 4;
-    EXPECT_TRUE(MarkierenMausDruck(einer, Mitte(0, 1), true, false));
+    EXPECT_TRUE(MarkierenMausDruck(einer, 0, true, false));
     EXPECT_EQ(Markiert(einer), std::vector<int>{0});
 }
 
@@ -78,21 +73,21 @@ TEST(MarkierenMausDruck, CtrlInvertsOneSectionAndMovesTheAnchor) {
     Profile p = Abschnitte(4);
     p.Abschnitte[1].Markiert = 1;
     p.Abschnitte[2].Markiert = 1;
-    EXPECT_TRUE(MarkierenMausDruck(p, Mitte(2, 4), false, true));
+    EXPECT_TRUE(MarkierenMausDruck(p, 2, false, true));
     EXPECT_EQ(Markiert(p), std::vector<int>{1});
     EXPECT_EQ(p.Anker, 2);
-    EXPECT_TRUE(MarkierenMausDruck(p, Mitte(3, 4), true, true)); // Ctrl wins over Shift
+    EXPECT_TRUE(MarkierenMausDruck(p, 3, true, true)); // Ctrl wins over Shift
     EXPECT_EQ(Markiert(p), (std::vector<int>{1, 3}));
     EXPECT_EQ(p.Anker, 3);
 }
 
 TEST(MarkierenMausDruck, NoSectionUnderThePointerChangesNothing) {
     Profile leer;
-    EXPECT_FALSE(MarkierenMausDruck(leer, 10, false, false));
+    EXPECT_FALSE(MarkierenMausDruck(leer, -1, false, false));
     Profile p = Abschnitte(2);
     p.Abschnitte[0].Markiert = 1;
     p.Anker = 0;
-    EXPECT_FALSE(MarkierenMausDruck(p, 420, false, false));
+    EXPECT_FALSE(MarkierenMausDruck(p, -1, false, false));
     EXPECT_EQ(Markiert(p), std::vector<int>{0});
     EXPECT_EQ(p.Anker, 0);
 }
@@ -103,16 +98,16 @@ TEST(MarkierenMausZug, MarksTheRangeFromTheAnchorWhenTheSectionUnderThePointerCh
     // A Ctrl press clears section 2; dragging on to section 3 marks 2 and 3 only.
     p.Abschnitte[2].Markiert = 1;
     p.Abschnitte[0].Markiert = 1;
-    MarkierenMausDruck(p, Mitte(2, 5), false, true);
-    EXPECT_TRUE(MarkierenMausZug(p, Mitte(3, 5), letzter));
+    MarkierenMausDruck(p, 2, false, true);
+    EXPECT_TRUE(MarkierenMausZug(p, 3, letzter));
     EXPECT_EQ(Markiert(p), (std::vector<int>{2, 3}));
     EXPECT_EQ(letzter, 3);
     // Within the same section nothing happens; back left of the anchor the range turns round.
-    EXPECT_FALSE(MarkierenMausZug(p, Mitte(3, 5) + 5, letzter));
-    EXPECT_TRUE(MarkierenMausZug(p, Mitte(0, 5), letzter));
+    EXPECT_FALSE(MarkierenMausZug(p, 3, letzter));
+    EXPECT_TRUE(MarkierenMausZug(p, 0, letzter));
     EXPECT_EQ(Markiert(p), (std::vector<int>{0, 1, 2}));
     // Beyond the end: nothing, and the last section stays.
-    EXPECT_FALSE(MarkierenMausZug(p, 430, letzter));
+    EXPECT_FALSE(MarkierenMausZug(p, -1, letzter));
     EXPECT_EQ(letzter, 0);
     EXPECT_EQ(Markiert(p), (std::vector<int>{0, 1, 2}));
 }
@@ -121,12 +116,12 @@ TEST(MarkierenMausZug, AtStartACtrlPressOnSectionZeroSurvivesMovesWithinIt) {
     Profile p = Abschnitte(3);
     p.Abschnitte[0].Markiert = 1;
     int32_t letzter = 0;
-    MarkierenMausDruck(p, Mitte(0, 3), false, true);
+    MarkierenMausDruck(p, 0, false, true);
     EXPECT_TRUE(Markiert(p).empty());
-    EXPECT_FALSE(MarkierenMausZug(p, Mitte(0, 3) + 10, letzter));
+    EXPECT_FALSE(MarkierenMausZug(p, 0, letzter));
     EXPECT_TRUE(Markiert(p).empty());
     Profile leer;
-    EXPECT_FALSE(MarkierenMausZug(leer, 10, letzter));
+    EXPECT_FALSE(MarkierenMausZug(leer, 1, letzter)); // no such section
 }
 
 TEST(ListenAuswahl, SelectsExactlyTheMarkedLines) {
