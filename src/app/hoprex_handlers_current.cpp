@@ -3,7 +3,7 @@
 #include "app/hoprex_window.h"
 #include "app/section_list.h"
 #include "display/bitmap_image.h"
-#include "display/section_marking.h"
+#include "display/graph_mapping.h"
 #include "editing/marking.h"
 #include "editing/transfer.h"
 #include "evaluation/evaluation_driver.h"

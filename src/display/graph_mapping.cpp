@@ -58,6 +58,22 @@ int32_t StreckeZuX(float position, float strecke, int32_t bildBreite) {
     return static_cast<int32_t>(std::clamp(x, -grenze, grenze));
 }
 
+int32_t AbschnittBeiSpalte(const Profile& profil, int32_t x, int32_t bildBreite) {
+    float position = 0.0f;
+    int32_t links = 0;
+    for (int32_t i = 0; i < profil.AnzahlAbschnitte(); ++i) {
+        const ProfileSection& a = profil.Abschnitte[i];
+        // The same float32 running position over all points as the drawn line, so a click lands
+        // on the section the user sees there.
+        for (int32_t j = 0; j < std::clamp(a.Punktanzahl, 0, MaxPunkte); ++j)
+            position += a.Punkte[j].Abstand;
+        const int32_t rechts = StreckeZuX(position, profil.Strecke, bildBreite);
+        if (links <= x && x <= rechts) return i;
+        links = rechts;
+    }
+    return -1;
+}
+
 int32_t SteigungsBalken(float steigung, int32_t steigungMax, int32_t streifenHoehe) {
     if (steigungMax <= 0) return 0;
     return Saettigen(std::trunc(static_cast<long double>(steigung) * streifenHoehe /

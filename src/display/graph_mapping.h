@@ -44,6 +44,13 @@ int32_t HoeheZuY(int32_t hoehe, const Hoehenskala& skala, int32_t bildHoehe);
 // A profile length of 0 puts every position on column 0.
 int32_t StreckeZuX(float position, float strecke, int32_t bildBreite);
 
+// Index of the section under pixel column x of a graph `bildBreite` columns wide, or -1 when no
+// section lies there (left of column 0, or beyond the end of the last section, which can happen
+// at the right edge because the float32 running position falls just short of the length).
+// A column on a boundary belongs to the section on its left. The current graph and the overall
+// graph with its gradient strip have the same width, so a column means the same position.
+int32_t AbschnittBeiSpalte(const Profile& profil, int32_t x, int32_t bildBreite = GraphBreite);
+
 // Length in pixel rows of the gradient bar of `steigung` percent on a strip `streifenHoehe`
 // rows high whose full height stands for `steigungMax` percent: truncated toward zero, negative
 // for a descent. 0 when steigungMax is 0 or less (the strip then shows no bars).

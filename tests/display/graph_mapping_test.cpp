@@ -1,4 +1,5 @@
 #include "display/graph_mapping.h"
+#include "editing/marking.h"
 
 #include "support/profile_builder.h"
 
@@ -68,6 +69,37 @@ TEST(StreckeZuX, ProfileOfLengthZeroPutsEveryPointOnColumnZero) {
     EXPECT_EQ(StreckeZuX(5.0f, 0.0f, GraphBreite), 0);
     EXPECT_EQ(StreckeZuX(std::numeric_limits<float>::quiet_NaN(), 1.0f, GraphBreite), 0);
     EXPECT_EQ(StreckeZuX(1e30f, 1e-30f, GraphBreite), KoordinatenGrenze);
+}
+
+// `anzahl` sections of 1 km each (two points of 0.5 km) on the 409-pixel graph.
+Profile Kilometerabschnitte(int anzahl) {
+    std::vector<ProfileSection> a;
+    for (int i = 0; i < anzahl; ++i)
+        a.push_back(Abschnitt({500, 500}, 0.5f));
+    Profile p = ProfilAus(std::move(a));
+    StatistikUngeglaettet(p);
+    return p;
+}
+
+TEST(AbschnittBeiSpalte, BoundaryBelongsToTheLeftSectionNothingBeyondTheEnd) {
+    const Profile p = Kilometerabschnitte(2); // boundary at trunc(409 / 2) = 204
+    EXPECT_EQ(AbschnittBeiSpalte(p, 0), 0);
+    EXPECT_EQ(AbschnittBeiSpalte(p, 204), 0);
+    EXPECT_EQ(AbschnittBeiSpalte(p, 205), 1);
+    EXPECT_EQ(AbschnittBeiSpalte(p, 409), 1);
+    EXPECT_EQ(AbschnittBeiSpalte(p, 410), -1);
+    EXPECT_EQ(AbschnittBeiSpalte(p, -1), -1);
+    EXPECT_EQ(AbschnittBeiSpalte(Profile{}, 0), -1);
+}
+
+TEST(AbschnittBeiSpalte, ColumnsPastTheEndOfTheLastSectionHitNothing) {
+    // The points add up to less than the profile's length (here: half of it), so the last
+    // section ends at column 204 and the columns right of it belong to no section.
+    Profile p = Kilometerabschnitte(1);
+    p.Strecke = 2.0f;
+    EXPECT_EQ(AbschnittBeiSpalte(p, 204), 0);
+    EXPECT_EQ(AbschnittBeiSpalte(p, 205), -1);
+    EXPECT_FALSE(MarkierenMausDruck(p, AbschnittBeiSpalte(p, 300), false, false));
 }
 
 TEST(SteigungsBalken, FullScaleIsTheStripHeightTruncatedTowardZero) {

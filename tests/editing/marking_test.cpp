@@ -1,19 +1,13 @@
-#include "display/section_marking.h"
+#include "editing/marking.h"
 
-#include "support/profile_builder.h"
+#include "editing_helpers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// `anzahl` sections of 1 km each (two points of 0.5 km) on the 409-pixel graph.
 Profile Abschnitte(int anzahl) {
-    std::vector<ProfileSection> a;
-    for (int i = 0; i < anzahl; ++i)
-        a.push_back(Abschnitt({500, 500}, 0.5f));
-    Profile p = ProfilAus(std::move(a));
-    StatistikUngeglaettet(p);
-    return p;
+    return Strecke(std::string(static_cast<size_t>(anzahl), 'A'));
 }
 
 std::vector<int> Markiert(const Profile& p) {
@@ -21,27 +15,6 @@ std::vector<int> Markiert(const Profile& p) {
     for (int i = 0; i < p.AnzahlAbschnitte(); ++i)
         if (p.Abschnitte[i].Markiert) m.push_back(i);
     return m;
-}
-
-TEST(AbschnittBeiSpalte, BoundaryBelongsToTheLeftSectionNothingBeyondTheEnd) {
-    const Profile p = Abschnitte(2); // boundary at trunc(409 / 2) = 204
-    EXPECT_EQ(AbschnittBeiSpalte(p, 0), 0);
-    EXPECT_EQ(AbschnittBeiSpalte(p, 204), 0);
-    EXPECT_EQ(AbschnittBeiSpalte(p, 205), 1);
-    EXPECT_EQ(AbschnittBeiSpalte(p, 409), 1);
-    EXPECT_EQ(AbschnittBeiSpalte(p, 410), -1);
-    EXPECT_EQ(AbschnittBeiSpalte(p, -1), -1);
-    EXPECT_EQ(AbschnittBeiSpalte(Profile{}, 0), -1);
-}
-
-TEST(AbschnittBeiSpalte, ColumnsPastTheEndOfTheLastSectionHitNothing) {
-    // The points add up to less than the profile's length (here: half of it), so the last
-    // section ends at column 204 and the columns right of it belong to no section.
-    Profile p = Abschnitte(1);
-    p.Strecke = 2.0f;
-    EXPECT_EQ(AbschnittBeiSpalte(p, 204), 0);
-    EXPECT_EQ(AbschnittBeiSpalte(p, 205), -1);
-    EXPECT_FALSE(MarkierenMausDruck(p, AbschnittBeiSpalte(p, 300), false, false));
 }
 
 TEST(MarkierenMausDruck, PlainPressMarksOnlyThatSectionAndMakesItTheAnchor) {
@@ -122,6 +95,12 @@ TEST(MarkierenMausZug, AtStartACtrlPressOnSectionZeroSurvivesMovesWithinIt) {
     EXPECT_TRUE(Markiert(p).empty());
     Profile leer;
     EXPECT_FALSE(MarkierenMausZug(leer, 1, letzter)); // no such section
+}
+
+TEST(MarkierungAusAuswahl, FollowsTheListLines) {
+    Profile p = Strecke("ABCD", "1100");
+    MarkierungAusAuswahl(p, {false, true, true});
+    EXPECT_EQ(Marken(p), "0110") << "a section without a list line is unmarked";
 }
 
 TEST(ListenAuswahl, SelectsExactlyTheMarkedLines) {

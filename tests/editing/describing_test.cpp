@@ -1,15 +1,8 @@
 #include "editing/describing.h"
-#include "editing/marking.h"
 
 #include "editing_helpers.h"
 
 #include <gtest/gtest.h>
-
-TEST(MarkierungAusAuswahl, FollowsTheListLines) {
-    Profile p = Strecke("ABCD", "1100");
-    MarkierungAusAuswahl(p, {false, true, true});
-    EXPECT_EQ(Marken(p), "0110") << "a section without a list line is unmarked";
-}
 
 TEST(BeschreibungSpeichern, StoresAtMost500Characters) {
     Profile p = Strecke("AB");
