@@ -17,15 +17,18 @@ std::string Text(const QLineEdit* edit) {
 
 void THoprex::CB_GlaettungClick() {
     Daten.Gesamt.GlaettungEinAus = CB_Glaettung->isChecked();
-    if (Daten.Gesamt.GlaettungEinAus)
-        GesamtNeuBerechnen(Daten.Gesamt, Text(T_Schwelle), Text(T_SteigungGlaettung));
+    if (Daten.Gesamt.GlaettungEinAus) {
+        GlaettungslaufAusEdits();
+        Statistik(Daten.Gesamt);
+    }
     GesamtAnzeigen();
     GesamtGraphZeichnen();
 }
 
 void THoprex::T_SchwelleChange() {
     if (!Daten.Gesamt.GlaettungEinAus || !PositiveZahl(Text(T_Schwelle))) return;
-    GesamtNeuBerechnen(Daten.Gesamt, Text(T_Schwelle), Text(T_SteigungGlaettung));
+    GlaettungslaufAusEdits();
+    Statistik(Daten.Gesamt);
     GesamtAnzeigen();
     GesamtGraphZeichnen();
 }
@@ -41,7 +44,7 @@ void THoprex::T_SteigungChange() {
 // and the list keep what they show.
 void THoprex::T_SteigungGlaettungChange() {
     if (!PositiveZahl(Text(T_SteigungGlaettung))) return;
-    Glaettungslauf(Daten.Gesamt, Text(T_Schwelle), Text(T_SteigungGlaettung));
+    GlaettungslaufAusEdits();
     GesamtGraphZeichnen();
 }
 

@@ -10,6 +10,7 @@
 #include "display/value_texts.h"
 #include "editing/marking.h"
 #include "files/settings_file.h"
+#include "model/integer_text.h"
 #include "model/marked_statistics.h"
 #include "model/smoothing.h"
 
@@ -139,8 +140,14 @@ void THoprex::GesamtGraphZeichnen() {
                 E_HoeheMaxMarkiert, E_HoehenmeterPlusMarkiert, E_HoehenmeterMinusMarkiert);
 }
 
+void THoprex::GlaettungslaufAusEdits() {
+    if (Daten.Gesamt.Abschnitte.empty()) return;
+    HoehenGlaetten(Daten.Gesamt, StrToInt(T_Schwelle->text().toStdString()));
+    SteigungenBerechnen(Daten.Gesamt, StrToInt(T_SteigungGlaettung->text().toStdString()));
+}
+
 void THoprex::GesamtNeuBerechnenUndAnzeigen() {
-    GesamtNeuBerechnen(Daten.Gesamt, T_Schwelle->text().toStdString(),
-                       T_SteigungGlaettung->text().toStdString());
+    GlaettungslaufAusEdits();
+    Statistik(Daten.Gesamt);
     GesamtAnzeigen();
 }

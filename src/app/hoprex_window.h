@@ -129,6 +129,11 @@ public:
     // T_Schwelle and T_SteigungGlaettung, statistics, overall refresh. A window length that is
     // not a whole number ends it with the conversion error.
     void GesamtNeuBerechnenUndAnzeigen();
+    // The smoothing pass with the window lengths that T_Schwelle and T_SteigungGlaettung show.
+    // Nothing, and no text read, on an empty route; otherwise each text is converted right
+    // before its pass needs it, so a gradient text that is no whole number ends the handler
+    // after the heights were smoothed.
+    void GlaettungslaufAusEdits();
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;

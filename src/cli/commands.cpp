@@ -18,12 +18,6 @@
 
 namespace {
 
-// The refresh chain's data part, with the window lengths as the edits would show them.
-void NeuBerechnen(Profile& gesamt) {
-    GesamtNeuBerechnen(gesamt, std::to_string(gesamt.GlaettungMittelungUeber),
-                       std::to_string(gesamt.SteigungMittelungUeber));
-}
-
 // The window's state at start-up without a settings file, for the window lengths a profile
 // file may not hold.
 HoprexDaten Startzustand() {
@@ -36,7 +30,8 @@ HoprexDaten Startzustand() {
 // Loads the one profile file of the call as the overall profile and runs the refresh chain.
 bool GesamtprofilLaden(const CliAufruf& aufruf, HoprexDaten& daten, Meldungen& meldungen) {
     if (!GesamtLaden(daten, aufruf.Dateien.at(0), meldungen)) return false;
-    NeuBerechnen(daten.Gesamt);
+    GesamtNeuBerechnen(daten.Gesamt, daten.Gesamt.GlaettungMittelungUeber,
+                       daten.Gesamt.SteigungMittelungUeber);
     return true;
 }
 
@@ -71,8 +66,7 @@ int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
         daten.Einfuegemarke = daten.Gesamt.AnzahlAbschnitte();
         WerteUebernehmen(daten, meldungen);
     }
-    GesamtNeuBerechnen(daten.Gesamt, std::to_string(aufruf.Glaetten),
-                       std::to_string(aufruf.SteigungGlaetten));
+    GesamtNeuBerechnen(daten.Gesamt, aufruf.Glaetten, aufruf.SteigungGlaetten);
     return Ausgeben(aufruf, ProfilDateiInhalt(daten.Gesamt), aus, meldungen);
 }
 

@@ -7,7 +7,7 @@
 // section Einfuegemarke; the copies are the only marked overall sections afterwards and the
 // insertion mark stands right behind them. The current profile is not changed.
 // Returns true when the overall profile changed: the caller then runs the refresh chain
-// (GesamtNeuBerechnen with the texts of T_Schwelle and T_SteigungGlaettung, then the overall
-// refresh). Returns false, with nothing changed, when the current profile is empty, nothing is
-// marked, or the marks are not one block (the message is shown); the caller then does nothing.
+// (GesamtNeuBerechnen, then the overall refresh). Returns false, with nothing changed, when the
+// current profile is empty, nothing is marked, or the marks are not one block (the message is
+// shown); the caller then does nothing.
 bool WerteUebernehmen(HoprexDaten& daten, Meldungen& meldungen);

@@ -24,16 +24,16 @@ bool GesamtSpeichern(HoprexDaten& daten, const std::optional<std::string>& pfad,
 // makes it the overall profile (all sections unmarked, Einfuegemarke 0, the file's smoothing and
 // gradient windows in GlaettungMittelungUeber and SteigungMittelungUeber), with VerzeichnisLaden
 // its folder and Dateiname its name without a trailing ".hpx".
-// Returns true on success and on a cancelled dialog: the caller then writes
-// Gesamt.GlaettungMittelungUeber into T_Schwelle and Gesamt.SteigungMittelungUeber into
-// T_SteigungGlaettung and runs the refresh chain. Returns false when the file cannot be opened
+// Returns true on success and on a cancelled dialog: the caller then shows the two window
+// lengths in its smoothing and gradient controls and runs the refresh chain. Returns false when the
+// file cannot be opened
 // ("Fehler beim Öffnen der Datei") or is not a sound profile file ("Fehler beim Lesen der
 // Datei\nZeile %d"); everything is then as it was and the caller does nothing more.
 bool GesamtLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen);
 
 // "Öffnen" in the upper half: empties the current profile and sets Einfuegemarke to 0 (also on a
 // cancelled dialog or a failure, with the same messages as GesamtLaden), then reads `pfad` into
-// it with every section marked. The file's window values, T_Schwelle, VerzeichnisLaden and
-// Dateiname are not used. Ends with StatistikUngeglaettet of the current profile; the caller
+// it with every section marked. The file's window values, VerzeichnisLaden and Dateiname are
+// not used. Ends with StatistikUngeglaettet of the current profile; the caller
 // always refreshes the current display (value fields, list, graph).
 void AktuellLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen);

@@ -1,6 +1,5 @@
 #include "model/smoothing.h"
 
-#include "model/integer_text.h"
 #include "model/smoothing_quotients.h"
 #include "model/smoothing_reference.h"
 #include "model/smoothing_window.h"
@@ -44,15 +43,7 @@ void Glaettungslauf(Profile& profil, int32_t L, int32_t G) {
     SteigungenBerechnen(profil, G);
 }
 
-void Glaettungslauf(Profile& profil, std::string_view schwelleText,
-                    std::string_view steigungGlaettungText) {
-    if (profil.Abschnitte.empty()) return;
-    HoehenGlaetten(profil, StrToInt(schwelleText));
-    SteigungenBerechnen(profil, StrToInt(steigungGlaettungText));
-}
-
-void GesamtNeuBerechnen(Profile& profil, std::string_view schwelleText,
-                        std::string_view steigungGlaettungText) {
-    Glaettungslauf(profil, schwelleText, steigungGlaettungText);
+void GesamtNeuBerechnen(Profile& profil, int32_t L, int32_t G) {
+    Glaettungslauf(profil, L, G);
     Statistik(profil);
 }

@@ -3,7 +3,6 @@
 #include "model/profile.h"
 
 #include <cstdint>
-#include <string_view>
 
 // Smoothing and gradient of the overall profile. Both walk all points in route order across
 // section borders and measure their windows in metres with a float32 accumulator.
@@ -22,13 +21,7 @@ void SteigungenBerechnen(Profile& profil, int32_t G);
 // The whole smoothing pass: smoothing, then gradient, nothing on an empty profile.
 void Glaettungslauf(Profile& profil, int32_t L, int32_t G);
 
-// The smoothing pass as the window runs it, from the texts of the two window-length edits:
-// nothing on an empty profile; otherwise each text is converted right before its pass needs it
-// (StrToInt), so a bad gradient text stops after the heights were smoothed.
-void Glaettungslauf(Profile& profil, std::string_view schwelleText,
-                    std::string_view steigungGlaettungText);
-
 // The data part of the refresh chain after every change of the overall profile: the smoothing
-// pass, then a statistics pass so the smoothed statistics match the new smoothed heights.
-void GesamtNeuBerechnen(Profile& profil, std::string_view schwelleText,
-                        std::string_view steigungGlaettungText);
+// pass with windows of L and G m, then a statistics pass so the smoothed statistics match the
+// new smoothed heights.
+void GesamtNeuBerechnen(Profile& profil, int32_t L, int32_t G);

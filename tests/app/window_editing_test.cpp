@@ -156,3 +156,42 @@ TEST(HoprexBeschreibung, EnterInTheListOpensEscapeStoresAndElsewhereDoesNothing)
     Taste(f.T_Beschreibung, Qt::Key_Enter);
     EXPECT_EQ(f.Daten.Gesamt.Abschnitte[3].Beschreibung, std::string(500, 'x'));
 }
+
+// The refresh chain reads each window-length edit right before its pass needs it.
+TEST(HoprexNeuBerechnen, EachWindowTextIsReadRightBeforeItsPass) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    const auto fehler = [](const char* text) {
+        return TestDialoge::Box{true, "Hoprex",
+                                QStringLiteral("'%1' ist kein gültiger Integerwert.").arg(text)};
+    };
+    // Smoothing is off, so the edit's own handler reads nothing; the gradient's reports its text.
+    f.T_Schwelle->setText("kaputt");
+    f.T_SteigungGlaettung->setText("1a");
+    ASSERT_EQ(u.Dialoge.Boxen, std::vector{fehler("1a")});
+    // An empty route reads neither text.
+    MausKlick(f.BT_GesamtWerteLoeschen);
+    EXPECT_EQ(u.Dialoge.Boxen.size(), 1u);
+
+    // A route saved without smoothing and with a gradient window of 77 m.
+    Profile route = ProfilAus({Abschnitt({100, 130, 170, 160, 190, 250, 240, 200}, 0.1f)});
+    route.SteigungMittelungUeber = 77;
+    ProfilLaden(u, "route.hpx", route, true);
+    ASSERT_EQ(f.Daten.Gesamt.SteigungMittelungUeber, 77);
+    f.T_Schwelle->setText("450");
+    f.T_SteigungGlaettung->setText("1a");
+    u.Dialoge.Boxen.clear();
+    // Nothing is marked: "Löschen" deletes nothing and runs the refresh chain, whose gradient
+    // pass stops at its text after the heights were smoothed.
+    MausKlick(f.BT_GesamtWerteLoeschen);
+    EXPECT_EQ(u.Dialoge.Boxen, std::vector{fehler("1a")});
+    const ProfileSection& a = f.Daten.Gesamt.Abschnitte.at(0);
+    EXPECT_EQ(f.Daten.Gesamt.GlaettungMittelungUeber, 450);
+    EXPECT_NE(a.Punkte[1].HoeheGeglaettet, a.Punkte[1].Hoehe);
+    EXPECT_EQ(f.Daten.Gesamt.SteigungMittelungUeber, 77);
+
+    f.T_Schwelle->setText("");
+    MausKlick(f.BT_GesamtWerteLoeschen);
+    EXPECT_EQ(u.Dialoge.Boxen.back(), fehler(""));
+    EXPECT_EQ(f.Daten.Gesamt.GlaettungMittelungUeber, 450);
+}

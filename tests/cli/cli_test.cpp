@@ -163,7 +163,7 @@ TEST(CliExport, WritesTheTextExportOfTheWindow) {
     HoprexDaten d;
     MeldungsProtokoll m;
     ASSERT_TRUE(GesamtLaden(d, kDaten + "route.hpx", m));
-    GesamtNeuBerechnen(d.Gesamt, "200", "50");
+    GesamtNeuBerechnen(d.Gesamt, 200, 50);
     TExportOptions o;
     o.Header = o.Glaettung = o.TrennzeichenPunkt = o.PunkteReduzieren = true;
     o.MeterProPunkt = 300;
@@ -179,7 +179,7 @@ TEST(CliStats, PrintsTheSectionListAndTotals) {
     HoprexDaten d;
     MeldungsProtokoll m;
     GesamtLaden(d, kDaten + "route.hpx", m);
-    GesamtNeuBerechnen(d.Gesamt, "200", "50");
+    GesamtNeuBerechnen(d.Gesamt, 200, 50);
     d.Gesamt.GlaettungEinAus = true;
     EXPECT_NE(g.Aus.find(ListenZeilenGesamt(d.Gesamt).at(1) + "\n"), std::string::npos) << g.Aus;
 }

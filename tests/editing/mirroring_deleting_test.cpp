@@ -32,11 +32,11 @@ TEST(AbschnitteSpiegeln, ReversesTheBlockAndItsSections) {
     };
     for (const Fall& f : faelle) {
         Profile p = Strecke(f.namen, f.marken);
-        GesamtNeuBerechnen(p, "450", "100");
+        GesamtNeuBerechnen(p, 450, 100);
         const float laenge = p.Strecke;
         MeldungsProtokoll m;
         EXPECT_TRUE(AbschnitteSpiegeln(p, m));
-        GesamtNeuBerechnen(p, "450", "100");
+        GesamtNeuBerechnen(p, 450, 100);
         EXPECT_EQ(Namen(p), f.ergebnis);
         EXPECT_EQ(Marken(p), f.marken) << "the mirrored block stays marked";
         EXPECT_FLOAT_EQ(p.Strecke, laenge);
@@ -69,10 +69,10 @@ TEST(GesamtWerteLoeschen, DropsMarkedSectionsAndPullsTheMarkBack) {
         std::string ergebnis;
         int32_t neueMarke;
     };
+    // Deleted sections behind the mark count too ("00011").
     const Fall faelle[] = {
-        {"01010", 4, "ACE", 2}, {"00011", 1, "ABC", 0}, // deleted sections behind the mark count
-                                                        // too
-        {"11111", 3, "", 0},    {"00000", 3, "ABCDE", 3}, {"10000", 5, "BCDE", 4},
+        {"01010", 4, "ACE", 2},   {"00011", 1, "ABC", 0},  {"11111", 3, "", 0},
+        {"00000", 3, "ABCDE", 3}, {"10000", 5, "BCDE", 4},
     };
     for (const Fall& f : faelle) {
         HoprexDaten d;

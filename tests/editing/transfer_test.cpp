@@ -127,11 +127,11 @@ TEST(Transfer, RefusesWithoutChangingAnything) {
 TEST(Transfer, RefreshChainShiftsPositionsBehindTheInsertedBlock) {
     HoprexDaten d = Daten("AB", "X", "1", 1);
     d.Aktuell.Abschnitte[0].Punkte[2].Abstand = 1.0f;
-    GesamtNeuBerechnen(d.Gesamt, "450", "100");
+    GesamtNeuBerechnen(d.Gesamt, 450, 100);
     const float vorher = d.Gesamt.Abschnitte[1].Punkte[2].Strecke;
     MeldungsProtokoll m;
     ASSERT_TRUE(WerteUebernehmen(d, m));
-    GesamtNeuBerechnen(d.Gesamt, "450", "100");
+    GesamtNeuBerechnen(d.Gesamt, 450, 100);
     EXPECT_FLOAT_EQ(d.Gesamt.Abschnitte[2].Punkte[2].Strecke, vorher + 1.05f);
     EXPECT_EQ(d.Gesamt.Abschnitte[1].Beschreibung, "X");
     EXPECT_EQ(d.Gesamt.Punktanzahl, 9);

@@ -71,7 +71,7 @@ HoprexDaten Route() {
     for (int32_t j = 0; j < MaxPunkte; ++j)
         hoehen[j] = 500 + j % 50;
     d.Gesamt = ProfilAus({Abschnitt(hoehen, 0.025f, "Anstieg"), Abschnitt(hoehen, 0.025f)});
-    GesamtNeuBerechnen(d.Gesamt, "450", "100");
+    GesamtNeuBerechnen(d.Gesamt, 450, 100);
     d.VerzeichnisSchreiben = "/vorher";
     d.VerzeichnisExport = "/vorher";
     return d;

@@ -32,7 +32,7 @@ HoprexDaten Offen() {
     d.Gesamt.Abschnitte[1].Markiert = 1;
     d.Gesamt.GlaettungMittelungUeber = 300;
     d.Gesamt.SteigungMittelungUeber = 80;
-    GesamtNeuBerechnen(d.Gesamt, "300", "80");
+    GesamtNeuBerechnen(d.Gesamt, 300, 80);
     d.Aktuell = ProfilAus({Abschnitt({100, 120}, 0.01f, "aktuell")});
     d.Einfuegemarke = 1;
     d.Dateiname = "meine_tour";
@@ -71,7 +71,7 @@ HoprexDaten Geladen(const std::string& inhalt) {
     MeldungsProtokoll m;
     EXPECT_TRUE(Laden(d, inhalt, m));
     EXPECT_TRUE(m.Eintraege.empty());
-    GesamtNeuBerechnen(d.Gesamt, "450", "100");
+    GesamtNeuBerechnen(d.Gesamt, 450, 100);
     return d;
 }
 
@@ -180,7 +180,7 @@ TEST(FeindlicheProfildatei, HeightsAtThe32BitEndsHoldAscentAndDescentAtTheMaximu
     EXPECT_EQ(d.Gesamt.HoehenmeterMinus, INT32_MAX);
     EXPECT_EQ(d.Gesamt.HoeheMin, INT32_MIN);
 
-    GesamtNeuBerechnen(d.Gesamt, "0", "10");
+    GesamtNeuBerechnen(d.Gesamt, 0, 10);
     const ProfilePoint& mitte = d.Gesamt.Abschnitte[0].Punkte[1];
     EXPECT_EQ(mitte.HoeheGeglaettet, INT32_MIN);
     EXPECT_GT(d.Gesamt.Abschnitte[0].Punkte[2].Steigung, 1e10f) << "4294967295 m over 10 m";

@@ -18,7 +18,7 @@ Profile Route() {
                            Abschnitt({130, 90}, {0.75f, 0.5f}, "")});
     p.Abschnitte[0].Punkte[1].Stuetzpunkt = 1;
     p.Abschnitte[1].Punkte[0].Stuetzpunkt = 1;
-    GesamtNeuBerechnen(p, "450", "100");
+    GesamtNeuBerechnen(p, 450, 100);
     return p;
 }
 
@@ -105,7 +105,7 @@ TEST(TextExport, ThinningKeepsEndsAndCatchesUpAfterLongSteps) {
     Profile p = ProfilAus({Abschnitt({1, 2, 3}, {0.0f, 0.05f, 0.3f}, "A"),
                            Abschnitt({4, 5, 6}, {0.01f, 0.01f, 0.13f}, "B")});
     p.Abschnitte[1].Punkte[0].Stuetzpunkt = 1;
-    GesamtNeuBerechnen(p, "0", "0");
+    GesamtNeuBerechnen(p, 0, 0);
     TExportOptions o;
     o.PunkteReduzieren = true;
     o.MeterProPunkt = 100;
@@ -140,7 +140,7 @@ TEST(TextExport, ThinningWritesAPointLyingExactlyOnAStep) {
 TEST(TextExport, ASectionWithoutLinesDoesNotHoldUpLaterMarkers) {
     Profile p = ProfilAus({Abschnitt({1, 2}, {0.0f, 1.0f}, "A"), Abschnitt({3}, {0.01f}, "B"),
                            Abschnitt({4, 5}, {1.0f, 1.0f}, "C")});
-    GesamtNeuBerechnen(p, "0", "0");
+    GesamtNeuBerechnen(p, 0, 0);
     TExportOptions o;
     o.PunkteReduzieren = true;
     o.MeterProPunkt = 1000;

@@ -1,4 +1,3 @@
-#include "model/integer_text.h"
 #include "model/smoothing.h"
 #include "support/profile_builder.h"
 
@@ -10,14 +9,16 @@ namespace {
 std::vector<int32_t> Geglaettet(const Profile& p) {
     std::vector<int32_t> werte;
     for (const ProfileSection& a : p.Abschnitte)
-        for (int j = 0; j < a.Punktanzahl; ++j) werte.push_back(a.Punkte[j].HoeheGeglaettet);
+        for (int j = 0; j < a.Punktanzahl; ++j)
+            werte.push_back(a.Punkte[j].HoeheGeglaettet);
     return werte;
 }
 
 std::vector<float> Steigungen(const Profile& p) {
     std::vector<float> werte;
     for (const ProfileSection& a : p.Abschnitte)
-        for (int j = 0; j < a.Punktanzahl; ++j) werte.push_back(a.Punkte[j].Steigung);
+        for (int j = 0; j < a.Punktanzahl; ++j)
+            werte.push_back(a.Punkte[j].Steigung);
     return werte;
 }
 
@@ -92,27 +93,9 @@ TEST(SteigungenBerechnen, ZeroLengthWindowsGiveZero) {
     EXPECT_EQ(Steigungen(stillstand), (std::vector<float>{0.0f, 0.0f, 0.0f}));
 }
 
-TEST(Glaettungslauf, EmptyProfileReadsNoText) {
-    Profile p;
-    EXPECT_NO_THROW(Glaettungslauf(p, "kaputt", "auch"));
-}
-
-TEST(Glaettungslauf, BadGradientTextStopsAfterTheHeightsWereSmoothed) {
-    Profile p = ProfilAus({Abschnitt(kHoehen, 0.1f)});
-    p.SteigungMittelungUeber = 77;
-    EXPECT_THROW(GesamtNeuBerechnen(p, "450", "1a"), KonvertierungsFehler);
-    EXPECT_EQ(p.GlaettungMittelungUeber, 450);
-    EXPECT_NE(Geglaettet(p), kHoehen);
-    EXPECT_EQ(p.SteigungMittelungUeber, 77);
-
-    Profile q = ProfilAus({Abschnitt(kHoehen, 0.1f)});
-    EXPECT_THROW(GesamtNeuBerechnen(q, "", "100"), KonvertierungsFehler);
-    EXPECT_EQ(q.GlaettungMittelungUeber, 0);
-}
-
 TEST(GesamtNeuBerechnen, SmoothedStatisticsFollowTheNewHeights) {
     Profile p = ProfilAus({Abschnitt(kHoehen, 0.1f)});
-    GesamtNeuBerechnen(p, "450", "100");
+    GesamtNeuBerechnen(p, 450, 100);
     const auto g = Geglaettet(p);
     EXPECT_EQ(p.HoeheMaxGeglaettet, *std::max_element(g.begin(), g.end()));
     EXPECT_EQ(p.HoeheMinGeglaettet, *std::min_element(g.begin(), g.end()));
