@@ -1,16 +1,20 @@
 #include "cli/arguments.h"
 
+#include "files/settings_file.h"
 #include "model/integer_text.h"
 
-const char* const Hilfetext =
-    R"(hoprex-cli: Höhenprofile aus Geländeschnitt-Screenshots ohne Fenster, mit demselben
+std::string Hilfetext() {
+    const HoprexDaten vorgabe = Voreinstellungen();
+    return R"(hoprex-cli: Höhenprofile aus Geländeschnitt-Screenshots ohne Fenster, mit demselben
 Programmkern wie Hoprex.
 
   hoprex-cli evaluate [-o AUS.hpx] [--glaetten L] [--steigung-glaetten G] BILD...
       Wertet jede PNG- oder BMP-Datei aus wie "Aus Ablage" ein Bild der Zwischenablage und
       überträgt jeden Abschnitt, in der gegebenen Reihenfolge, an das Ende eines
       Gesamtprofils. Schreibt die Profildatei nach AUS.hpx oder auf die Standardausgabe, mit
-      den Mittelungslängen L und G in Metern (Vorgabe 450 und 100). Ein abgelehntes Bild oder
+      den Mittelungslängen L und G in Metern (Vorgabe )" +
+           std::to_string(vorgabe.Gesamt.GlaettungMittelungUeber) + " und " +
+           std::to_string(vorgabe.Gesamt.SteigungMittelungUeber) + R"(). Ein abgelehntes Bild oder
       ein Kreuz an falscher Stelle beendet den Lauf mit Status 1, ohne Datei; fehlen die
       Stützpunkte, wird das gemeldet und weitergearbeitet.
 
@@ -37,6 +41,7 @@ Jede Meldung, die das Fenster in einem Meldungsfenster zeigen würde, erscheint 
 Standardfehlerausgabe als "TITEL: TEXT".
 Rückgabewert: 0 bei Erfolg, 1 wenn das Programm ablehnt (mit Meldung), 2 bei falschem Aufruf.
 )";
+}
 
 namespace {
 
@@ -129,6 +134,10 @@ std::optional<CliAufruf> ArgumenteLesen(const std::vector<std::string>& argument
     }
 
     CliAufruf c;
+    const HoprexDaten vorgabe = Voreinstellungen();
+    c.Glaetten = vorgabe.Gesamt.GlaettungMittelungUeber;
+    c.SteigungGlaetten = vorgabe.Gesamt.SteigungMittelungUeber;
+    c.Optionen = vorgabe.ExportOptions;
     const std::string& befehl = argumente[0];
     if (befehl == "evaluate")
         c.Befehl = CliBefehl::Evaluate;

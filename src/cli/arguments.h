@@ -14,10 +14,12 @@ struct CliAufruf {
     CliBefehl Befehl = CliBefehl::Hilfe;
     std::vector<std::string> Dateien;   // the images, or the one profile file
     std::optional<std::string> Ausgabe; // -o; standard output without it
-    int32_t Glaetten = 450;             // m, evaluate --glaetten
-    int32_t SteigungGlaetten = 100;     // m, evaluate --steigung-glaetten
-    TExportOptions Optionen;            // export: the settings file's defaults unless given
-    bool Glaettung = false;             // stats --glaettung
+    // The window lengths (m) of evaluate --glaetten and --steigung-glaetten, and the options of
+    // export: the settings file's defaults unless given.
+    int32_t Glaetten = 0;
+    int32_t SteigungGlaetten = 0;
+    TExportOptions Optionen;
+    bool Glaettung = false; // stats --glaettung
 };
 
 // Reads the arguments after the program name. Returns no call, with the reason in `fehler`,
@@ -26,4 +28,4 @@ std::optional<CliAufruf> ArgumenteLesen(const std::vector<std::string>& argument
                                         std::string& fehler);
 
 // The text of --help.
-extern const char* const Hilfetext;
+std::string Hilfetext();

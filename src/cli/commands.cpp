@@ -8,6 +8,7 @@
 #include "files/file_io.h"
 #include "files/profile_file.h"
 #include "files/profile_storage.h"
+#include "files/settings_file.h"
 #include "files/text_export.h"
 #include "model/smoothing.h"
 
@@ -18,16 +19,9 @@
 
 namespace {
 
-// The window's state at start-up without a settings file, for the window lengths a profile
-// file may not hold.
-HoprexDaten Startzustand() {
-    HoprexDaten d;
-    d.Gesamt.GlaettungMittelungUeber = 450;
-    d.Gesamt.SteigungMittelungUeber = 100;
-    return d;
-}
-
 // Loads the one profile file of the call as the overall profile and runs the refresh chain.
+// `daten` starts as the window does without a settings file, whose window lengths stand in for
+// those a profile file may not hold.
 bool GesamtprofilLaden(const CliAufruf& aufruf, HoprexDaten& daten, Meldungen& meldungen) {
     if (!GesamtLaden(daten, aufruf.Dateien.at(0), meldungen)) return false;
     GesamtNeuBerechnen(daten.Gesamt, daten.Gesamt.GlaettungMittelungUeber,
@@ -50,7 +44,7 @@ int Ausgeben(const CliAufruf& aufruf, const std::string& inhalt, std::ostream& a
 } // namespace
 
 int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
-    HoprexDaten daten = Startzustand();
+    HoprexDaten daten = Voreinstellungen();
     // The work record holds several bitmaps and per-column arrays: too large for the stack.
     auto auswertung = std::make_unique<TAuswertung>();
     for (const std::string& pfad : aufruf.Dateien) {
@@ -71,14 +65,14 @@ int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
 }
 
 int Export(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
-    HoprexDaten daten = Startzustand();
+    HoprexDaten daten = Voreinstellungen();
     if (!GesamtprofilLaden(aufruf, daten, meldungen) || !DatenVorhanden(daten.Gesamt, meldungen))
         return 1;
     return Ausgeben(aufruf, ExportInhalt(daten.Gesamt, aufruf.Optionen), aus, meldungen);
 }
 
 int Stats(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
-    HoprexDaten daten = Startzustand();
+    HoprexDaten daten = Voreinstellungen();
     daten.Gesamt.GlaettungEinAus = aufruf.Glaettung;
     if (!GesamtprofilLaden(aufruf, daten, meldungen)) return 1;
     std::string text = std::string(ListenKopf) + "\n";

@@ -24,13 +24,13 @@ int main(int argc, char** argv) {
     const std::optional<CliAufruf> aufruf =
         ArgumenteLesen(std::vector<std::string>(argv + 1, argv + argc), fehler);
     if (!aufruf) {
-        std::cerr << "hoprex-cli: " << fehler << "\n\n" << Hilfetext;
+        std::cerr << "hoprex-cli: " << fehler << "\n\n" << Hilfetext();
         return 2;
     }
     FehlerausgabeMeldungen meldungen;
     switch (aufruf->Befehl) {
     case CliBefehl::Hilfe:
-        std::cout << Hilfetext;
+        std::cout << Hilfetext();
         return 0;
     case CliBefehl::Evaluate:
         return Evaluate(*aufruf, std::cout, meldungen);

@@ -41,26 +41,24 @@ public:
         ini_.LoadData(Cp1252ZuUtf8(text));
     }
 
-    std::string Text(const char* abschnitt, const char* schluessel) const {
-        const char* wert = ini_.GetValue(abschnitt, schluessel, "");
-        return wert ? wert : "";
+    // Text keys hold folders: a value longer than MaxVerzeichnis characters is taken as empty.
+    std::string Lesen(const char* abschnitt, const char* schluessel,
+                      const std::string& vorgabe) const {
+        const char* wert = ini_.GetValue(abschnitt, schluessel, nullptr);
+        if (wert == nullptr) return vorgabe;
+        size_t zeichen = 0;
+        for (const char* c = wert; *c != '\0'; ++c)
+            zeichen += (static_cast<unsigned char>(*c) & 0xC0) != 0x80;
+        return zeichen <= MaxVerzeichnis ? wert : std::string();
     }
 
-    int32_t Zahl(const char* abschnitt, const char* schluessel, int32_t vorgabe) const {
+    int32_t Lesen(const char* abschnitt, const char* schluessel, int32_t vorgabe) const {
         int32_t wert = 0;
         return TextZuInt(Text(abschnitt, schluessel), wert) ? wert : vorgabe;
     }
 
-    bool Flag(const char* abschnitt, const char* schluessel, bool vorgabe) const {
-        return Zahl(abschnitt, schluessel, vorgabe ? 1 : 0) != 0;
-    }
-
-    std::string Verzeichnis(const char* schluessel) const {
-        std::string wert = Text("Verzeichnisse", schluessel);
-        size_t zeichen = 0;
-        for (char c : wert)
-            zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        return zeichen <= MaxVerzeichnis ? wert : std::string();
+    bool Lesen(const char* abschnitt, const char* schluessel, bool vorgabe) const {
+        return Lesen(abschnitt, schluessel, int32_t{vorgabe ? 1 : 0}) != 0;
     }
 
     void Setzen(const char* abschnitt, const char* schluessel, const std::string& wert) {
@@ -76,8 +74,44 @@ public:
     bool AlsText(std::string& text) const { return ini_.Save(text) >= 0; }
 
 private:
+    std::string Text(const char* abschnitt, const char* schluessel) const {
+        const char* wert = ini_.GetValue(abschnitt, schluessel, "");
+        return wert ? wert : "";
+    }
+
     CSimpleIniA ini_;
 };
+
+// The keys of the settings file, one line each: section, key, the field of the window's data
+// that it holds, and the value of a missing key. `besuch` is called with these four for every
+// key, in the order in which a new file lists them; `daten` may be const. A new key is one more
+// line here, of type std::string (a folder), int32_t or bool.
+template <class Daten, class Besuch> void FuerJedeEinstellung(Daten& daten, Besuch&& besuch) {
+    const std::string keinOrdner;
+    besuch("Verzeichnisse", "Laden", daten.VerzeichnisLaden, keinOrdner);
+    besuch("Verzeichnisse", "Schreiben", daten.VerzeichnisSchreiben, keinOrdner);
+    besuch("Verzeichnisse", "Export", daten.VerzeichnisExport, keinOrdner);
+    auto& g = daten.Gesamt;
+    besuch("Glaettung", "MittelungUeber", g.GlaettungMittelungUeber, int32_t{450});
+    besuch("Glaettung", "GlaettungEinAus", g.GlaettungEinAus, false);
+    besuch("Skalierung", "FixEin", daten.SkalFixEin, false);
+    besuch("Skalierung", "SkalFixMax", daten.SkalFixMax, int32_t{2000});
+    besuch("Skalierung", "SkalFixMin", daten.SkalFixMin, int32_t{1});
+    besuch("Steigung", "MittelungUeber", g.SteigungMittelungUeber, int32_t{100});
+    besuch("Steigung", "SteigungMax", g.SteigungMax, int32_t{30});
+    // The export options' defaults are those of the record itself.
+    auto& e = daten.ExportOptions;
+    const TExportOptions v;
+    besuch("ExportOptionen", "Glaettung", e.Glaettung, v.Glaettung);
+    besuch("ExportOptionen", "Header", e.Header, v.Header);
+    besuch("ExportOptionen", "Abschnitte", e.Abschnitte, v.Abschnitte);
+    besuch("ExportOptionen", "Stuetzpunkte", e.Stuetzpunkte, v.Stuetzpunkte);
+    besuch("ExportOptionen", "PunkteReduzieren", e.PunkteReduzieren, v.PunkteReduzieren);
+    besuch("ExportOptionen", "MeterProPunkt", e.MeterProPunkt, v.MeterProPunkt);
+    besuch("ExportOptionen", "StreckeInKm", e.StreckeInKm, v.StreckeInKm);
+    besuch("ExportOptionen", "StreckeRelativ", e.StreckeRelativ, v.StreckeRelativ);
+    besuch("ExportOptionen", "TrennzeichenPunkt", e.TrennzeichenPunkt, v.TrennzeichenPunkt);
+}
 
 } // namespace
 
@@ -102,63 +136,30 @@ std::string EinstellungenPfad(const std::string& programmPfad) {
     return (basis / "hoprex" / "hoprex.INI").string();
 }
 
+HoprexDaten Voreinstellungen() {
+    HoprexDaten daten;
+    FuerJedeEinstellung(
+        daten, [](const char*, const char*, auto& feld, const auto& vorgabe) { feld = vorgabe; });
+    return daten;
+}
+
 void EinstellungenLesen(HoprexDaten& daten, const std::string& pfad) {
     IniDatei ini;
     ini.Laden(pfad);
-    daten.VerzeichnisLaden = ini.Verzeichnis("Laden");
-    daten.VerzeichnisSchreiben = ini.Verzeichnis("Schreiben");
-    daten.VerzeichnisExport = ini.Verzeichnis("Export");
-
-    Profile& g = daten.Gesamt;
-    g.GlaettungMittelungUeber = ini.Zahl("Glaettung", "MittelungUeber", 450);
-    g.GlaettungEinAus = ini.Flag("Glaettung", "GlaettungEinAus", false);
-    g.SteigungMittelungUeber = ini.Zahl("Steigung", "MittelungUeber", 100);
-    g.SteigungMax = ini.Zahl("Steigung", "SteigungMax", 30);
-    daten.SkalFixEin = ini.Flag("Skalierung", "FixEin", false);
-    daten.SkalFixMax = ini.Zahl("Skalierung", "SkalFixMax", 2000);
-    daten.SkalFixMin = ini.Zahl("Skalierung", "SkalFixMin", 1);
-
-    TExportOptions& e = daten.ExportOptions;
-    const TExportOptions vorgabe;
-    e.Glaettung = ini.Flag("ExportOptionen", "Glaettung", vorgabe.Glaettung);
-    e.Header = ini.Flag("ExportOptionen", "Header", vorgabe.Header);
-    e.Abschnitte = ini.Flag("ExportOptionen", "Abschnitte", vorgabe.Abschnitte);
-    e.Stuetzpunkte = ini.Flag("ExportOptionen", "Stuetzpunkte", vorgabe.Stuetzpunkte);
-    e.PunkteReduzieren = ini.Flag("ExportOptionen", "PunkteReduzieren", vorgabe.PunkteReduzieren);
+    FuerJedeEinstellung(
+        daten, [&](const char* abschnitt, const char* schluessel, auto& feld, const auto& vorgabe) {
+            feld = ini.Lesen(abschnitt, schluessel, vorgabe);
+        });
     // The export steps by this many metres and the options dialog divides by it.
-    e.MeterProPunkt =
-        std::max(1, ini.Zahl("ExportOptionen", "MeterProPunkt", vorgabe.MeterProPunkt));
-    e.StreckeInKm = ini.Flag("ExportOptionen", "StreckeInKm", vorgabe.StreckeInKm);
-    e.StreckeRelativ = ini.Flag("ExportOptionen", "StreckeRelativ", vorgabe.StreckeRelativ);
-    e.TrennzeichenPunkt =
-        ini.Flag("ExportOptionen", "TrennzeichenPunkt", vorgabe.TrennzeichenPunkt);
+    daten.ExportOptions.MeterProPunkt = std::max(1, daten.ExportOptions.MeterProPunkt);
 }
 
 bool EinstellungenSchreiben(const HoprexDaten& daten, const std::string& pfad,
                             Meldungen& meldungen) {
     IniDatei ini;
     ini.Laden(pfad);
-    ini.Setzen("Verzeichnisse", "Laden", daten.VerzeichnisLaden);
-    ini.Setzen("Verzeichnisse", "Schreiben", daten.VerzeichnisSchreiben);
-    ini.Setzen("Verzeichnisse", "Export", daten.VerzeichnisExport);
-    const Profile& g = daten.Gesamt;
-    ini.Setzen("Glaettung", "MittelungUeber", g.GlaettungMittelungUeber);
-    ini.Setzen("Glaettung", "GlaettungEinAus", g.GlaettungEinAus);
-    ini.Setzen("Skalierung", "FixEin", daten.SkalFixEin);
-    ini.Setzen("Skalierung", "SkalFixMax", daten.SkalFixMax);
-    ini.Setzen("Skalierung", "SkalFixMin", daten.SkalFixMin);
-    ini.Setzen("Steigung", "MittelungUeber", g.SteigungMittelungUeber);
-    ini.Setzen("Steigung", "SteigungMax", g.SteigungMax);
-    const TExportOptions& e = daten.ExportOptions;
-    ini.Setzen("ExportOptionen", "Glaettung", e.Glaettung);
-    ini.Setzen("ExportOptionen", "Header", e.Header);
-    ini.Setzen("ExportOptionen", "Abschnitte", e.Abschnitte);
-    ini.Setzen("ExportOptionen", "Stuetzpunkte", e.Stuetzpunkte);
-    ini.Setzen("ExportOptionen", "PunkteReduzieren", e.PunkteReduzieren);
-    ini.Setzen("ExportOptionen", "MeterProPunkt", e.MeterProPunkt);
-    ini.Setzen("ExportOptionen", "StreckeInKm", e.StreckeInKm);
-    ini.Setzen("ExportOptionen", "StreckeRelativ", e.StreckeRelativ);
-    ini.Setzen("ExportOptionen", "TrennzeichenPunkt", e.TrennzeichenPunkt);
+    FuerJedeEinstellung(daten, [&](const char* abschnitt, const char* schluessel, const auto& feld,
+                                   const auto&) { ini.Setzen(abschnitt, schluessel, feld); });
 
     std::string text;
     std::error_code fehler;

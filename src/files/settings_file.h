@@ -14,10 +14,14 @@
 // writable; otherwise $XDG_CONFIG_HOME/hoprex/hoprex.INI (by default ~/.config/hoprex/...).
 std::string EinstellungenPfad(const std::string& programmPfad);
 
+// The window's data as a missing settings file leaves it: every setting at its default, both
+// profiles empty. The command-line tool starts from it.
+HoprexDaten Voreinstellungen();
+
 // Reads the nineteen settings from the file at `pfad` into `daten` (the folders, the smoothing
 // and gradient fields of the overall profile, the fixed scale, ExportOptions). A missing file,
-// section or key, or a value that is no number, gives the default (450, 0, 100, 30, 0, 2000, 1,
-// the defaults of TExportOptions); integers may be decimal or "0x"/"$" hexadecimal, a flag is
+// section or key, or a value that is no number, gives the key's default (see
+// Voreinstellungen); integers may be decimal or "0x"/"$" hexadecimal, a flag is
 // true for any value but 0. A folder longer than 999 characters is taken as empty, a
 // MeterProPunkt below 1 as 1. No other bounds are applied.
 void EinstellungenLesen(HoprexDaten& daten, const std::string& pfad);

@@ -33,9 +33,14 @@ TEST(Einstellungen, FirstRunUsesDefaultsAndWritesAllNineteenKeys) {
     EXPECT_EQ(d.ExportOptions.MeterProPunkt, 1);
 
     MeldungsProtokoll m;
+    const std::string erwartet =
+        DateiInhalt(std::string(HOPREX_TEST_DATA_DIR) + "/files/first_run.ini");
     ASSERT_TRUE(EinstellungenSchreiben(d, pfad, m));
-    EXPECT_EQ(DateiInhalt(pfad),
-              DateiInhalt(std::string(HOPREX_TEST_DATA_DIR) + "/files/first_run.ini"));
+    EXPECT_EQ(DateiInhalt(pfad), erwartet);
+    // The defaults the command-line tool starts from are these very values.
+    const std::string vorgaben = dir.Datei("vorgaben.INI");
+    ASSERT_TRUE(EinstellungenSchreiben(Voreinstellungen(), vorgaben, m));
+    EXPECT_EQ(DateiInhalt(vorgaben), erwartet);
 }
 
 TEST(Einstellungen, ReadsHexFlagsAnyLetterCaseAndFallsBackOnNonsense) {
