@@ -1,10 +1,7 @@
-// Handlers of the upper half: the screenshot evaluation, marking in the current graph and
-// list, loading a profile file into the current profile, and the transfer into the route.
+// Handlers of the upper half: the screenshot evaluation, loading a profile file into the
+// current profile, and the transfer into the route.
 #include "app/hoprex_window.h"
-#include "app/section_list.h"
 #include "display/bitmap_image.h"
-#include "display/graph_mapping.h"
-#include "editing/marking.h"
 #include "editing/transfer.h"
 #include "evaluation/evaluation_driver.h"
 #include "files/profile_storage.h"
@@ -53,29 +50,6 @@ void THoprex::BildAuswerten(std::optional<TBitmap> bitmap) {
     const AuswertungsErgebnis ergebnis =
         BitmapAuswerten(std::move(bitmap), Auswertung, Daten.Aktuell, meldungen_, fortschritt);
     if (AktuelleAnzeigeErneuern(ergebnis)) AktuellAnzeigen();
-}
-
-void THoprex::Image_HoehenverlaufAktuellMouseDown(int x, Qt::KeyboardModifiers umschalter) {
-    if (!MarkierenMausDruck(Daten.Aktuell, AbschnittBeiSpalte(Daten.Aktuell, x),
-                            umschalter.testFlag(Qt::ShiftModifier),
-                            umschalter.testFlag(Qt::ControlModifier)))
-        return;
-    AktuellGraphZeichnen();
-    LB_HAbschnitteAktuell->AuswahlSetzen(ListenAuswahl(Daten.Aktuell));
-}
-
-void THoprex::Image_HoehenverlaufAktuellMouseMove(int x, Qt::MouseButtons knoepfe) {
-    if (!knoepfe.testFlag(Qt::LeftButton) ||
-        !MarkierenMausZug(Daten.Aktuell, AbschnittBeiSpalte(Daten.Aktuell, x),
-                          LetzterAbschnittAktuell))
-        return;
-    AktuellGraphZeichnen();
-    LB_HAbschnitteAktuell->AuswahlSetzen(ListenAuswahl(Daten.Aktuell));
-}
-
-void THoprex::LB_HAbschnitteAktuellClick() {
-    MarkierungAusAuswahl(Daten.Aktuell, LB_HAbschnitteAktuell->Auswahl());
-    AktuellGraphZeichnen();
 }
 
 void THoprex::BT_AktuellWerteEinlesenClick() {

@@ -1,13 +1,11 @@
 // Handlers of the lower half that edit the route: the insertion mark, moving, mirroring and
-// deleting sections, marking them in the graph and the list, and describing them in place.
+// deleting sections, and describing them in place.
 #include "app/hoprex_window.h"
 #include "app/keys.h"
 #include "app/section_list.h"
-#include "display/graph_mapping.h"
 #include "display/list_lines.h"
 #include "editing/deleting.h"
 #include "editing/describing.h"
-#include "editing/marking.h"
 #include "editing/mirroring.h"
 #include "editing/moving.h"
 
@@ -54,29 +52,6 @@ void THoprex::B_AbschnitteSpiegelnClick() {
 void THoprex::BT_GesamtWerteLoeschenClick() {
     GesamtWerteLoeschen(Daten);
     GesamtNeuBerechnenUndAnzeigen();
-}
-
-void THoprex::Image_GesamtMouseDown(int x, Qt::KeyboardModifiers umschalter) {
-    if (!MarkierenMausDruck(Daten.Gesamt, AbschnittBeiSpalte(Daten.Gesamt, x),
-                            umschalter.testFlag(Qt::ShiftModifier),
-                            umschalter.testFlag(Qt::ControlModifier)))
-        return;
-    GesamtGraphZeichnen();
-    LB_HAbschnitteGesamt->AuswahlSetzen(ListenAuswahl(Daten.Gesamt));
-}
-
-void THoprex::Image_GesamtMouseMove(int x, Qt::MouseButtons knoepfe) {
-    if (!knoepfe.testFlag(Qt::LeftButton) ||
-        !MarkierenMausZug(Daten.Gesamt, AbschnittBeiSpalte(Daten.Gesamt, x),
-                          LetzterAbschnittGesamt))
-        return;
-    GesamtGraphZeichnen();
-    LB_HAbschnitteGesamt->AuswahlSetzen(ListenAuswahl(Daten.Gesamt));
-}
-
-void THoprex::LB_HAbschnitteGesamtClick() {
-    MarkierungAusAuswahl(Daten.Gesamt, LB_HAbschnitteGesamt->Auswahl());
-    GesamtGraphZeichnen();
 }
 
 void THoprex::LB_HAbschnitteGesamtDblClick() {

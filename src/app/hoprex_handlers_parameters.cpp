@@ -2,7 +2,6 @@
 #include "app/hoprex_window.h"
 #include "display/graph_mapping.h"
 #include "model/integer_text.h"
-#include "model/smoothing.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -17,20 +16,15 @@ std::string Text(const QLineEdit* edit) {
 
 void THoprex::CB_GlaettungClick() {
     Daten.Gesamt.GlaettungEinAus = CB_Glaettung->isChecked();
-    if (Daten.Gesamt.GlaettungEinAus) {
-        GlaettungslaufAusEdits();
-        Statistik(Daten.Gesamt);
-    }
-    GesamtAnzeigen();
-    GesamtGraphZeichnen();
+    if (Daten.Gesamt.GlaettungEinAus)
+        GesamtNeuBerechnenUndAnzeigen();
+    else
+        GesamtAnzeigen();
 }
 
 void THoprex::T_SchwelleChange() {
     if (!Daten.Gesamt.GlaettungEinAus || !PositiveZahl(Text(T_Schwelle))) return;
-    GlaettungslaufAusEdits();
-    Statistik(Daten.Gesamt);
-    GesamtAnzeigen();
-    GesamtGraphZeichnen();
+    GesamtNeuBerechnenUndAnzeigen();
 }
 
 void THoprex::T_SteigungChange() {

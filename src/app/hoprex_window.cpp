@@ -20,8 +20,6 @@
 #include <QLineEdit>
 
 THoprex* Hoprex = nullptr;
-int32_t LetzterAbschnittAktuell = 0;
-int32_t LetzterAbschnittGesamt = 0;
 
 namespace {
 
@@ -94,7 +92,6 @@ void THoprex::Starten() {
     UpDown3->PositionSetzen(Daten.Gesamt.SteigungMittelungUeber);
 
     GesamtAnzeigen();
-    GesamtGraphZeichnen();
     AktuellGraphZeichnen();
 }
 

@@ -152,15 +152,29 @@ private:
     void AbschnitteBewegen(Richtung richtung);
     void BeschreibungBearbeiten();
 
+    // One half of the window as marking sees it: its profile, its list, the redraw of its
+    // graph, and the section under the pointer at the previous drag event there.
+    struct Haelfte {
+        Profile& Profil;
+        TAbschnittListe* Liste;
+        void (THoprex::*GraphZeichnen)();
+        int32_t& LetzterAbschnitt;
+    };
+    Haelfte AktuelleHaelfte();
+    Haelfte GesamteHaelfte();
+    void GraphMausDruck(const Haelfte& h, int x, Qt::KeyboardModifiers umschalter);
+    void GraphMausZug(const Haelfte& h, int x, Qt::MouseButtons knoepfe);
+    void ListeGeklickt(const Haelfte& h);
+    void MarkierungZeigen(const Haelfte& h); // graph and list selection
+
     Dialoge& dialoge_;
     DialogMeldungen meldungen_;
     std::string einstellungsPfad_;
+    // The section under the pointer at the previous drag event in the current and the overall
+    // graph; 0 until the first drag.
+    int32_t LetzterAbschnittAktuell = 0;
+    int32_t LetzterAbschnittGesamt = 0;
 };
 
 // The program-wide reference to the main window; the dialogs reach its data through it.
 extern THoprex* Hoprex;
-
-// The section under the pointer at the previous drag event in the current and the overall
-// graph. They belong to the run, not to a window, and start at 0.
-extern int32_t LetzterAbschnittAktuell;
-extern int32_t LetzterAbschnittGesamt;

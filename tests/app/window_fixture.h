@@ -82,8 +82,6 @@ struct FensterUmgebung {
     QString Pfad(const char* name) const { return QString::fromStdString(Ordner.Datei(name)); }
 
     THoprex& Starten() {
-        LetzterAbschnittAktuell = 0;
-        LetzterAbschnittGesamt = 0;
         Fenster = std::make_unique<THoprex>(Dialoge, Einstellungen());
         Fenster->show();
         Fenster->activateWindow();
