@@ -2,7 +2,6 @@
 
 #include "app/appearance.h"
 #include "app/error_display.h"
-#include "app/hoprex_window.h"
 #include "app/radio_group.h"
 #include "files/text_export.h"
 #include "model/integer_text.h"
@@ -25,10 +24,6 @@ const QString OhneGlaettung = QStringLiteral("ohne Glättung");
 const QString Punkt = QStringLiteral("Punkt");
 const QString Komma = QStringLiteral("Komma");
 
-TExportOptions& Optionen() {
-    return Hoprex->Daten.ExportOptions;
-}
-
 QCheckBox* Ankreuzfeld(QWidget* eltern, int x, int y, int b, const QString& text,
                        const QString& tooltip) {
     auto* feld = new QCheckBox(text, eltern);
@@ -47,9 +42,11 @@ TRadioGruppe* Gruppe(QWidget* eltern, int x, int y, int b, const QString& titel,
 
 } // namespace
 
-TFr_ExpEin::TFr_ExpEin(QWidget* eltern)
+TFr_ExpEin::TFr_ExpEin(TExportOptions& optionen, const Profile& gesamt, Dialoge& dialoge,
+                       QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      optionen_(optionen), gesamt_(gesamt), dialoge_(dialoge) {
     setWindowTitle(QStringLiteral("Export Einstellungen"));
     setFixedSize(200, 349);
     move(419, 123);
@@ -57,17 +54,16 @@ TFr_ExpEin::TFr_ExpEin(QWidget* eltern)
     SteuerelementeAnlegen();
     EreignisseVerbinden();
 
-    const TExportOptions& optionen = Optionen();
-    CB_Header->setChecked(optionen.Header);
-    CB_Abschnitte->setChecked(optionen.Abschnitte);
-    CB_Stuetzpunkte->setChecked(optionen.Stuetzpunkte);
-    CB_PunkteReduzieren->setChecked(optionen.PunkteReduzieren);
+    CB_Header->setChecked(optionen_.Header);
+    CB_Abschnitte->setChecked(optionen_.Abschnitte);
+    CB_Stuetzpunkte->setChecked(optionen_.Stuetzpunkte);
+    CB_PunkteReduzieren->setChecked(optionen_.PunkteReduzieren);
     ReduzierenZeigen();
-    E_MeterProPunkt->setText(QString::number(optionen.MeterProPunkt));
-    RG_StreckeIn->EintragWaehlen(optionen.StreckeInKm ? Km : Meter);
-    RG_RelativAbsolut->EintragWaehlen(optionen.StreckeRelativ ? Relativ : Absolut);
-    RG_Glaettung->EintragWaehlen(optionen.Glaettung ? MitGlaettung : OhneGlaettung);
-    RG_FormatPunktKomma->EintragWaehlen(optionen.TrennzeichenPunkt ? Punkt : Komma);
+    E_MeterProPunkt->setText(QString::number(optionen_.MeterProPunkt));
+    RG_StreckeIn->EintragWaehlen(optionen_.StreckeInKm ? Km : Meter);
+    RG_RelativAbsolut->EintragWaehlen(optionen_.StreckeRelativ ? Relativ : Absolut);
+    RG_Glaettung->EintragWaehlen(optionen_.Glaettung ? MitGlaettung : OhneGlaettung);
+    RG_FormatPunktKomma->EintragWaehlen(optionen_.TrennzeichenPunkt ? Punkt : Komma);
     // The edit's change handler may have put the exact count into the label; the freshly
     // built dialog shows the count of the reduce box.
     ReduzierenZeigen();
@@ -103,12 +99,10 @@ void TFr_ExpEin::SteuerelementeAnlegen() {
 }
 
 void TFr_ExpEin::EreignisseVerbinden() {
-    // An error in a handler (a number edit holding no whole number) is shown by the main
-    // window's error display; the dialog stays open.
+    // An error in a handler (a number edit holding no whole number) is shown in the error
+    // box; the dialog stays open.
     const auto geschuetzt = [this](void (TFr_ExpEin::*handler)()) {
-        return [this, handler] {
-            Geschuetzt(Hoprex->DialogeDesFensters(), [&] { (this->*handler)(); });
-        };
+        return [this, handler] { Geschuetzt(dialoge_, [&] { (this->*handler)(); }); };
     };
     connect(CB_Header, &QCheckBox::toggled, this, geschuetzt(&TFr_ExpEin::CB_HeaderClick));
     connect(CB_Abschnitte, &QCheckBox::toggled, this, geschuetzt(&TFr_ExpEin::CB_AbschnitteClick));
@@ -134,56 +128,54 @@ void TFr_ExpEin::PunktanzahlZeigen(int32_t anzahl) {
 }
 
 void TFr_ExpEin::ReduzierenZeigen() {
-    const TExportOptions& optionen = Optionen();
-    const Profile& gesamt = Hoprex->Daten.Gesamt;
-    E_MeterProPunkt->setVisible(optionen.PunkteReduzieren);
-    L_MeterProPunkt->setVisible(optionen.PunkteReduzieren);
-    CB_Stuetzpunkte->setEnabled(!optionen.PunkteReduzieren);
-    PunktanzahlZeigen(optionen.PunkteReduzieren
-                          ? GeschaetztePunktanzahl(gesamt, optionen.MeterProPunkt)
-                          : gesamt.Punktanzahl);
+    E_MeterProPunkt->setVisible(optionen_.PunkteReduzieren);
+    L_MeterProPunkt->setVisible(optionen_.PunkteReduzieren);
+    CB_Stuetzpunkte->setEnabled(!optionen_.PunkteReduzieren);
+    PunktanzahlZeigen(optionen_.PunkteReduzieren
+                          ? GeschaetztePunktanzahl(gesamt_, optionen_.MeterProPunkt)
+                          : gesamt_.Punktanzahl);
 }
 
 void TFr_ExpEin::CB_HeaderClick() {
-    Optionen().Header = CB_Header->isChecked();
+    optionen_.Header = CB_Header->isChecked();
 }
 
 void TFr_ExpEin::CB_AbschnitteClick() {
-    Optionen().Abschnitte = CB_Abschnitte->isChecked();
+    optionen_.Abschnitte = CB_Abschnitte->isChecked();
 }
 
 void TFr_ExpEin::CB_StuetzpunkteClick() {
-    Optionen().Stuetzpunkte = CB_Stuetzpunkte->isChecked();
+    optionen_.Stuetzpunkte = CB_Stuetzpunkte->isChecked();
 }
 
 void TFr_ExpEin::CB_PunkteReduzierenClick() {
-    Optionen().PunkteReduzieren = CB_PunkteReduzieren->isChecked();
+    optionen_.PunkteReduzieren = CB_PunkteReduzieren->isChecked();
     ReduzierenZeigen();
 }
 
 void TFr_ExpEin::E_MeterProPunktChange() {
     const std::optional<int32_t> meter = PositiveZahl(E_MeterProPunkt->text().toStdString());
     if (!meter) return;
-    Optionen().MeterProPunkt = *meter;
-    PunktanzahlZeigen(ExportPunktanzahl(Hoprex->Daten.Gesamt, Optionen()));
+    optionen_.MeterProPunkt = *meter;
+    PunktanzahlZeigen(ExportPunktanzahl(gesamt_, optionen_));
 }
 
 void TFr_ExpEin::RG_StreckeInClick() {
-    Optionen().StreckeInKm = RG_StreckeIn->GewaehlterText() == Km;
+    optionen_.StreckeInKm = RG_StreckeIn->GewaehlterText() == Km;
 }
 
 void TFr_ExpEin::RG_RelativAbsolutClick() {
-    Optionen().StreckeRelativ = RG_RelativAbsolut->GewaehlterText() == Relativ;
+    optionen_.StreckeRelativ = RG_RelativAbsolut->GewaehlterText() == Relativ;
 }
 
 void TFr_ExpEin::RG_GlaettungClick() {
-    Optionen().Glaettung = RG_Glaettung->GewaehlterText() == MitGlaettung;
+    optionen_.Glaettung = RG_Glaettung->GewaehlterText() == MitGlaettung;
 }
 
 void TFr_ExpEin::RG_FormatPunktKommaClick() {
-    Optionen().TrennzeichenPunkt = RG_FormatPunktKomma->GewaehlterText() == Punkt;
+    optionen_.TrennzeichenPunkt = RG_FormatPunktKomma->GewaehlterText() == Punkt;
 }
 
 void TFr_ExpEin::Button1Click() {
-    if (Fr_ExpEin != nullptr) Fr_ExpEin->close();
+    close();
 }

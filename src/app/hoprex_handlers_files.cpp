@@ -51,7 +51,7 @@ void THoprex::BT_ExportClick() {
 // Each opening builds a new dialog from the records; it writes every change straight into
 // them, so nothing is taken back when it closes.
 void THoprex::BT_ExportOptionenClick() {
-    TFr_ExpEin dialog(this);
+    TFr_ExpEin dialog(Daten.ExportOptions, Daten.Gesamt, dialoge_, this);
     Fr_ExpEin = &dialog;
     dialog.exec();
     Fr_ExpEin = nullptr;

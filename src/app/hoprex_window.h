@@ -24,7 +24,8 @@ enum class Richtung : int32_t;
 // The main window. It owns all of the program's data for the whole run (both profiles, the
 // insertion mark, the settings, the export options, the evaluation's work record) and shows it:
 // the current profile in the upper half, the assembled route in the lower half. Its controls
-// carry the names under which the handlers, the dialogs and the tests know them.
+// carry the names under which the handlers and the tests know them; the dialogs are given what
+// they edit and do not reach into the window.
 class THoprex : public QWidget {
     Q_OBJECT
 public:
@@ -37,8 +38,6 @@ public:
 
     HoprexDaten Daten;
     TAuswertung Auswertung;
-
-    Dialoge& DialogeDesFensters() { return dialoge_; }
 
     // Frames and fixed labels.
     QFrame *Bevel1, *Bevel7, *Bevel8, *Bevel12, *Bevel5, *Bevel2, *Bevel6;
@@ -75,8 +74,15 @@ public:
     TUpDown *UpDown1, *UpDown2, *UpDown3;
     QPushButton *BT_GesamtWerteEinlesen, *BT_GesamtWerteSpeichern, *BT_Export, *BitBtn1;
 
-    // Event handlers. The event loop reaches them through Geschuetzt (an error ends only the
-    // handler); they are public so that the dialogs and tests can run them the same way.
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
+
+private:
+    // Event handlers. The event loop reaches them through Geschuetzt: an error ends only the
+    // handler.
     void BT_BMPAusZwischenablageClick();
     // Evaluates a screenshot that came by the clipboard, by Ctrl+V or by a dropped file;
     // std::nullopt: no bitmap was offered.
@@ -135,13 +141,6 @@ public:
     // after the heights were smoothed.
     void GlaettungslaufAusEdits();
 
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-    void keyPressEvent(QKeyEvent* ereignis) override;
-    void dragEnterEvent(QDragEnterEvent* ereignis) override;
-    void dropEvent(QDropEvent* ereignis) override;
-
-private:
     void SteuerelementeAnlegen(); // hoprex_layout.cpp
     void TabFolgeSetzen();        // hoprex_layout.cpp
     void EreignisseVerbinden();   // hoprex_events.cpp
@@ -176,5 +175,5 @@ private:
     int32_t LetzterAbschnittGesamt = 0;
 };
 
-// The program-wide reference to the main window; the dialogs reach its data through it.
+// The program-wide reference to the main window while it exists.
 extern THoprex* Hoprex;

@@ -68,5 +68,5 @@ TFInfo::TFInfo(QWidget* eltern)
 }
 
 void TFInfo::Button1Click() {
-    if (FInfo != nullptr) FInfo->close();
+    close();
 }

@@ -16,9 +16,9 @@ public:
     QLabel *L_Freeware, *Image1, *L_WWW, *L_Version, *Label1, *Label2, *Label3, *Label4;
     QPushButton* Button1;
 
+private:
     void Button1Click();
 };
 
-// The program-wide reference to the info dialog that is open (or was built at start-up);
-// "Zurück" closes the dialog it refers to.
+// The program-wide reference to the info dialog that is open (or was built at start-up).
 extern TFInfo* FInfo;

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
                         EinstellungenPfad(QCoreApplication::applicationFilePath().toStdString()));
         // One hidden instance of each dialog exists from the start; each opening builds its
         // own, from the records as they are then.
-        TFr_ExpEin exportOptionen(&fenster);
+        TFr_ExpEin exportOptionen(fenster.Daten.ExportOptions, fenster.Daten.Gesamt, dialoge,
+                                  &fenster);
         Fr_ExpEin = &exportOptionen;
         TFInfo info(&fenster);
         FInfo = &info;

@@ -92,7 +92,9 @@ TEST(HoprexEnde, ClosingTheWindowWritesTheSettingsOfThisRun) {
     f.UpDown2->Schritt(+1);
     f.TE_SkalFixMin->setText("500");
     f.Daten.ExportOptions.Header = true;
+    EXPECT_EQ(Hoprex, &f);
     u.Beenden();
+    EXPECT_EQ(Hoprex, nullptr);
 
     const std::string ini = DateiInhalt(u.Einstellungen());
     for (const char* zeile :
