@@ -1,12 +1,21 @@
-#include <QApplication>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-// Tests never open a real window: the offscreen platform is chosen before the QApplication
-// exists, also when the binary runs outside ctest (gtest discovery, a developer's shell).
+// Widget tests need a QApplication; the drawing and the command-line tool's tests need no more
+// than Qt Gui, and so do not link Qt Widgets.
+#ifdef HOPREX_TEST_WIDGETS
+#include <QApplication>
+using TestAnwendung = QApplication;
+#else
+#include <QGuiApplication>
+using TestAnwendung = QGuiApplication;
+#endif
+
+// Tests never open a real window: the offscreen platform is chosen before the application
+// object exists, also when the binary runs outside ctest (gtest discovery, a developer's shell).
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
+    TestAnwendung app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

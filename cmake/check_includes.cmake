@@ -1,0 +1,22 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when a file listed in the file FILES includes a header of a folder outside ALLOWED
+# (comma-separated), or, with QT off, a Qt header. Run by the build through
+# hoprex_check_includes (layers.cmake).
+string(REPLACE "," ";" allowed "${ALLOWED}")
+file(READ ${FILES} files)
+set(faults "")
+foreach(file IN LISTS files)
+    file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line IN LISTS includes)
+        if(line MATCHES "#[ \t]*include[ \t]*\"([a-z_]+)/")
+            if(NOT CMAKE_MATCH_1 IN_LIST allowed)
+                string(APPEND faults "\n  ${file}: ${line}")
+            endif()
+        elseif(NOT QT AND line MATCHES "#[ \t]*include[ \t]*<Q")
+            string(APPEND faults "\n  ${file}: ${line} (no Qt in this layer)")
+        endif()
+    endforeach()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "Includes across the layers (this folder may use ${ALLOWED}):${faults}")
+endif()
