@@ -9,11 +9,7 @@
 #include <QPushButton>
 
 TBitmap RoutenScreenshot() {
-    TScreenshot s;
-    s.Layout = 2;
-    s.HoeheMax = "1250";
-    s.HoeheMin = "850";
-    s.Strecke = "4100 m";
+    TScreenshot s = ScreenshotMit(2, "1250", "850", "4100 m");
     s.Kurve = KurveAusStrecken(2, 200, {{100, -1}});
     s.Dicke = 2;
     s.Stuetzpunkte = {200, 330};

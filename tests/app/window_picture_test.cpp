@@ -15,11 +15,7 @@ namespace {
 
 TBitmap Schnitt(const char* max, const char* min, const char* strecke, int32_t start,
                 const std::vector<std::pair<int32_t, int32_t>>& strecken) {
-    TScreenshot s;
-    s.Layout = 2;
-    s.HoeheMax = max;
-    s.HoeheMin = min;
-    s.Strecke = strecke;
+    TScreenshot s = ScreenshotMit(2, max, min, strecke);
     s.Kurve = KurveAusStrecken(2, start, strecken);
     s.Dicke = 2;
     s.Stuetzpunkte = {250, 400};

@@ -40,11 +40,7 @@ QString Q(const std::string& s) {
 const std::string kDaten = std::string(HOPREX_TEST_DATA_DIR) + "/cli/";
 
 TScreenshot AlterViewer() {
-    TScreenshot s;
-    s.Layout = 1;
-    s.HoeheMax = "1900";
-    s.HoeheMin = "700";
-    s.Strecke = "12 km";
+    TScreenshot s = ScreenshotMit(1, "1900", "700", "12 km");
     s.Kurve = KurveAusStrecken(1, 60, {{120, 1}, {60, -1}, {80, 0}, {60, -1}, {100, 1}, {26, -2}});
     s.Stuetzpunkte = {100, 300, 350, 450};
     s.Kreuze = {Kreuzposition::Ausgangslage};
@@ -52,11 +48,7 @@ TScreenshot AlterViewer() {
 }
 
 TScreenshot NeuerViewer() {
-    TScreenshot s;
-    s.Layout = 2;
-    s.HoeheMax = "1250";
-    s.HoeheMin = "850";
-    s.Strecke = "4100 m";
+    TScreenshot s = ScreenshotMit(2, "1250", "850", "4100 m");
     s.Kurve = KurveAusStrecken(2, 200, {{50, -2}, {60, 1}, {40, -1}, {30, 2}, {80, -1}});
     s.Stuetzpunkte = {140, 330};
     s.Kreuze = {Kreuzposition::GanzRechts};

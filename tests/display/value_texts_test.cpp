@@ -59,13 +59,12 @@ TEST(WerteGesamt, EmptyTextsForNoAscentAndSentinelsSmoothedOrPlain) {
 
 // The marked statistics as MarkierteStatistikBerechnen leaves them.
 Profile MitMarkierung(float km, int32_t min, int32_t max, int32_t plus, int32_t minus) {
-    Profile p;
-    p.StreckeMarkiert = km;
-    p.HoeheMinMarkiert = min;
-    p.HoeheMaxMarkiert = max;
-    p.HoehenmeterPlusMarkiert = plus;
-    p.HoehenmeterMinusMarkiert = minus;
-    return p;
+    return {.Abschnitte = {},
+            .StreckeMarkiert = km,
+            .HoeheMaxMarkiert = max,
+            .HoeheMinMarkiert = min,
+            .HoehenmeterPlusMarkiert = plus,
+            .HoehenmeterMinusMarkiert = minus};
 }
 
 TEST(WerteMarkiert, TheMarkedStatisticsWithTheEmptyTextsOfTheTotalsRow) {

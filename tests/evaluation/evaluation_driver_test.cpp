@@ -12,11 +12,7 @@ namespace {
 // adjacent pair of them, horizontal lines and the cross far right. The slopes are whole rows
 // per column, so filled columns land on the curve's own rows.
 TScreenshot NeuerViewer() {
-    TScreenshot s;
-    s.Layout = 2;
-    s.HoeheMax = "1250";
-    s.HoeheMin = "850";
-    s.Strecke = "4100 m";
+    TScreenshot s = ScreenshotMit(2, "1250", "850", "4100 m");
     s.Kurve = KurveAusStrecken(
         2, 200,
         {{50, -2}, {60, 1}, {40, -1}, {30, 2}, {80, -1}, {20, 0}, {60, 1}, {50, -1}, {20, 2}});
@@ -32,11 +28,7 @@ TScreenshot NeuerViewer() {
 
 // Older viewer: thin curve with a gap, both crosses (the home one on a flat stretch), km label.
 TScreenshot AlterViewer() {
-    TScreenshot s;
-    s.Layout = 1;
-    s.HoeheMax = "1900";
-    s.HoeheMin = "700";
-    s.Strecke = "12 km";
+    TScreenshot s = ScreenshotMit(1, "1900", "700", "12 km");
     s.Kurve = KurveAusStrecken(1, 60, {{120, 1}, {60, -1}, {80, 0}, {60, -1}, {100, 1}, {26, -2}});
     for (int32_t x = 150; x <= 152; ++x)
         s.Kurve[static_cast<size_t>(x - 67)] = KeinPixel;

@@ -18,11 +18,7 @@ int32_t Lesen(const std::string& text) {
 
 TAuswertung Beschriftungen(int32_t layout, const std::string& max, const std::string& min,
                            const std::string& strecke) {
-    TScreenshot s;
-    s.Layout = layout;
-    s.HoeheMax = max;
-    s.HoeheMin = min;
-    s.Strecke = strecke;
+    TScreenshot s = ScreenshotMit(layout, max, min, strecke);
     TAuswertung a;
     a.Bitmap = ScreenshotBauen(s);
     Binarisieren(a.Bitmap);

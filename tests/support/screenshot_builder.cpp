@@ -165,6 +165,16 @@ void TextMalen(TBitmap& bitmap, const std::string& text, int32_t x, int32_t y) {
     Maler(bitmap).Text(text, x, y);
 }
 
+TScreenshot ScreenshotMit(int32_t layout, std::string hoeheMax, std::string hoeheMin,
+                          std::string strecke) {
+    TScreenshot s;
+    s.Layout = layout;
+    s.HoeheMax = std::move(hoeheMax);
+    s.HoeheMin = std::move(hoeheMin);
+    s.Strecke = std::move(strecke);
+    return s;
+}
+
 TBitmap ScreenshotBauen(const TScreenshot& s) {
     const TViewer& v = Viewer(s.Layout);
     const TGrafikbereich& g = v.Grafik;

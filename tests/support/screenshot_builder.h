@@ -58,6 +58,10 @@ struct TGrafikbereich {
 };
 TGrafikbereich Grafikbereich(int32_t layout);
 
+// A screenshot of `layout` (1 or 2) with these label texts, everything else as TScreenshot has it.
+TScreenshot ScreenshotMit(int32_t layout, std::string hoeheMax, std::string hoeheMin,
+                          std::string strecke);
+
 // The painted screenshot.
 TBitmap ScreenshotBauen(const TScreenshot& s);
 
