@@ -1,21 +1,10 @@
 #pragma once
 
+#include "files/file_replace.h"
 #include "model/messages.h"
 
 #include <string>
 #include <string_view>
-
-enum class SchreibErgebnis {
-    Ok,
-    OeffnenFehler, // the file could not be created in the target folder
-    SchreibFehler, // writing, flushing or renaming failed
-};
-
-// Replaces the file at `pfad` by `inhalt` (bytes as they go to disk) without ever leaving a
-// half-written file: the bytes go to a temporary file in the same folder, which is flushed to
-// disk and renamed over the target only when all was written. On failure the old file (if any)
-// is left as it was and the temporary file removed. An existing target keeps its permissions.
-SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt);
 
 // DateiErsetzen for a file the user chose: shows "Fehler beim Öffnen der Datei" or
 // "Fehler beim Schreiben der Datei" (caption "Fehler") on failure.

@@ -43,11 +43,11 @@ TEST(DateiSchreiben, FailuresLeaveTheOldFileAndAreReported) {
     MeldungsProtokoll m;
     EXPECT_EQ(DateiSchreiben(dir.Datei("fehlt/route.txt"), "x", m), SchreibErgebnis::OeffnenFehler);
 
-    // A folder in the way makes the final rename fail after everything was written.
+    // A folder in the way cannot be opened as a file.
     const std::string ordner = dir.Datei("route.txt");
     std::filesystem::create_directory(ordner);
     DateiAnlegen(ordner + "/drin", "alt");
-    EXPECT_EQ(DateiSchreiben(ordner, "x", m), SchreibErgebnis::SchreibFehler);
+    EXPECT_EQ(DateiSchreiben(ordner, "x", m), SchreibErgebnis::OeffnenFehler);
     EXPECT_EQ(DateiInhalt(ordner + "/drin"), "alt");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Pfad()), {}), 1);
 
@@ -55,7 +55,7 @@ TEST(DateiSchreiben, FailuresLeaveTheOldFileAndAreReported) {
     EXPECT_EQ(m.Eintraege[0],
               (MeldungsProtokoll::Eintrag{"Fehler", "Fehler beim Öffnen der Datei"}));
     EXPECT_EQ(m.Eintraege[1],
-              (MeldungsProtokoll::Eintrag{"Fehler", "Fehler beim Schreiben der Datei"}));
+              (MeldungsProtokoll::Eintrag{"Fehler", "Fehler beim Öffnen der Datei"}));
 }
 
 TEST(Pfade, FolderAndNameOfAChosenFile) {

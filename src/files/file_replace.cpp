@@ -1,0 +1,214 @@
+#include "files/file_replace.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Holds back SIGPIPE (a FIFO whose reader went away) and SIGXFSZ (the file size limit) while
+// this thread writes, and drops the ones the writes raised: write() then fails with EPIPE or
+// EFBIG, which the caller reports, where the signal's default action would end the program and
+// lose the user's unsaved route. Signals the caller had blocked already are left to the caller.
+class SignaleZurueckhalten {
+public:
+    SignaleZurueckhalten() {
+        sigemptyset(&menge_);
+        sigaddset(&menge_, SIGPIPE);
+        sigaddset(&menge_, SIGXFSZ);
+        pthread_sigmask(SIG_BLOCK, &menge_, &alt_);
+    }
+    ~SignaleZurueckhalten() {
+        sigset_t offen;
+        sigpending(&offen);
+        for (const int signal : {SIGPIPE, SIGXFSZ}) {
+            if (!sigismember(&offen, signal) || sigismember(&alt_, signal)) continue;
+            sigset_t eines;
+            sigemptyset(&eines);
+            sigaddset(&eines, signal);
+            const timespec sofort{};
+            sigtimedwait(&eines, nullptr, &sofort);
+        }
+        pthread_sigmask(SIG_SETMASK, &alt_, nullptr);
+    }
+    SignaleZurueckhalten(const SignaleZurueckhalten&) = delete;
+    SignaleZurueckhalten& operator=(const SignaleZurueckhalten&) = delete;
+
+private:
+    sigset_t menge_;
+    sigset_t alt_;
+};
+
+// A new, empty file with a hidden name no other file has, in `ordner` ("" for the current
+// folder, else ending in "/"); removed again when the object goes, unless it was renamed.
+class TempDatei {
+public:
+    TempDatei(const std::string& ordner, mode_t modus) {
+        static std::atomic<unsigned> zaehler{0};
+        std::random_device zufall;
+        for (int versuch = 0; versuch < 100; ++versuch) {
+            pfad_ = ordner + ".hoprex-" + std::to_string(getpid()) + "-" +
+                    std::to_string(zaehler++) + "-" + std::to_string(zufall() % 100000);
+            fd_ = open(pfad_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus);
+            if (fd_ >= 0 || errno != EEXIST) break;
+        }
+        da_ = fd_ >= 0;
+        if (!da_) fehler_ = errno;
+    }
+    ~TempDatei() {
+        if (fd_ >= 0) close(fd_);
+        if (da_) unlink(pfad_.c_str());
+    }
+    TempDatei(const TempDatei&) = delete;
+    TempDatei& operator=(const TempDatei&) = delete;
+
+    // Whether the file was created; errno of the failure when not.
+    bool Ok() const { return da_; }
+    int Fehler() const { return fehler_; }
+    int Fd() const { return fd_; }
+
+    // Closes the file, which stays until the object goes; false when closing reported a fault.
+    bool Schliessen() {
+        const bool ok = close(fd_) == 0;
+        fd_ = -1;
+        return ok;
+    }
+    // Renames the closed file over `ziel`.
+    bool UmbenennenNach(const std::string& ziel) {
+        if (rename(pfad_.c_str(), ziel.c_str()) != 0) return false;
+        da_ = false;
+        return true;
+    }
+    // Removes the closed file now.
+    void Entfernen() {
+        unlink(pfad_.c_str());
+        da_ = false;
+    }
+
+private:
+    std::string pfad_;
+    int fd_ = -1;
+    bool da_ = false;
+    int fehler_ = 0;
+};
+
+bool AllesSchreiben(int fd, std::string_view inhalt) {
+    while (!inhalt.empty()) {
+        const ssize_t n = write(fd, inhalt.data(), inhalt.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        inhalt.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// Written in full and on the disk: only then may a file be renamed over a target.
+bool VollstaendigSchreiben(TempDatei& temp, std::string_view inhalt) {
+    const bool ok = AllesSchreiben(temp.Fd(), inhalt) && fsync(temp.Fd()) == 0;
+    return temp.Schliessen() && ok;
+}
+
+// The file a path finally names: symbolic links followed to any depth, at most 40 of them in a
+// chain, as the kernel counts. False for a longer chain (a loop).
+bool ZielAufloesen(std::string& pfad) {
+    for (int verweise = 0; verweise < 40; ++verweise) {
+        std::error_code fehler;
+        if (!fs::is_symlink(fs::symlink_status(pfad, fehler))) return true;
+        const fs::path ziel = fs::read_symlink(pfad, fehler);
+        if (fehler) return false;
+        pfad = ziel.is_absolute() ? ziel.string() : (fs::path(pfad).parent_path() / ziel).string();
+    }
+    return false;
+}
+
+// The folder of `pfad` as the prefix of a name in it.
+std::string OrdnerVon(const std::string& pfad) {
+    return pfad.substr(0, pfad.rfind('/') + 1);
+}
+
+// Writes into the existing file `ziel` itself: a FIFO or device as it is, a regular file from
+// its start and cut to the new length.
+SchreibErgebnis HineinSchreiben(const std::string& ziel, std::string_view inhalt, bool regulaer) {
+    // Opening a FIFO without a reader would wait for one; non-blocking it fails at once.
+    const int fd =
+        open(ziel.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | (regulaer ? 0 : O_NONBLOCK));
+    if (fd < 0) return SchreibErgebnis::OeffnenFehler;
+    bool ok = regulaer || fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0;
+    ok = ok && AllesSchreiben(fd, inhalt);
+    if (regulaer)
+        ok = ok && ftruncate(fd, static_cast<off_t>(inhalt.size())) == 0 && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    return ok ? SchreibErgebnis::Ok : SchreibErgebnis::SchreibFehler;
+}
+
+SchreibErgebnis NeueDatei(const std::string& ziel, std::string_view inhalt) {
+    TempDatei temp(OrdnerVon(ziel), 0666);
+    if (!temp.Ok()) return SchreibErgebnis::OeffnenFehler;
+    const bool ok = VollstaendigSchreiben(temp, inhalt) && temp.UmbenennenNach(ziel);
+    return ok ? SchreibErgebnis::Ok : SchreibErgebnis::SchreibFehler;
+}
+
+// Gives the temporary file the old file's owner, group and mode; false when the process may
+// not (another user's file, a group the user is not in).
+bool IdentitaetGeben(int fd, const struct stat& alt) {
+    struct stat neu {};
+    if (fstat(fd, &neu) != 0) return false;
+    // Owner first: changing it clears the set-user-ID bits, which the mode then restores.
+    if ((neu.st_uid != alt.st_uid || neu.st_gid != alt.st_gid) &&
+        fchown(fd, alt.st_uid, alt.st_gid) != 0)
+        return false;
+    return fchmod(fd, alt.st_mode & 07777) == 0;
+}
+
+SchreibErgebnis RegulaereDateiErsetzen(const std::string& ziel, const struct stat& alt,
+                                       std::string_view inhalt) {
+    // Until it has the old file's mode, only the owner may read the new file.
+    std::optional<TempDatei> temp;
+    temp.emplace(OrdnerVon(ziel), 0600);
+    const bool imOrdner = temp->Ok();
+    if (!imOrdner) {
+        const int fehler = temp->Fehler();
+        if (fehler != EACCES && fehler != EPERM && fehler != EROFS)
+            return SchreibErgebnis::OeffnenFehler;
+        // A writable file in a folder that takes no new file: the trial write goes elsewhere.
+        std::error_code f;
+        const fs::path anderswo = fs::temp_directory_path(f);
+        if (f) return SchreibErgebnis::OeffnenFehler;
+        temp.emplace(anderswo.string() + "/", 0600);
+        if (!temp->Ok()) return SchreibErgebnis::OeffnenFehler;
+    }
+
+    const bool umbenennen = imOrdner && alt.st_nlink == 1 && IdentitaetGeben(temp->Fd(), alt);
+    if (!VollstaendigSchreiben(*temp, inhalt)) return SchreibErgebnis::SchreibFehler;
+    if (umbenennen)
+        return temp->UmbenennenNach(ziel) ? SchreibErgebnis::Ok : SchreibErgebnis::SchreibFehler;
+    // The trial bytes go first, so that their room on the disk is free for the file itself.
+    temp->Entfernen();
+    return HineinSchreiben(ziel, inhalt, true);
+}
+
+} // namespace
+
+SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt) {
+    const SignaleZurueckhalten signale;
+    std::string ziel = pfad;
+    if (!ZielAufloesen(ziel)) return SchreibErgebnis::OeffnenFehler;
+    struct stat alt {};
+    if (stat(ziel.c_str(), &alt) != 0)
+        return errno == ENOENT ? NeueDatei(ziel, inhalt) : SchreibErgebnis::OeffnenFehler;
+    if (S_ISDIR(alt.st_mode)) return SchreibErgebnis::OeffnenFehler;
+    if (faccessat(AT_FDCWD, ziel.c_str(), W_OK, AT_EACCESS) != 0)
+        return SchreibErgebnis::SchreibFehler;
+    if (!S_ISREG(alt.st_mode)) return HineinSchreiben(ziel, inhalt, false);
+    return RegulaereDateiErsetzen(ziel, alt, inhalt);
+}
