@@ -4,6 +4,7 @@
 #include "editing/section_copy.h"
 
 #include <algorithm>
+#include <string>
 
 bool WerteUebernehmen(HoprexDaten& daten, Meldungen& meldungen) {
     const Profile& aktuell = daten.Aktuell;
@@ -14,6 +15,11 @@ bool WerteUebernehmen(HoprexDaten& daten, Meldungen& meldungen) {
 
     const int32_t n = block.Anzahl;
     const int32_t alt = gesamt.AnzahlAbschnitte();
+    if (n > MaxAbschnitte - alt) {
+        meldungen.Meldung("Fehler", "Der Höhenverlauf kann höchstens " +
+                                        std::to_string(MaxAbschnitte) + " Abschnitte aufnehmen");
+        return false;
+    }
     const int32_t m = std::clamp(daten.Einfuegemarke, 0, alt);
     gesamt.Abschnitte.resize(static_cast<size_t>(alt + n));
     // From the end down, so that no section is overwritten before it has moved up.

@@ -1,8 +1,9 @@
 #include "files/file_io.h"
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 SchreibErgebnis DateiSchreiben(const std::string& pfad, std::string_view inhalt,
                                Meldungen& meldungen) {
@@ -14,13 +15,30 @@ SchreibErgebnis DateiSchreiben(const std::string& pfad, std::string_view inhalt,
     return ergebnis;
 }
 
-bool DateiLesen(const std::string& pfad, std::string& inhalt) {
+bool DateiLesen(const std::string& pfad, std::string& inhalt, size_t hoechstens) {
+    // Non-blocking, so that opening a FIFO does not wait for a writer; it is refused below.
+    const int fd = open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
     struct stat info {};
-    if (stat(pfad.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
-    std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) return false;
-    inhalt.assign(std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>());
-    return !ein.bad();
+    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+              static_cast<unsigned long long>(info.st_size) <= hoechstens;
+    std::string gelesen;
+    if (ok) gelesen.reserve(static_cast<size_t>(info.st_size));
+    // The file may grow while it is read: the bound holds for what is read, not for the size.
+    char puffer[65536];
+    while (ok) {
+        const ssize_t n = read(fd, puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        gelesen.append(puffer, static_cast<size_t>(n));
+        ok = gelesen.size() <= hoechstens;
+    }
+    close(fd);
+    if (ok) inhalt = std::move(gelesen);
+    return ok;
 }
 
 std::string VerzeichnisVon(std::string_view pfad) {

@@ -3,6 +3,7 @@
 #include "files/file_replace.h"
 #include "model/messages.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,8 +12,10 @@
 SchreibErgebnis DateiSchreiben(const std::string& pfad, std::string_view inhalt,
                                Meldungen& meldungen);
 
-// Reads the whole file into `inhalt` (bytes as on disk). False when it cannot be opened or read.
-bool DateiLesen(const std::string& pfad, std::string& inhalt);
+// Reads the whole regular file at `pfad` into `inhalt` (bytes as on disk). False when it cannot
+// be opened or read, is larger than `hoechstens` bytes, or is no regular file: a FIFO, a device
+// or a folder is refused at once, without waiting for a writer or reading without end.
+bool DateiLesen(const std::string& pfad, std::string& inhalt, size_t hoechstens);
 
 // The folder of a chosen file: the path before its last "/", without it ("" for a bare name).
 std::string VerzeichnisVon(std::string_view pfad);

@@ -3,6 +3,7 @@
 #include "files/cp1252.h"
 #include "model/c_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -48,7 +49,8 @@ public:
         }
     }
 
-    bool Ende() const { return pos_ >= text_.size(); }
+    // Bytes not yet read.
+    size_t Rest() const { return text_.size() - pos_; }
 
     bool Wort(std::string_view wort) {
         if (text_.substr(pos_, wort.size()) != wort) return false;
@@ -176,7 +178,12 @@ bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,
     int32_t anzahl = 0;
     if (!l.Wort("Abschnitte")) return false;
     l.LeerraumUeberspringen();
-    if (!l.Ganzzahl(anzahl) || anzahl < 0) return false;
+    if (!l.Ganzzahl(anzahl) || anzahl < 0 || anzahl > MaxAbschnitte) return false;
+    // Room for the sections at once: growing step by step would hold the old and the new array
+    // of 11 kB records side by side. A section takes at least three bytes of the file (a
+    // character of its description, the line break, a digit of its point count), so a short
+    // text that declares many sections gets room only for those it can hold.
+    ziel.Abschnitte.reserve(std::min(static_cast<size_t>(anzahl), l.Rest() / 3 + 1));
     for (int32_t i = 0; i < anzahl; ++i) {
         ziel.Abschnitte.emplace_back();
         ProfileSection& a = ziel.Abschnitte.back();

@@ -16,13 +16,19 @@
 // line breaks inside a description are written as blanks so they cannot split the section.
 std::string ProfilDateiInhalt(const Profile& profil);
 
+// The largest profile file that is read: a route of MaxAbschnitte full sections takes about
+// 110 MB with the numbers of real routes; the bound leaves room for wider numbers and keeps a
+// disk image picked by mistake from being read into memory.
+inline constexpr size_t MaxProfilDatei = size_t{256} << 20;
+
 // Reads the profile file text `inhalt` (Windows-1252 bytes; "\n" or "\r\n" line ends) into
 // `ziel`, which must hold no sections. Every section read gets Markiert = `markiert`. The header
 // sets ziel's GlaettungMittelungUeber and SteigungMittelungUeber where it holds them and leaves
 // them as they were otherwise. Numbers of any width are read; descriptions are cut to
 // MaxBeschreibung characters and lose their leading white space.
-// Returns false when the text is no profile file, breaks off, holds a number that does not
-// parse or a section of more than MaxPunkte points; `fehlerZeile` is then the 1-based line of
+// Returns false when the text is no profile file, declares more than MaxAbschnitte sections
+// (before any of them is read), breaks off, holds a number that does not parse or a section of
+// more than MaxPunkte points; `fehlerZeile` is then the 1-based line of
 // the fault and `ziel` is half-read, to be dropped by the caller.
 bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,
                       int32_t& fehlerZeile);

@@ -23,7 +23,7 @@ Profile LeeresProfilWie(const Profile& vorbild) {
 bool ProfilAusDatei(const std::string& pfad, const Profile& vorbild, uint8_t markiert,
                     Profile& ziel, Meldungen& meldungen) {
     std::string inhalt;
-    if (!DateiLesen(pfad, inhalt)) {
+    if (!DateiLesen(pfad, inhalt, MaxProfilDatei)) {
         meldungen.Meldung("Fehler", "Fehler beim Öffnen der Datei");
         return false;
     }

@@ -25,10 +25,10 @@ bool GesamtSpeichern(HoprexDaten& daten, const std::optional<std::string>& pfad,
 // gradient windows in GlaettungMittelungUeber and SteigungMittelungUeber), with VerzeichnisLaden
 // its folder and Dateiname its name without a trailing ".hpx".
 // Returns true on success and on a cancelled dialog: the caller then shows the two window
-// lengths in its smoothing and gradient controls and runs the refresh chain. Returns false when the
-// file cannot be opened
-// ("Fehler beim Öffnen der Datei") or is not a sound profile file ("Fehler beim Lesen der
-// Datei\nZeile %d"); everything is then as it was and the caller does nothing more.
+// lengths in its smoothing and gradient controls and runs the refresh chain. Returns false when
+// the file cannot be opened ("Fehler beim Öffnen der Datei", also for anything but a regular
+// file and for a file larger than MaxProfilDatei) or is not a sound profile file ("Fehler beim
+// Lesen der Datei\nZeile %d"); everything is then as it was and the caller does nothing more.
 bool GesamtLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen);
 
 // "Öffnen" in the upper half: empties the current profile and sets Einfuegemarke to 0 (also on a

@@ -22,6 +22,10 @@ namespace {
 // that does not exist.
 constexpr size_t MaxVerzeichnis = 999;
 
+// A settings file holds a few hundred bytes, a few kB with other programs' sections; a larger
+// one (or a device under its name) is not read.
+constexpr size_t MaxEinstellungsDatei = size_t{16} << 20;
+
 // The file as CSimpleIniA holds it: UTF-8 in memory, section and key names in any letter case.
 class IniDatei {
 public:
@@ -31,14 +35,20 @@ public:
         ini_.SetSpaces(false); // "key=value", as the program has always written it
     }
 
-    void Laden(const std::string& pfad) {
+    // False when a file is there but cannot be read whole: writing it back would lose what it
+    // holds. A missing file reads as an empty one.
+    bool Laden(const std::string& pfad) {
         std::string inhalt;
-        if (!DateiLesen(pfad, inhalt)) return;
+        if (!DateiLesen(pfad, inhalt, MaxEinstellungsDatei)) {
+            std::error_code fehler;
+            return !fs::exists(pfad, fehler) && !fehler;
+        }
         // An editor's UTF-8 signature would otherwise become part of the first section's name,
         // and that section would be lost. The bytes after it are read like any settings file.
         std::string_view text = inhalt;
         if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
         ini_.LoadData(Cp1252ZuUtf8(text));
+        return true;
     }
 
     // Text keys hold folders: a value longer than MaxVerzeichnis characters is taken as empty.
@@ -157,7 +167,7 @@ void EinstellungenLesen(HoprexDaten& daten, const std::string& pfad) {
 bool EinstellungenSchreiben(const HoprexDaten& daten, const std::string& pfad,
                             Meldungen& meldungen) {
     IniDatei ini;
-    ini.Laden(pfad);
+    const bool gelesen = ini.Laden(pfad);
     FuerJedeEinstellung(daten, [&](const char* abschnitt, const char* schluessel, const auto& feld,
                                    const auto&) { ini.Setzen(abschnitt, schluessel, feld); });
 
@@ -165,7 +175,8 @@ bool EinstellungenSchreiben(const HoprexDaten& daten, const std::string& pfad,
     std::error_code fehler;
     const fs::path ordner = fs::path(pfad).parent_path();
     if (!ordner.empty()) fs::create_directories(ordner, fehler);
-    if (ini.AlsText(text) && DateiErsetzen(pfad, Utf8ZuCp1252(text)) == SchreibErgebnis::Ok)
+    if (gelesen && ini.AlsText(text) &&
+        DateiErsetzen(pfad, Utf8ZuCp1252(text)) == SchreibErgebnis::Ok)
         return true;
     meldungen.Meldung("Fehler", Formatieren("nach %s kann nicht geschrieben werden", pfad.c_str()));
     return false;

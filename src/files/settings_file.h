@@ -19,17 +19,18 @@ std::string EinstellungenPfad(const std::string& programmPfad);
 HoprexDaten Voreinstellungen();
 
 // Reads the nineteen settings from the file at `pfad` into `daten` (the folders, the smoothing
-// and gradient fields of the overall profile, the fixed scale, ExportOptions). A missing file,
-// section or key, or a value that is no number, gives the key's default (see
-// Voreinstellungen); integers may be decimal or "0x"/"$" hexadecimal, a flag is
-// true for any value but 0. A folder longer than 999 characters is taken as empty, a
-// MeterProPunkt below 1 as 1. No other bounds are applied.
+// and gradient fields of the overall profile, the fixed scale, ExportOptions). A missing file
+// (or one that is no regular file or larger than 16 MB), section or key, or a value that is no
+// number, gives the key's default (see Voreinstellungen); integers may be decimal or "0x"/"$"
+// hexadecimal, a flag is true for any value but 0. A folder longer than 999 characters is taken
+// as empty, a MeterProPunkt below 1 as 1. No other bounds are applied.
 void EinstellungenLesen(HoprexDaten& daten, const std::string& pfad);
 
 // Writes the nineteen settings into the file at `pfad`, creating it (and its folder) when
 // needed: each key replaces its old value in place or is added at the end of its section, a
 // missing section is added at the end of the file. The old file is replaced only once the new
-// one was written in full. On failure shows "nach <pfad> kann nicht geschrieben werden"
-// (caption "Fehler") and returns false; the old file stays as it was.
+// one was written in full (DateiErsetzen: links, owner and mode are kept). A file that is there
+// but cannot be read whole is not written over. On failure shows "nach <pfad> kann nicht
+// geschrieben werden" (caption "Fehler") and returns false; the old file stays as it was.
 bool EinstellungenSchreiben(const HoprexDaten& daten, const std::string& pfad,
                             Meldungen& meldungen);

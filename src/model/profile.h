@@ -8,6 +8,10 @@
 
 // A section holds at most 446 points: one per graph column of the viewer's larger layout.
 inline constexpr int32_t MaxPunkte = 446;
+// The most sections a profile holds: ten times the largest real route (1,000 screenshots). Each
+// section keeps its full 446-point record (about 11 kB), so the bound also caps what a profile
+// file can make the program allocate: a file that declares more sections is refused unread.
+inline constexpr int32_t MaxAbschnitte = 10000;
 // Longest description a section keeps, in characters (not bytes: the text is UTF-8 in memory).
 inline constexpr int32_t MaxBeschreibung = 500;
 

@@ -136,3 +136,25 @@ TEST(Transfer, RefreshChainShiftsPositionsBehindTheInsertedBlock) {
     EXPECT_EQ(d.Gesamt.Abschnitte[1].Beschreibung, "X");
     EXPECT_EQ(d.Gesamt.Punktanzahl, 9);
 }
+
+// The overall profile holds at most MaxAbschnitte sections: a block that would not fit is not
+// transferred in part, it is refused with a message.
+TEST(Transfer, StopsAtTheMostSectionsAProfileHolds) {
+    HoprexDaten d = Daten("", "XY", "11", 0);
+    d.Gesamt.Abschnitte.resize(MaxAbschnitte - 1);
+    d.Gesamt.Abschnitte.back().Markiert = 1;
+    MeldungsProtokoll m;
+    EXPECT_FALSE(WerteUebernehmen(d, m));
+    EXPECT_EQ(m.Eintraege, (std::vector<MeldungsProtokoll::Eintrag>{
+                               {"Fehler", "Der Höhenverlauf kann höchstens 10000 Abschnitte "
+                                          "aufnehmen"}}));
+    EXPECT_EQ(d.Gesamt.AnzahlAbschnitte(), MaxAbschnitte - 1);
+    EXPECT_EQ(d.Gesamt.Abschnitte.back().Markiert, 1);
+    EXPECT_EQ(d.Einfuegemarke, 0);
+
+    d.Aktuell.Abschnitte[1].Markiert = 0;
+    EXPECT_TRUE(WerteUebernehmen(d, m));
+    EXPECT_EQ(d.Gesamt.AnzahlAbschnitte(), MaxAbschnitte);
+    EXPECT_EQ(d.Gesamt.Abschnitte[0].Beschreibung, "X");
+    EXPECT_EQ(m.Eintraege.size(), 1u);
+}

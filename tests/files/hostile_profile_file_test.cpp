@@ -1,6 +1,7 @@
 // Files a user may pick with "Öffnen" that the program did not write, or that were damaged or
-// edited: each is either refused with its line while the open route stays as it was, or loaded
-// as documented below, and never read past a section's 446 points or 500 description characters.
+// edited, or that are no files at all: each is either refused while the open route stays as it
+// was, or loaded as documented below, and never read past a section's 446 points or 500
+// description characters, nor past the most sections a profile holds.
 
 #include "files/profile_file.h"
 #include "files/profile_storage.h"
@@ -13,6 +14,9 @@
 
 #include <climits>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -90,8 +94,10 @@ TEST(FeindlicheProfildatei, RefusedFilesNameTheirLineAndLeaveTheOpenRouteWhole) 
         {"point count -1", Kopf("1") + "A\n   -1\n", 13},
         {"negative section count", Kopf("-3"), 11},
         {"2^31 sections", Kopf("2147483648"), 11},
-        // Sections are made room for one by one as they are read, not 2^31 - 1 up front.
-        {"2^31 - 1 sections, one there", Kopf("2147483647") + "A\n1\n0 \t 0.000 \t 5 \t 0\n", 15},
+        // More sections than a profile holds are refused before any is read.
+        {"2^31 - 1 sections, one there", Kopf("2147483647") + "A\n1\n0 \t 0.000 \t 5 \t 0\n", 11},
+        {"10,001 sections", Kopf("10001"), 11},
+        {"10,000 sections, one there", Kopf("10000") + "A\n1\n0 \t 0.000 \t 5 \t 0\n", 15},
         {"ends inside a point line",
          Kopf("1") + "A\n    2\n   0 \t 0.000 \t  612 \t 0\n   1 \t 0.125 \t  6", 15},
         {"ends inside the distance", Kopf("1") + "A\n    1\n   0 \t 0.", 14},
@@ -116,6 +122,61 @@ TEST(FeindlicheProfildatei, RefusedFilesNameTheirLineAndLeaveTheOpenRouteWhole) 
         EXPECT_EQ(d.Aktuell.AnzahlAbschnitte(), 0);
         EXPECT_EQ(ProfilDateiInhalt(d.Gesamt), ProfilDateiInhalt(Offen().Gesamt));
     }
+}
+
+// A FIFO would wait for a writer, /dev/zero would be read until memory runs out: only regular
+// files are opened, and anything else is refused at once.
+TEST(FeindlicheProfildatei, OnlyRegularFilesAreOpened) {
+    TempDir dir;
+    const std::string fifo = dir.Datei("rohr.hpx");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // As large as no route is: a disk image picked by mistake is not read into memory.
+    const std::string riesig = dir.Datei("riesig.hpx");
+    DateiAnlegen(riesig, "");
+    ASSERT_EQ(truncate(riesig.c_str(), static_cast<off_t>(MaxProfilDatei) + 1), 0);
+    const Eintrag meldung{"Fehler", "Fehler beim Öffnen der Datei"};
+    for (const std::string& pfad : {fifo, std::string("/dev/zero"), std::string("/dev/urandom"),
+                                    dir.Pfad().string(), riesig}) {
+        SCOPED_TRACE(pfad);
+        HoprexDaten d = Offen();
+        const std::string vorher = Abbild(d);
+        MeldungsProtokoll m;
+        EXPECT_FALSE(GesamtLaden(d, pfad, m));
+        EXPECT_EQ(Abbild(d), vorher);
+        AktuellLaden(d, pfad, m);
+        EXPECT_EQ(d.Aktuell.AnzahlAbschnitte(), 0);
+        EXPECT_EQ(m.Eintraege, (std::vector<Eintrag>{meldung, meldung}));
+    }
+}
+
+// 300,000 nearly empty sections in 1.2 MB cost 5.5 GB while each section held its full record;
+// a file may declare at most MaxAbschnitte sections and is refused unread beyond that.
+TEST(FeindlicheProfildatei, SectionsBeyondTheBoundAreRefusedBeforeTheyTakeMemory) {
+    const auto spitzeMb = [] {
+        rusage r{};
+        getrusage(RUSAGE_SELF, &r);
+        return r.ru_maxrss / 1024; // kB on Linux
+    };
+    const auto leereAbschnitte = [](int32_t anzahl) {
+        std::string text = Kopf(std::to_string(anzahl));
+        for (int32_t i = 0; i < anzahl; ++i)
+            text += "x\n0\n";
+        return text;
+    };
+    const long vorher = spitzeMb();
+    const std::string zuViele = leereAbschnitte(300000);
+    HoprexDaten d = Offen();
+    MeldungsProtokoll m;
+    EXPECT_FALSE(Laden(d, zuViele, m));
+    EXPECT_EQ(m.Eintraege,
+              (std::vector<Eintrag>{{"Fehler", "Fehler beim Lesen der Datei\nZeile 11"}}));
+    EXPECT_EQ(d.Gesamt.AnzahlAbschnitte(), 2);
+    EXPECT_LT(spitzeMb() - vorher, 20);
+
+    // The most a profile holds loads, within the memory its records take (11 kB each).
+    const HoprexDaten voll = Geladen(leereAbschnitte(MaxAbschnitte));
+    EXPECT_EQ(voll.Gesamt.AnzahlAbschnitte(), MaxAbschnitte);
+    EXPECT_LT(spitzeMb() - vorher, 150);
 }
 
 TEST(FeindlicheProfildatei, WindowsLineEndsLoadLikeUnixOnes) {

@@ -7,7 +7,10 @@
 #include "support/message_log.h"
 #include "support/temp_dir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -120,4 +123,28 @@ TEST(FeindlicheEinstellungen, Utf8FolderIsKeptByteForByte) {
     const Laeufe l = StartUndEnde("[Verzeichnisse]\nLaden=/home/anna/Höhe\n");
     EXPECT_EQ(l.erster.VerzeichnisLaden, "/home/anna/HÃ¶he");
     EXPECT_NE(l.geschrieben.find("Laden=/home/anna/Höhe\n"), std::string::npos);
+}
+
+// A FIFO or a file of 17 MB under the settings file's name: start-up takes the defaults at once,
+// and shutdown does not write over what it could not read.
+TEST(FeindlicheEinstellungen, WhatCannotBeReadWholeIsNotWrittenOver) {
+    TempDir dir;
+    const std::string fifo = dir.Datei("fifo.INI");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string gross = dir.Datei("gross.INI");
+    DateiAnlegen(gross, "[Fremd]\nWert=1\n");
+    ASSERT_EQ(truncate(gross.c_str(), 17 << 20), 0);
+    for (const std::string& pfad : {fifo, gross}) {
+        SCOPED_TRACE(pfad);
+        HoprexDaten d;
+        EinstellungenLesen(d, pfad);
+        EXPECT_EQ(Einstellungen(d), Vorgaben());
+        MeldungsProtokoll m;
+        EXPECT_FALSE(EinstellungenSchreiben(d, pfad, m));
+        EXPECT_EQ(m.Eintraege, (std::vector<MeldungsProtokoll::Eintrag>{
+                                   {"Fehler", "nach " + pfad + " kann nicht geschrieben werden"}}));
+    }
+    EXPECT_EQ(DateiInhalt(gross).substr(0, 15), "[Fremd]\nWert=1\n");
+    EXPECT_EQ(std::filesystem::file_size(gross), 17u << 20);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Pfad()), {}), 2);
 }
