@@ -21,6 +21,14 @@ std::string BeschreibungsZeile(const std::string& beschreibung) {
     return zeile;
 }
 
+// The line the writer puts for an empty description, perhaps with blanks an editor left behind.
+// Only that: "BESCHREIBUNG_LEERE Strasse" is a description.
+bool IstPlatzhalter(std::string_view zeile) {
+    if (!zeile.starts_with(kLeer)) return false;
+    zeile.remove_prefix(kLeer.size());
+    return zeile.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 // Walks the file text the way the formatted reads do: numbers and words separated by any white
 // space, descriptions as whole lines. Counts lines for the error message.
 class Leser {
@@ -121,7 +129,7 @@ bool AbschnittLesen(Leser& l, ProfileSection& a, int32_t& fehlerZeile) {
     fehlerZeile = l.Zeile();
     std::string_view zeile;
     if (!l.ZeileLesen(zeile)) return false;
-    if (zeile.substr(0, kLeer.size()) == kLeer) {
+    if (IstPlatzhalter(zeile)) {
         a.Beschreibung.clear();
     } else {
         // Cut in the file's one-byte encoding first, so a runaway line costs no conversion.

@@ -2,6 +2,7 @@
 
 #include "model/profile.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,10 +26,11 @@ inline constexpr size_t MaxProfilDatei = size_t{256} << 20;
 // `ziel`, which must hold no sections. Every section read gets Markiert = `markiert`. The header
 // sets ziel's GlaettungMittelungUeber and SteigungMittelungUeber where it holds them and leaves
 // them as they were otherwise. Numbers of any width are read; descriptions are cut to
-// MaxBeschreibung characters and lose their leading white space.
+// MaxBeschreibung characters and lose their leading white space; a description line that is
+// exactly "BESCHREIBUNG_LEER" (trailing blanks allowed) reads as the empty description.
 // Returns false when the text is no profile file, declares more than MaxAbschnitte sections
 // (before any of them is read), breaks off, holds a number that does not parse or a section of
-// more than MaxPunkte points; `fehlerZeile` is then the 1-based line of
-// the fault and `ziel` is half-read, to be dropped by the caller.
+// more than MaxPunkte points; `fehlerZeile` is then the 1-based line of the fault and `ziel` is
+// half-read, to be dropped by the caller.
 bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,
                       int32_t& fehlerZeile);

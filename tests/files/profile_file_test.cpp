@@ -89,6 +89,24 @@ TEST(ProfilDatei, ASectionOfExactly446PointsReadsBack) {
     EXPECT_EQ(q.Abschnitte[0].Punkte[445].Hoehe, 445);
 }
 
+// Only the placeholder line itself stands for an empty description; a description that merely
+// begins with it is a description and comes back whole.
+TEST(ProfilDatei, ADescriptionBeginningWithThePlaceholderIsKept) {
+    const Profile p = ProfilAus({Abschnitt({1}, 0.0f, "BESCHREIBUNG_LEERE Strasse"),
+                                 Abschnitt({2}, 0.0f, "BESCHREIBUNG_LEER2")});
+    const Profile q = Lesen(ProfilDateiInhalt(p));
+    ASSERT_EQ(q.AnzahlAbschnitte(), 2);
+    EXPECT_EQ(q.Abschnitte[0].Beschreibung, "BESCHREIBUNG_LEERE Strasse");
+    EXPECT_EQ(q.Abschnitte[1].Beschreibung, "BESCHREIBUNG_LEER2");
+
+    // Blanks an editor left behind the placeholder, or Windows line ends, keep it a placeholder.
+    const Profile r = Lesen(Kopf("2") + "BESCHREIBUNG_LEER \t \r\n1\n0 \t 0.0 \t 5 \t 0\n" +
+                            "BESCHREIBUNG_LEER\r\n1\n0 \t 0.0 \t 6 \t 0\n");
+    ASSERT_EQ(r.AnzahlAbschnitte(), 2);
+    EXPECT_EQ(r.Abschnitte[0].Beschreibung, "");
+    EXPECT_EQ(r.Abschnitte[1].Beschreibung, "");
+}
+
 TEST(ProfilDatei, ReadsTheGoldenFile) {
     int32_t zeile = 0;
     const Profile p = Lesen(Golden("two_sections.hpx"), zeile, 1);
