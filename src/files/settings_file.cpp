@@ -47,7 +47,11 @@ public:
         // and that section would be lost. The bytes after it are read like any settings file.
         std::string_view text = inhalt;
         if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-        ini_.LoadData(Cp1252ZuUtf8(text));
+        std::string utf8 = Cp1252ZuUtf8(text);
+        // The INI reader ends the text at a NUL byte, and the next shutdown would write the file
+        // back without the lines after it. The byte goes; every line stays.
+        std::erase(utf8, '\0');
+        ini_.LoadData(utf8);
         return true;
     }
 

@@ -7,7 +7,8 @@
 
 // The settings file: an INI file (Windows-1252) with the sections Verzeichnisse, Glaettung,
 // Steigung, Skalierung and ExportOptionen. Section and key names match in any letter case;
-// sections, keys and comments of others are kept when the file is written.
+// sections, keys and comments of others are kept when the file is written. A NUL byte, which
+// no text file should hold, is dropped; the lines after it are read and kept.
 
 // Where the settings live for the program at `programmPfad`: the same path with ".INI" in place
 // of the extension ("hoprex" gives "hoprex.INI") when that file exists or its folder is

@@ -125,6 +125,18 @@ TEST(FeindlicheEinstellungen, Utf8FolderIsKeptByteForByte) {
     EXPECT_NE(l.geschrieben.find("Laden=/home/anna/Höhe\n"), std::string::npos);
 }
 
+// A NUL byte ended the reading, and the next shutdown dropped every line after it, other
+// programs' keys included. The byte is dropped, the lines after it are read and kept.
+TEST(FeindlicheEinstellungen, ANulByteLosesNothingAfterIt) {
+    const Laeufe l = StartUndEnde(std::string("[Glaettung]\nMittelungUeber=99\0\n[Fremd]\n"
+                                              "Wert=a\0b\n[Steigung]\nSteigungMax=7\n",
+                                              73));
+    EXPECT_EQ(l.erster.Gesamt.GlaettungMittelungUeber, 99);
+    EXPECT_EQ(l.erster.Gesamt.SteigungMax, 7);
+    EXPECT_NE(l.geschrieben.find("[Fremd]\nWert=ab\n"), std::string::npos) << l.geschrieben;
+    EXPECT_EQ(l.geschrieben.find('\0'), std::string::npos);
+}
+
 // A FIFO or a file of 17 MB under the settings file's name: start-up takes the defaults at once,
 // and shutdown does not write over what it could not read.
 TEST(FeindlicheEinstellungen, WhatCannotBeReadWholeIsNotWrittenOver) {
