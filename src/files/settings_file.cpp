@@ -135,7 +135,9 @@ std::string EinstellungenPfad(const std::string& programmPfad) {
     fs::path ordner = neben.parent_path();
     if (ordner.empty()) ordner = ".";
     std::error_code fehler;
-    if (fs::exists(neben, fehler) || access(ordner.c_str(), W_OK) == 0) return neben.string();
+    const bool nebenDa = fs::exists(neben, fehler);
+    if (nebenDa ? access(neben.c_str(), W_OK) == 0 : access(ordner.c_str(), W_OK | X_OK) == 0)
+        return neben.string();
 
     // An installed program cannot write beside itself: keep the settings with the user's.
     fs::path basis;
@@ -147,7 +149,16 @@ std::string EinstellungenPfad(const std::string& programmPfad) {
         basis = fs::path(home) / ".config";
     else
         return neben.string();
-    return (basis / "hoprex" / "hoprex.INI").string();
+    const fs::path benutzer = basis / "hoprex" / "hoprex.INI";
+    // Seeded once from the file beside the program (written by an installer or a run as root),
+    // so that its settings and other programs' entries carry over.
+    std::string inhalt;
+    if (nebenDa && !fs::exists(benutzer, fehler) && !fehler &&
+        DateiLesen(neben, inhalt, MaxEinstellungsDatei)) {
+        fs::create_directories(benutzer.parent_path(), fehler);
+        DateiErsetzen(benutzer.string(), inhalt);
+    }
+    return benutzer.string();
 }
 
 HoprexDaten Voreinstellungen() {

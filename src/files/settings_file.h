@@ -11,8 +11,10 @@
 // no text file should hold, is dropped; the lines after it are read and kept.
 
 // Where the settings live for the program at `programmPfad`: the same path with ".INI" in place
-// of the extension ("hoprex" gives "hoprex.INI") when that file exists or its folder is
-// writable; otherwise $XDG_CONFIG_HOME/hoprex/hoprex.INI (by default ~/.config/hoprex/...).
+// of the extension ("hoprex" gives "hoprex.INI") while the program can write that file (or,
+// when there is none, create it in its folder); otherwise $XDG_CONFIG_HOME/hoprex/hoprex.INI
+// (by default ~/.config/hoprex/...), which, when it does not exist yet, is first seeded with a
+// copy of the file beside the program, if there is one.
 std::string EinstellungenPfad(const std::string& programmPfad);
 
 // The window's data as a missing settings file leaves it: every setting at its default, both
