@@ -33,9 +33,12 @@ void THoprex::BT_GesamtWerteEinlesenClick() {
                              QString::fromStdString(Daten.VerzeichnisLaden));
     if (!GesamtLaden(Daten, Pfad(pfad), meldungen_)) return;
     // The file's window lengths go into the edits, whose change handlers react as usual; the
-    // refresh chain then smooths with them.
-    T_Schwelle->setText(QString::number(Daten.Gesamt.GlaettungMittelungUeber));
-    T_SteigungGlaettung->setText(QString::number(Daten.Gesamt.SteigungMittelungUeber));
+    // refresh chain then smooths with them. Both are taken before the first edit changes: with
+    // smoothing on, its handler smooths with the other edit's old text and stores that.
+    const int32_t glaettung = Daten.Gesamt.GlaettungMittelungUeber;
+    const int32_t steigung = Daten.Gesamt.SteigungMittelungUeber;
+    T_Schwelle->setText(QString::number(glaettung));
+    T_SteigungGlaettung->setText(QString::number(steigung));
     GesamtNeuBerechnenUndAnzeigen();
 }
 
