@@ -29,6 +29,18 @@ bool GesamtprofilLaden(const CliAufruf& aufruf, HoprexDaten& daten, Meldungen& m
     return true;
 }
 
+// False, with the message naming it, when the -o file is one of the call's inputs (by the
+// file, whatever the spelling or link): writing it would destroy what the call reads.
+bool AusgabeNichtEingabe(const CliAufruf& aufruf, Meldungen& meldungen) {
+    if (!aufruf.Ausgabe) return true;
+    for (const std::string& eingabe : aufruf.Dateien) {
+        if (!DieselbeDatei(*aufruf.Ausgabe, eingabe)) continue;
+        meldungen.Meldung("Fehler", "Die Ausgabedatei ist zugleich Eingabedatei: " + eingabe);
+        return false;
+    }
+    return true;
+}
+
 // Writes `inhalt` to the -o file (replacing it only once complete) or to `aus`.
 int Ausgeben(const CliAufruf& aufruf, const std::string& inhalt, std::ostream& aus,
              Meldungen& meldungen) {
@@ -44,6 +56,7 @@ int Ausgeben(const CliAufruf& aufruf, const std::string& inhalt, std::ostream& a
 } // namespace
 
 int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
+    if (!AusgabeNichtEingabe(aufruf, meldungen)) return 1;
     HoprexDaten daten = Voreinstellungen();
     // The work record holds several bitmaps and per-column arrays: too large for the stack.
     auto auswertung = std::make_unique<TAuswertung>();
@@ -58,7 +71,7 @@ int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
             return 1;
         }
         daten.Einfuegemarke = daten.Gesamt.AnzahlAbschnitte();
-        WerteUebernehmen(daten, meldungen);
+        if (!WerteUebernehmen(daten, meldungen)) return 1;
     }
     GesamtNeuBerechnen(daten.Gesamt, aufruf.Glaetten, aufruf.SteigungGlaetten);
     return Ausgeben(aufruf, ProfilDateiInhalt(daten.Gesamt), aus, meldungen);
@@ -66,7 +79,8 @@ int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
 
 int Export(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
     HoprexDaten daten = Voreinstellungen();
-    if (!GesamtprofilLaden(aufruf, daten, meldungen) || !DatenVorhanden(daten.Gesamt, meldungen))
+    if (!AusgabeNichtEingabe(aufruf, meldungen) || !GesamtprofilLaden(aufruf, daten, meldungen) ||
+        !DatenVorhanden(daten.Gesamt, meldungen))
         return 1;
     return Ausgeben(aufruf, ExportInhalt(daten.Gesamt, aufruf.Optionen), aus, meldungen);
 }

@@ -5,7 +5,9 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 
+#include <csignal>
 #include <iostream>
+#include <new>
 
 namespace {
 
@@ -19,7 +21,12 @@ public:
 
 } // namespace
 
-int main(int argc, char** argv) {
+// Any error that escapes a command (memory running out, a library's exception) is a message
+// and status 1, never an abort.
+int main(int argc, char** argv) try {
+    // Beyond a file size limit (ulimit -f) a write then fails with a message instead of the
+    // signal ending the tool without one; standard output redirected into a file included.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::string fehler;
     const std::optional<CliAufruf> aufruf =
         ArgumenteLesen(std::vector<std::string>(argv + 1, argv + argc), fehler);
@@ -40,4 +47,10 @@ int main(int argc, char** argv) {
         return Stats(*aufruf, std::cout, meldungen);
     }
     return 2;
+} catch (const std::bad_alloc&) {
+    FehlerausgabeMeldungen().Meldung("Fehler", "Nicht genügend Arbeitsspeicher");
+    return 1;
+} catch (const std::exception& e) {
+    FehlerausgabeMeldungen().Meldung("Fehler", e.what());
+    return 1;
 }

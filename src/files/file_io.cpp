@@ -41,6 +41,13 @@ bool DateiLesen(const std::string& pfad, std::string& inhalt, size_t hoechstens)
     return ok;
 }
 
+bool DieselbeDatei(const std::string& a, const std::string& b) {
+    struct stat x {};
+    struct stat y {};
+    return stat(a.c_str(), &x) == 0 && stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev &&
+           x.st_ino == y.st_ino;
+}
+
 std::string VerzeichnisVon(std::string_view pfad) {
     const size_t pos = pfad.rfind('/');
     return pos == std::string_view::npos ? std::string() : std::string(pfad.substr(0, pos));

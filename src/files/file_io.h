@@ -17,6 +17,10 @@ SchreibErgebnis DateiSchreiben(const std::string& pfad, std::string_view inhalt,
 // or a folder is refused at once, without waiting for a writer or reading without end.
 bool DateiLesen(const std::string& pfad, std::string& inhalt, size_t hoechstens);
 
+// Whether two paths name the same file (after links, whatever their spelling); false when
+// either does not exist.
+bool DieselbeDatei(const std::string& a, const std::string& b);
+
 // The folder of a chosen file: the path before its last "/", without it ("" for a bare name).
 std::string VerzeichnisVon(std::string_view pfad);
 

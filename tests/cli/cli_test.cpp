@@ -1,3 +1,4 @@
+#include "cli_process.h"
 #include "display/bitmap_image.h"
 #include "display/list_lines.h"
 #include "evaluation/evaluation_driver.h"
@@ -9,33 +10,11 @@
 #include "support/screenshot_builder.h"
 #include "support/temp_dir.h"
 
-#include <QProcess>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-struct Lauf {
-    int Status = -1;
-    std::string Aus;
-    std::string Fehler;
-};
-
-Lauf Starten(const QStringList& argumente) {
-    QProcess p;
-    p.start(HOPREX_CLI_PATH, argumente);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    Lauf l;
-    l.Status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    l.Aus = p.readAllStandardOutput().toStdString();
-    l.Fehler = p.readAllStandardError().toStdString();
-    return l;
-}
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 const std::string kDaten = std::string(HOPREX_TEST_DATA_DIR) + "/cli/";
 
