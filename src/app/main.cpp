@@ -6,10 +6,14 @@
 #include "files/settings_file.h"
 
 #include <QApplication>
+#include <csignal>
 
 // Hoprex takes no command-line arguments. The window reads the settings file while it is
 // built and writes it when it goes, after the event loop has ended.
 int main(int argc, char** argv) {
+    // Beyond a file size limit (ulimit -f) a write fails and is reported; the signal's default
+    // action would end the program and lose the unsaved route.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hoprex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("hoprex"));
