@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         return 0;
     }
     FUZZ_PRUEFEN(zeile == 0);
+    FUZZ_PRUEFEN(gelesen.AnzahlAbschnitte() <= MaxAbschnitte);
     for (const ProfileSection& a : gelesen.Abschnitte) {
         FUZZ_PRUEFEN(a.Punktanzahl >= 0 && a.Punktanzahl <= MaxPunkte);
         FUZZ_PRUEFEN(Zeichen(a.Beschreibung) <= MaxBeschreibung);

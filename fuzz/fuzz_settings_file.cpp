@@ -17,16 +17,30 @@ public:
     int Anzahl = 0;
 };
 
-// A folder of this process in memory where there is one: each input is written and rewritten.
-std::string Arbeitsdatei() {
-    std::error_code fehler;
-    std::filesystem::path basis = "/dev/shm";
-    if (!std::filesystem::is_directory(basis, fehler))
-        basis = std::filesystem::temp_directory_path();
-    const std::filesystem::path ordner = basis / ("hoprex-fuzz-" + std::to_string(getpid()));
-    std::filesystem::create_directories(ordner);
-    return (ordner / "hoprex.INI").string();
-}
+// A folder of this process in memory where there is one: each input is written and rewritten
+// in it. It goes when the process ends normally (a corpus replay, a fuzz run without findings).
+class Arbeitsordner {
+public:
+    Arbeitsordner() {
+        std::error_code fehler;
+        std::filesystem::path basis = "/dev/shm";
+        if (!std::filesystem::is_directory(basis, fehler))
+            basis = std::filesystem::temp_directory_path();
+        ordner_ = basis / ("hoprex-fuzz-" + std::to_string(getpid()));
+        std::filesystem::create_directories(ordner_);
+    }
+    ~Arbeitsordner() {
+        std::error_code fehler;
+        std::filesystem::remove_all(ordner_, fehler);
+    }
+    Arbeitsordner(const Arbeitsordner&) = delete;
+    Arbeitsordner& operator=(const Arbeitsordner&) = delete;
+
+    std::string Datei() const { return (ordner_ / "hoprex.INI").string(); }
+
+private:
+    std::filesystem::path ordner_;
+};
 
 bool Gleich(const HoprexDaten& a, const HoprexDaten& b) {
     const TExportOptions& x = a.ExportOptions;
@@ -55,7 +69,8 @@ int32_t Zeichen(const std::string& utf8) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
-    static const std::string pfad = Arbeitsdatei();
+    static const Arbeitsordner arbeit;
+    static const std::string pfad = arbeit.Datei();
     if (std::FILE* f = std::fopen(pfad.c_str(), "wb")) {
         std::fwrite(daten, 1, groesse, f);
         std::fclose(f);
