@@ -74,7 +74,7 @@ TEST(CliDateien, AnOutputThatIsOneOfTheInputsIsRefusedByName) {
 TEST(CliDateien, AFifoIsWrittenIntoAndOneWithoutReaderRefusedAtOnce) {
     TempDir dir;
     const std::string fifo = dir.Datei("rohr");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    FifoAnlegen(fifo);
     const Lauf ohneLeser = Starten({"export", "-o", Q(fifo), Q(kRoute)});
     EXPECT_EQ(ohneLeser.Status, 1);
     EXPECT_EQ(ohneLeser.Fehler, "Fehler: Fehler beim Öffnen der Datei\n");

@@ -136,7 +136,7 @@ TEST(DateiErsetzen, RefusesAFileTheUserMayNotWrite) {
 TEST(DateiErsetzen, WritesIntoAFifoWithAReaderAndRefusesOneWithoutAtOnce) {
     TempDir dir;
     const std::string fifo = dir.Datei("rohr");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    FifoAnlegen(fifo);
     EXPECT_EQ(DateiErsetzen(fifo, "x"), SchreibErgebnis::OeffnenFehler);
 
     const int leser = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);

@@ -15,8 +15,6 @@
 #include <climits>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -129,11 +127,10 @@ TEST(FeindlicheProfildatei, RefusedFilesNameTheirLineAndLeaveTheOpenRouteWhole) 
 TEST(FeindlicheProfildatei, OnlyRegularFilesAreOpened) {
     TempDir dir;
     const std::string fifo = dir.Datei("rohr.hpx");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    FifoAnlegen(fifo);
     // As large as no route is: a disk image picked by mistake is not read into memory.
     const std::string riesig = dir.Datei("riesig.hpx");
-    DateiAnlegen(riesig, "");
-    ASSERT_EQ(truncate(riesig.c_str(), static_cast<off_t>(MaxProfilDatei) + 1), 0);
+    GrosseDateiAnlegen(riesig, "", MaxProfilDatei + 1);
     const Eintrag meldung{"Fehler", "Fehler beim Öffnen der Datei"};
     for (const std::string& pfad : {fifo, std::string("/dev/zero"), std::string("/dev/urandom"),
                                     dir.Pfad().string(), riesig}) {

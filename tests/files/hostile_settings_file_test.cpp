@@ -9,8 +9,6 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -142,10 +140,9 @@ TEST(FeindlicheEinstellungen, ANulByteLosesNothingAfterIt) {
 TEST(FeindlicheEinstellungen, WhatCannotBeReadWholeIsNotWrittenOver) {
     TempDir dir;
     const std::string fifo = dir.Datei("fifo.INI");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    FifoAnlegen(fifo);
     const std::string gross = dir.Datei("gross.INI");
-    DateiAnlegen(gross, "[Fremd]\nWert=1\n");
-    ASSERT_EQ(truncate(gross.c_str(), 17 << 20), 0);
+    GrosseDateiAnlegen(gross, "[Fremd]\nWert=1\n", 17 << 20);
     for (const std::string& pfad : {fifo, gross}) {
         SCOPED_TRACE(pfad);
         HoprexDaten d;

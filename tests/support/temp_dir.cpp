@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TempDir::TempDir() {
     std::string muster = (std::filesystem::temp_directory_path() / "hoprex-test-XXXXXX").string();
@@ -23,6 +25,16 @@ void DateiAnlegen(const std::string& pfad, const std::string& inhalt) {
     std::ofstream aus(pfad, std::ios::binary);
     aus << inhalt;
     if (!aus) throw std::runtime_error("cannot write " + pfad);
+}
+
+void FifoAnlegen(const std::string& pfad) {
+    if (mkfifo(pfad.c_str(), 0600) != 0) throw std::runtime_error("cannot make FIFO " + pfad);
+}
+
+void GrosseDateiAnlegen(const std::string& pfad, const std::string& anfang, size_t bytes) {
+    DateiAnlegen(pfad, anfang);
+    if (truncate(pfad.c_str(), static_cast<off_t>(bytes)) != 0)
+        throw std::runtime_error("cannot grow " + pfad);
 }
 
 std::string DateiInhalt(const std::string& pfad) {

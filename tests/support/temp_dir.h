@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -23,3 +24,10 @@ private:
 // Writes `inhalt` as it stands (bytes) to `pfad`; reads a whole file back.
 void DateiAnlegen(const std::string& pfad, const std::string& inhalt);
 std::string DateiInhalt(const std::string& pfad);
+
+// A FIFO at `pfad` that no one writes into or reads from.
+void FifoAnlegen(const std::string& pfad);
+
+// A file of `bytes` bytes that begins with `anfang` and takes no room on the disk (the rest is
+// a hole): larger than any file the program would read.
+void GrosseDateiAnlegen(const std::string& pfad, const std::string& anfang, size_t bytes);
