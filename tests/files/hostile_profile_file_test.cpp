@@ -170,10 +170,11 @@ TEST(FeindlicheProfildatei, SectionsBeyondTheBoundAreRefusedBeforeTheyTakeMemory
     EXPECT_EQ(d.Gesamt.AnzahlAbschnitte(), 2);
     EXPECT_LT(spitzeMb() - vorher, 20);
 
-    // The most a profile holds loads, within the memory its records take (11 kB each).
+    // The most a profile holds loads, within the memory its records take: 11 kB each, 110 MB,
+    // which the sanitizers' red zones about double.
     const HoprexDaten voll = Geladen(leereAbschnitte(MaxAbschnitte));
     EXPECT_EQ(voll.Gesamt.AnzahlAbschnitte(), MaxAbschnitte);
-    EXPECT_LT(spitzeMb() - vorher, 150);
+    EXPECT_LT(spitzeMb() - vorher, 300);
 }
 
 TEST(FeindlicheProfildatei, WindowsLineEndsLoadLikeUnixOnes) {
