@@ -16,6 +16,14 @@ void BaenderZeichnen(QPainter& maler, const Profile& profil, int32_t breite, int
     }
 }
 
+float EinfuegemarkenPosition(const Profile& gesamt, int32_t einfuegemarke) {
+    const int32_t vor = std::clamp(einfuegemarke, 0, gesamt.AnzahlAbschnitte());
+    float position = 0.0f;
+    for (int32_t i = 0; i < vor; ++i)
+        position += gesamt.Abschnitte[i].Strecke;
+    return position;
+}
+
 const ProfilePoint& ErsterPunkt(const Profile& profil) {
     static const ProfilePoint keiner;
     for (const ProfileSection& a : profil.Abschnitte)

@@ -17,6 +17,10 @@ class QPainter;
 void BaenderZeichnen(QPainter& maler, const Profile& profil, int32_t breite, int32_t hoehe,
                      const QColor& farbe);
 
+// Position in km of the gap before section `einfuegemarke` (clamped to 0 .. sections): the
+// float32 sum of the lengths of the sections in front of it.
+float EinfuegemarkenPosition(const Profile& gesamt, int32_t einfuegemarke);
+
 // The first point of the profile, where the height line starts at the left edge; a profile
 // without points yields a point at height 0 (no line is drawn from it then).
 const ProfilePoint& ErsterPunkt(const Profile& profil);

@@ -4,7 +4,6 @@
 #include "display/pixel_drawing.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -19,16 +18,6 @@ const QColor Einfuegemarke(255, 0, 0);
 // Half the width and the height of the insertion mark, in pixels.
 constexpr int MarkeHalbeBreite = 8;
 constexpr int MarkeHoehe = 15;
-
-// Position in km of the gap before section `einfuegemarke`: the float32 sum of the lengths of
-// the sections in front of it.
-float MarkenPosition(const Profile& gesamt, int32_t einfuegemarke) {
-    const int32_t vor = std::clamp(einfuegemarke, 0, gesamt.AnzahlAbschnitte());
-    float position = 0.0f;
-    for (int32_t i = 0; i < vor; ++i)
-        position += gesamt.Abschnitte[i].Strecke;
-    return position;
-}
 
 } // namespace
 
@@ -79,7 +68,7 @@ bool GraphGesamtZeichnen(QPainter& graph, QPainter& streifen, const Profile& ges
             if (glatt) Linie(streifen, QPoint(x, 0), QPoint(x, Hs), Qt::black, streifenFlaeche);
         });
 
-    const int32_t xm = StreckeZuX(MarkenPosition(gesamt, einfuegemarke), gesamt.Strecke, W);
+    const int32_t xm = StreckeZuX(EinfuegemarkenPosition(gesamt, einfuegemarke), gesamt.Strecke, W);
     Dreieck(graph, QPoint(xm - MarkeHalbeBreite, 0), QPoint(xm + MarkeHalbeBreite, 0),
             QPoint(xm, MarkeHoehe), Einfuegemarke);
     return !glatt;
