@@ -16,7 +16,8 @@ inline const QColor RoutenLinieGeglaettet{0, 0, 255};   // smoothed height line
 inline const QColor RoutenLinie{0, 0, 0};               // plain height line
 inline const QColor RoutenLinieBlass{0, 0, 0, 90};      // plain line behind the smoothed one
 inline const QColor RoutenMarkierung{255, 255, 0, 110}; // band behind a marked section
-inline const QColor RoutenGrenze{90, 90, 90};           // section boundaries and their labels
+inline const QColor RoutenGrenze{80, 80, 80, 150};      // section boundaries
+inline const QColor RoutenBeschriftung{70, 70, 70};     // section numbers and descriptions
 inline const QColor RoutenEinfuegemarke{255, 0, 0};     // insertion mark, black outline
 inline const QColor RoutenAuswahl{40, 120, 255, 45};    // the selected stretch
 inline const QColor RoutenFadenkreuz{60, 60, 60};       // the crosshair

@@ -40,23 +40,29 @@ double Interpoliert(const LinienPunkt& a, const LinienPunkt& b, double km,
 class Reduktion {
 public:
     Reduktion(double von, double bis, int32_t spalten)
-        : von_(von), breite_((bis - von) / spalten), spalten_(spalten), s_(spalten) {}
+        : von_(von), breite_((bis - von) / spalten), proKm_(spalten / (bis - von)),
+          spalten_(spalten), s_(spalten) {}
 
     // The column of `km`, -1 left of the range, spalten right of it.
     int32_t SpalteVon(double km) const {
-        const double c = std::floor((km - von_) / breite_);
+        const double c = (km - von_) * proKm_;
         if (!(c >= 0.0)) return -1;
         return c >= spalten_ ? spalten_ : static_cast<int32_t>(c);
     }
     double Kante(int32_t spalte) const { return von_ + spalte * breite_; }
 
-    void Punkt(const LinienPunkt& p) {
-        Sammlung& s = s_[SpalteVon(p.Km)];
-        if (s.Anzahl == 0) s.Erster = p;
+    // Runs for every point of the view, half a million in a full view of a long route.
+    void Punkt(int32_t spalte, const LinienPunkt& p) {
+        Sammlung& s = s_[spalte];
+        if (s.Anzahl++ == 0) {
+            s.Erster = p;
+            s.Spalte = {true, p.Hoehe, p.Hoehe, 0.0};
+        } else {
+            s.Spalte.HoeheMin = std::min(s.Spalte.HoeheMin, p.Hoehe);
+            s.Spalte.HoeheMax = std::max(s.Spalte.HoeheMax, p.Hoehe);
+        }
         s.Letzter = p;
-        s.Hoehe(p.Hoehe);
         s.SteigungSumme += p.Steigung;
-        ++s.Anzahl;
     }
 
     // Joins the gathered columns from left to right: between the last point of one occupied
@@ -101,7 +107,8 @@ private:
     }
 
     double von_;
-    double breite_;
+    double breite_; // km per column
+    double proKm_;  // columns per km
     int32_t spalten_;
     std::vector<Sammlung> s_;
 };
@@ -114,29 +121,26 @@ std::vector<RoutenSpalte> SpaltenReduzieren(const Profile& profil, double von, d
     if (!(bis > von) || !std::isfinite(von) || !std::isfinite(bis))
         return std::vector<RoutenSpalte>(spalten);
     Reduktion r(von, bis, spalten);
-    const auto linienPunkt = [&](PunktStelle stelle) {
-        const ProfilePoint& p = PunktAn(profil, stelle);
-        return LinienPunkt{p.Strecke, static_cast<double>(geglaettet ? p.HoeheGeglaettet : p.Hoehe),
-                           p.Steigung};
-    };
-
     // From the last point before the range to the first one after it, every point once.
-    std::optional<PunktStelle> stelle = ErsterPunktAb(profil, von);
-    if (!stelle) return std::vector<RoutenSpalte>(spalten); // the line ends before the range
-    if (const std::optional<PunktStelle> vorher = VorigerPunkt(profil, *stelle)) stelle = vorher;
+    std::optional<PunktStelle> start = ErsterPunktAb(profil, von);
+    if (!start) return std::vector<RoutenSpalte>(spalten); // the line ends before the range
+    if (const std::optional<PunktStelle> vorher = VorigerPunkt(profil, *start)) start = vorher;
     std::optional<LinienPunkt> links, rechts;
-    for (; stelle; stelle = NaechsterPunkt(profil, *stelle)) {
-        const LinienPunkt p = linienPunkt(*stelle);
-        if (!std::isfinite(p.Km)) continue;
+    PunkteAb(profil, *start, [&](PunktStelle, const ProfilePoint& punkt) {
+        const LinienPunkt p{punkt.Strecke,
+                            static_cast<double>(geglaettet ? punkt.HoeheGeglaettet : punkt.Hoehe),
+                            punkt.Steigung};
+        if (!std::isfinite(p.Km)) return true;
         const int32_t c = r.SpalteVon(p.Km);
         if (c < 0) {
             links = p;
         } else if (c >= spalten) {
             rechts = p;
-            break;
+            return false;
         } else {
-            r.Punkt(p);
+            r.Punkt(c, p);
         }
-    }
+        return true;
+    });
     return r.Verbinden(links, rechts);
 }

@@ -1,15 +1,5 @@
 #include "model/route_points.h"
 
-namespace {
-
-std::optional<PunktStelle> ErsterPunktAbAbschnitt(const Profile& profil, int32_t abschnitt) {
-    for (int32_t i = abschnitt; i < profil.AnzahlAbschnitte(); ++i)
-        if (PunkteIn(profil.Abschnitte[i]) > 0) return PunktStelle{i, 0};
-    return std::nullopt;
-}
-
-} // namespace
-
 std::optional<PunktStelle> ErsterPunktAb(const Profile& profil, double km) {
     // The sections are walked (a thousand comparisons at most), the points of the one found
     // are bisected: a readout under the moving pointer costs microseconds.
@@ -40,14 +30,4 @@ std::optional<PunktStelle> VorigerPunkt(const Profile& profil, PunktStelle stell
         if (anzahl > 0) return PunktStelle{i, anzahl - 1};
     }
     return std::nullopt;
-}
-
-std::optional<PunktStelle> NaechsterPunkt(const Profile& profil, PunktStelle stelle) {
-    if (stelle.Punkt + 1 < PunkteIn(profil.Abschnitte[stelle.Abschnitt]))
-        return PunktStelle{stelle.Abschnitt, stelle.Punkt + 1};
-    return ErsterPunktAbAbschnitt(profil, stelle.Abschnitt + 1);
-}
-
-std::optional<PunktStelle> AllerersterPunkt(const Profile& profil) {
-    return ErsterPunktAbAbschnitt(profil, 0);
 }

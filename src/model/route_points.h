@@ -30,10 +30,18 @@ inline const ProfilePoint& PunktAn(const Profile& profil, PunktStelle stelle) {
 // are not negative; for one whose are, some point near `km` is found.
 std::optional<PunktStelle> ErsterPunktAb(const Profile& profil, double km);
 
-// The point in route order before / after `stelle`, across section boundaries; std::nullopt at
-// the ends of the profile.
+// The point in route order before `stelle`, across section boundaries; std::nullopt at the
+// start of the profile.
 std::optional<PunktStelle> VorigerPunkt(const Profile& profil, PunktStelle stelle);
-std::optional<PunktStelle> NaechsterPunkt(const Profile& profil, PunktStelle stelle);
 
-// The first point of the profile, std::nullopt when it has none.
-std::optional<PunktStelle> AllerersterPunkt(const Profile& profil);
+// Calls weiter(stelle, punkt) for the points from `start` on in route order until it returns
+// false or the profile ends: the walk of the route view over half a million points, without
+// looking up each next point.
+template <class Weiter> void PunkteAb(const Profile& profil, PunktStelle start, Weiter&& weiter) {
+    for (int32_t i = start.Abschnitt; i < profil.AnzahlAbschnitte(); ++i) {
+        const ProfileSection& a = profil.Abschnitte[i];
+        const int32_t anzahl = PunkteIn(a);
+        for (int32_t j = i == start.Abschnitt ? start.Punkt : 0; j < anzahl; ++j)
+            if (!weiter(PunktStelle{i, j}, a.Punkte[j])) return;
+    }
+}

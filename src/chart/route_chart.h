@@ -1,0 +1,114 @@
+#pragma once
+
+#include "model/hoprex_data.h"
+#include "model/route_view_settings.h"
+#include "model/stretch_statistics.h"
+
+#include <optional>
+#include <qcustomplot.h>
+
+class TAbschnittsEbene;
+class TFuellungsEbene;
+class TMarkierungsEbene;
+
+// The route view's chart of the overall profile: the height line (the smoothed one when
+// smoothing is on, the plain one faintly behind it), the area below it filled in gradient
+// classes, marked sections, section boundaries with their numbers and descriptions, the
+// insertion mark, axes in km and m, and the totals in a header line. The window and the
+// pictures (saved, printed, hoprex-cli plot) draw with it.
+//
+// QCustomPlot draws the lines from all points (its adaptive sampling keeps a full view fast),
+// the axes, the grid and the legend. The fill below the line is painted column by column from
+// the line reduced to the axis rect's pixel columns: QCustomPlot's graph fill is not sampled,
+// and its bars cost a polygon each.
+//
+// Reading it: the crosshair with its readout follows the pointer, the wheel zooms the km axis
+// around the pointer, dragging pans, a double click shows the whole route, a Shift-drag selects
+// a stretch and shows its figures.
+class TRoutenChart : public QCustomPlot {
+    Q_OBJECT
+public:
+    explicit TRoutenChart(QWidget* eltern = nullptr);
+
+    // Shows the overall profile of `daten`, which must outlive the chart or be replaced here
+    // first. The records are read, not copied, except the height line, which Aktualisieren
+    // hands to QCustomPlot. Does not redraw.
+    void DatenSetzen(const HoprexDaten* daten);
+    void DarstellungSetzen(const RoutenDarstellung& darstellung);
+    // The insertion mark belongs to the window; pictures leave it out.
+    void EinfuegemarkeZeigen(bool zeigen);
+
+    // Takes over a change of the records (the profile, smoothing, the height scale, marks) and
+    // redraws. A view of the whole route stays one; a zoomed view keeps its km range as far as
+    // it still lies on the route.
+    void Aktualisieren();
+    // The same without redrawing, for a picture that is drawn onto a painter next.
+    void Uebernehmen();
+
+    // km ranges: the whole route from 0 to its end, and the one shown.
+    QCPRange Routenbereich() const;
+    QCPRange Bereich() const { return xAxis->range(); }
+    // Shows `km`, kept within the route and no narrower than MindestBereich; redraws.
+    void BereichSetzen(const QCPRange& km);
+    void GanzeRoute();
+    bool ZeigtGanzeRoute() const { return ganzeRoute_; }
+
+    // The readout of the crosshair, empty while the pointer is outside the chart.
+    QString AblesungsAnzeige() const;
+    // The selected stretch (km, ascending) and its figures; none before the first Shift-drag.
+    std::optional<QCPRange> Auswahl() const { return auswahl_; }
+    std::optional<StreckenWerte> AuswahlWerte() const;
+    QString AuswahlAnzeige() const;
+
+    // The narrowest km range the wheel zooms to.
+    static constexpr double MindestBereich = 0.05;
+
+signals:
+    // The stretch or its figures changed; `text` is empty when the selection was cleared.
+    void AuswahlGeaendert(const QString& text);
+
+protected:
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
+    void leaveEvent(QEvent* ereignis) override;
+
+private:
+    void AchsenEinrichten();
+    void LinienSetzen(const Profile& gesamt);
+    void HoehenbereichSetzen();
+    void LinienKantenGlaetten();
+    void BereichBegrenzen(const QCPRange& neu);
+    bool Geglaettet() const;
+
+    // route_chart_reading.cpp: crosshair and stretch on the buffered overlay layer.
+    void AblesungEinrichten();
+    void FadenkreuzSetzen(QPointF pixel);
+    void FadenkreuzAus();
+    void AuswahlSetzen(std::optional<QCPRange> km);
+    void UeberlagerungZeichnen();
+    bool ImDiagramm(QPointF pixel) const;
+
+    const HoprexDaten* daten_ = nullptr;
+    RoutenDarstellung darstellung_;
+    bool ganzeRoute_ = true;
+
+    QCPTextElement* kopf_ = nullptr;
+    QCPLayoutGrid* legendenZeile_ = nullptr;
+    TFuellungsEbene* fuellung_ = nullptr;
+    QCPGraph* linieRoh_ = nullptr;
+    QCPGraph* linieGeglaettet_ = nullptr;
+    TMarkierungsEbene* markierungen_ = nullptr;
+    TAbschnittsEbene* abschnitte_ = nullptr;
+
+    QCPItemStraightLine* fadenSenkrecht_ = nullptr;
+    QCPItemStraightLine* fadenWaagrecht_ = nullptr;
+    QCPItemTracer* fadenPunkt_ = nullptr;
+    QCPItemText* ablesung_ = nullptr;
+    std::optional<QPointF> zeiger_; // px, while the crosshair is shown
+    QCPItemRect* auswahlBand_ = nullptr;
+    QCPItemText* auswahlText_ = nullptr;
+    std::optional<QCPRange> auswahl_;
+    std::optional<double> auswahlStart_; // km, while a Shift-drag runs
+};
