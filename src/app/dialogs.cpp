@@ -1,9 +1,13 @@
 #include "app/dialogs.h"
 
+#include "app/picture_options_dialog.h"
+#include "chart/route_picture.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace {
 
@@ -51,6 +55,43 @@ std::optional<QString> QtDialoge::SpeichernPfad(const QString& titel, const QStr
     if (!vorschlag.isEmpty()) dialog.selectFile(vorschlag);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialoge::BildOptionenFragen(RoutenBildOptionen& optionen, QSize fenster) {
+    TBildOptionenDialog dialog(optionen, fenster, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    optionen = dialog.Optionen();
+    return true;
+}
+
+std::optional<QString> QtDialoge::BildSpeichernPfad(const QString& titel,
+                                                    const QString& startordner,
+                                                    const QString& vorschlag) {
+    const QStringList filter{QStringLiteral("PNG-Bild (*.png)"),
+                             QStringLiteral("SVG-Grafik (*.svg)"),
+                             QStringLiteral("PDF-Dokument (*.pdf)")};
+    const QStringList endungen{QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
+    QFileDialog dialog(QApplication::activeWindow(), titel, Startordner(startordner));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filter);
+    // The dialog adds the chosen type's extension to a name typed without one, before it asks
+    // whether an existing file is to be replaced.
+    dialog.setDefaultSuffix(endungen.first());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& gewaehlt) {
+        dialog.setDefaultSuffix(endungen.value(filter.indexOf(gewaehlt), endungen.first()));
+    });
+    if (!vorschlag.isEmpty()) dialog.selectFile(vorschlag);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    QString pfad = dialog.selectedFiles().constFirst();
+    if (!BildFormatVon(pfad))
+        pfad += '.' + endungen.value(filter.indexOf(dialog.selectedNameFilter()), endungen.first());
+    return pfad;
+}
+
+bool QtDialoge::Druckdialog(QPrinter& drucker) {
+    QPrintDialog dialog(&drucker, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void DialogMeldungen::Meldung(const std::string& titel, const std::string& text) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "model/messages.h"
+#include "model/route_view_settings.h"
 
+#include <QSize>
 #include <QString>
 #include <optional>
 #include <string>
@@ -9,6 +11,8 @@
 // Everything the windows ask the user through a modal box: messages and file names. The real
 // implementation shows Qt's message boxes and file dialogs; tests put in one that records the
 // messages and answers with prepared paths.
+class QPrinter;
+
 class Dialoge {
 public:
     virtual ~Dialoge() = default;
@@ -32,6 +36,20 @@ public:
                                                  const QString& startordner,
                                                  const QString& vorschlag,
                                                  const QString& endung) = 0;
+
+    // The route view's pictures. Asks what a picture shows and how large it is, starting from
+    // `optionen`; `fenster` is the size of the chart on screen. False: cancelled.
+    virtual bool BildOptionenFragen(RoutenBildOptionen& optionen, QSize fenster) = 0;
+
+    // Asks for a picture file to write, PNG, SVG or PDF by the file type chosen in the dialog (a
+    // name typed without one of their extensions gets that of the chosen type), proposing
+    // `vorschlag` in `startordner`. Cancelled: no path.
+    virtual std::optional<QString> BildSpeichernPfad(const QString& titel,
+                                                     const QString& startordner,
+                                                     const QString& vorschlag) = 0;
+
+    // Qt's print dialog for `drucker`. False: cancelled.
+    virtual bool Druckdialog(QPrinter& drucker) = 0;
 };
 
 // Qt's own message boxes and file dialogs, shown over the active window (over none when no
@@ -45,6 +63,10 @@ public:
     std::optional<QString> SpeichernPfad(const QString& titel, const QString& filter,
                                          const QString& startordner, const QString& vorschlag,
                                          const QString& endung) override;
+    bool BildOptionenFragen(RoutenBildOptionen& optionen, QSize fenster) override;
+    std::optional<QString> BildSpeichernPfad(const QString& titel, const QString& startordner,
+                                             const QString& vorschlag) override;
+    bool Druckdialog(QPrinter& drucker) override;
 
 private:
     // The open dialog offers the name last chosen in it, as one reused dialog would.

@@ -109,6 +109,8 @@ void THoprex::EreignisseVerbinden() {
     klick(BT_Export, &THoprex::BT_ExportClick);
     klick(BitBtn1, &THoprex::BT_ExportOptionenClick);
 
+    RoutenprofilVerbinden();
+
     // Ctrl+V in a number edit evaluates a clipboard image instead of pasting nothing.
     for (QLineEdit* edit :
          {T_Schwelle, T_Steigung, T_SteigungGlaettung, TE_SkalFixMax, TE_SkalFixMin})

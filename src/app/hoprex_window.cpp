@@ -2,6 +2,7 @@
 
 #include "app/appearance.h"
 #include "app/graph_surface.h"
+#include "app/route_view_window.h"
 #include "app/section_list.h"
 #include "app/up_down.h"
 #include "display/current_graph.h"
@@ -66,6 +67,10 @@ THoprex::THoprex(Dialoge& dialoge, std::string einstellungsPfad, QWidget* eltern
 }
 
 THoprex::~THoprex() {
+    // The route view goes first, while the records it reads still exist; it keeps its place.
+    if (Routenprofil != nullptr) Routenprofil->GeometrieMerken();
+    delete Routenprofil;
+    Routenprofil = nullptr;
     EinstellungenSchreiben(Daten, einstellungsPfad_, meldungen_);
     if (Hoprex == this) Hoprex = nullptr;
     // The controls go after this object's own part; nothing they report on the way (a list
@@ -135,6 +140,7 @@ void THoprex::GesamtGraphZeichnen() {
     MarkierteStatistikBerechnen(Daten.Gesamt);
     WerteZeigen(WerteMarkiert(Daten.Gesamt), E_MarkiertStrecke, E_HoeheMinMarkiert,
                 E_HoeheMaxMarkiert, E_HoehenmeterPlusMarkiert, E_HoehenmeterMinusMarkiert);
+    if (Routenprofil != nullptr) Routenprofil->Aktualisieren();
 }
 
 void THoprex::GlaettungslaufAusEdits() {

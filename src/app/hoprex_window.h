@@ -18,6 +18,7 @@ class QProgressBar;
 class QPushButton;
 class TAbschnittListe;
 class TBildFlaeche;
+class TRoutenprofil;
 class TUpDown;
 enum class Richtung : int32_t;
 
@@ -74,6 +75,11 @@ public:
     TUpDown *UpDown1, *UpDown2, *UpDown3;
     QPushButton *BT_GesamtWerteEinlesen, *BT_GesamtWerteSpeichern, *BT_Export, *BitBtn1;
 
+    // The route view, a window of its own: nullptr until first needed by Ctrl+R or the context
+    // menu of the overall graph and strip ("Routenprofil anzeigen", "Als Bild speichern…",
+    // "Drucken…").
+    TRoutenprofil* Routenprofil = nullptr;
+
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
@@ -125,6 +131,11 @@ private:
     void BT_ExportOptionenClick();
     void BitBtn2Click();
 
+    // The route view's handlers (hoprex_route_view.cpp).
+    void RoutenprofilAnzeigen();
+    void RoutenprofilBildSpeichern();
+    void RoutenprofilDrucken();
+
     // Refreshes, named by what they redraw from the records.
     void AktuellAnzeigen();      // current value fields, list with selection, graph
     void AktuellGraphZeichnen(); // current graph
@@ -144,7 +155,10 @@ private:
     void SteuerelementeAnlegen(); // hoprex_layout.cpp
     void TabFolgeSetzen();        // hoprex_layout.cpp
     void EreignisseVerbinden();   // hoprex_events.cpp
-    void Starten();               // the construction steps after the settings are read
+    void RoutenprofilVerbinden(); // hoprex_route_view.cpp
+    void GraphKontextmenue(QPoint ort);
+    TRoutenprofil& RoutenprofilBereitstellen();
+    void Starten(); // the construction steps after the settings are read
     void SkalFixSteuerelementeFreigeben();
     void SkalFixMaxKorrigieren();
     void EinfuegemarkeBewegen(Richtung richtung);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/profile.h"
+#include "model/route_view_settings.h"
 
 #include <cstdint>
 #include <string>
@@ -37,4 +38,6 @@ struct HoprexDaten {
     std::string VerzeichnisSchreiben; // start folder of the save dialog
     std::string VerzeichnisExport;    // start folder of the export dialog
     std::string Dateiname; // last profile file loaded into the overall profile, without ".hpx"
+
+    RoutenprofilEinstellungen Routenprofil; // the route view's place, size and options
 };

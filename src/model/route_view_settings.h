@@ -13,6 +13,11 @@ struct RoutenDarstellung {
     bool operator==(const RoutenDarstellung&) const = default;
 };
 
+// Bounds of a picture's width and height in pixels: room for the axes, the header and the
+// legend, and a picture that still fits in memory.
+inline constexpr int32_t BildSeiteMin = 200;
+inline constexpr int32_t BildSeiteMax = 10000;
+
 // What "Als Bild speichern…" writes: the view as shown or the whole route, at the size of the
 // chart on screen or at Breite x Hoehe pixels.
 struct RoutenBildOptionen {

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -57,8 +58,35 @@ public:
         return Antwort();
     }
 
+    // The route view's pictures. The options are answered with BildOptionen (as offered while
+    // unset), or cancelled; the picture's file dialog like the others (its filter recorded as
+    // "Bild"); the print dialog prints into the PDF file DruckPdf, or is cancelled when empty.
+    bool BildOptionenFragen(RoutenBildOptionen& optionen, QSize fenster) override {
+        ChartGroessen.push_back(fenster);
+        if (BildAbbrechen) return false;
+        if (BildOptionen) optionen = *BildOptionen;
+        return true;
+    }
+    std::optional<QString> BildSpeichernPfad(const QString& titel, const QString& startordner,
+                                             const QString& vorschlag) override {
+        Fragen.push_back({titel, QStringLiteral("Bild"), startordner, vorschlag, {}});
+        return Antwort();
+    }
+    bool Druckdialog(QPrinter& drucker) override {
+        DruckQuer.push_back(drucker.pageLayout().orientation() == QPageLayout::Landscape);
+        if (DruckPdf.isEmpty()) return false;
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(DruckPdf);
+        return true;
+    }
+
     std::vector<Box> Boxen;
     std::vector<Frage> Fragen;
+    bool BildAbbrechen = false;
+    std::optional<RoutenBildOptionen> BildOptionen;
+    std::vector<QSize> ChartGroessen; // as the picture options were asked with them
+    QString DruckPdf;
+    std::vector<bool> DruckQuer; // landscape, each time the print dialog was shown
     // Answers of the coming file dialogs, in order; an empty path cancels, as does none left.
     std::deque<QString> Pfade;
 

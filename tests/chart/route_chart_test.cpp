@@ -13,20 +13,9 @@
 
 namespace {
 
-// 1 km flat at 500 m, 1 km up at 15 %, 1 km down at 15 %, points every 10 m; the gradient
-// window of 100 m, no smoothing window (the smoothed line is the plain one).
-HoprexDaten Rampe() {
-    const auto strecke = [](int32_t start, int32_t proPunkt, const char* name) {
-        std::vector<int32_t> h;
-        for (int i = 0; i < 100; ++i)
-            h.push_back(start + proPunkt * (i + 1) * 3 / 2);
-        return Abschnitt(h, 0.01f, name);
-    };
+HoprexDaten Rampendaten() {
     HoprexDaten d;
-    d.Gesamt =
-        ProfilAus({strecke(500, 0, "Ebene"), strecke(500, 1, "Auf"), strecke(650, -1, "Ab")});
-    Glaettungslauf(d.Gesamt, 0, 100);
-    Statistik(d.Gesamt);
+    d.Gesamt = Rampe();
     return d;
 }
 
@@ -60,7 +49,7 @@ struct Chart {
 } // namespace
 
 TEST(RoutenChart, FillsBelowTheLineInTheGradientClassesAndMarksSections) {
-    HoprexDaten d = Rampe();
+    HoprexDaten d = Rampendaten();
     d.Gesamt.Abschnitte[2].Markiert = 1;
     d.Einfuegemarke = 1;
     Chart t(d);
@@ -90,7 +79,7 @@ TEST(RoutenChart, FillsBelowTheLineInTheGradientClassesAndMarksSections) {
 }
 
 TEST(RoutenChart, FollowsAChangeOfTheProfile) {
-    HoprexDaten d = Rampe();
+    HoprexDaten d = Rampendaten();
     Chart t(d);
     EXPECT_TRUE(t.c.ZeigtGanzeRoute());
     EXPECT_DOUBLE_EQ(t.c.Bereich().upper, d.Gesamt.Strecke);
@@ -112,7 +101,7 @@ TEST(RoutenChart, FollowsAChangeOfTheProfile) {
 }
 
 TEST(RoutenChart, WheelZoomsAroundThePointerDraggingPansDoubleClickShowsAll) {
-    HoprexDaten d = Rampe();
+    HoprexDaten d = Rampendaten();
     Chart t(d);
     const QPoint zeiger = t.Pixel(1.0, 600);
     const double kmUnterZeiger = t.c.xAxis->pixelToCoord(zeiger.x());
@@ -145,7 +134,7 @@ TEST(RoutenChart, WheelZoomsAroundThePointerDraggingPansDoubleClickShowsAll) {
 }
 
 TEST(RoutenChart, TheCrosshairReadsTheNearestPoint) {
-    HoprexDaten d = Rampe();
+    HoprexDaten d = Rampendaten();
     Chart t(d);
     // 1.5 km: point 50 of section 2, 500 + 50 * 1.5 m, rising at 15 %.
     t.Maus(QEvent::MouseMove, t.Pixel(1.5, 600), Qt::NoButton);
@@ -160,7 +149,7 @@ TEST(RoutenChart, TheCrosshairReadsTheNearestPoint) {
 }
 
 TEST(RoutenChart, AShiftDragSelectsAStretchWithItsFigures) {
-    HoprexDaten d = Rampe();
+    HoprexDaten d = Rampendaten();
     Chart t(d);
     QString gemeldet;
     QObject::connect(&t.c, &TRoutenChart::AuswahlGeaendert,

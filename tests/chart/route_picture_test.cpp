@@ -1,13 +1,11 @@
 // Pictures of the route: PNG, SVG and PDF read back, and the printed page.
 #include "chart/route_picture.h"
+#include "support/qt_picture_files.h"
 #include "support/route_builder.h"
 #include "support/temp_dir.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPrinter>
-#include <QRegularExpression>
-#include <QXmlStreamReader>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -19,30 +17,6 @@ HoprexDaten MitTour(int32_t abschnitte) {
     d.Gesamt.GlaettungEinAus = true;
     d.Dateiname = "Tour";
     return d;
-}
-
-// The pages of a PDF file: its page objects, "/Type /Page" but not "/Type /Pages".
-int Seiten(const QByteArray& pdf) {
-    return static_cast<int>(
-        QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
-
-// The size in points of the (first) page of a PDF file.
-QSizeF Seitengroesse(const QByteArray& pdf) {
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
-            .match(QString::fromLatin1(pdf));
-    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
-}
-
-// The root element of an SVG file and its view box; empty when the XML does not parse.
-QString SvgAnsicht(const QByteArray& svg) {
-    QXmlStreamReader xml(svg);
-    QString ansicht;
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && ansicht.isNull())
-            ansicht = xml.name().toString() + ' ' + xml.attributes().value("viewBox").toString();
-    return xml.hasError() ? QString() : ansicht;
 }
 
 } // namespace
@@ -63,9 +37,9 @@ TEST(RoutenBild, PngSvgAndPdfOfTheRequestedSize) {
 
     const QByteArray pdf = RoutenBildDaten(inhalt, QSize(1200, 500), BildFormat::Pdf);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
-    EXPECT_EQ(Seiten(pdf), 1);
+    EXPECT_EQ(PdfSeiten(pdf), 1);
     // 1200 x 500 pixels at 96 per inch are 900 x 375 points.
-    EXPECT_EQ(Seitengroesse(pdf), QSizeF(900, 375));
+    EXPECT_EQ(PdfSeitengroesse(pdf), QSizeF(900, 375));
 }
 
 TEST(RoutenBild, TheSameRouteGivesTheSamePictureAndARangeAnother) {
@@ -101,12 +75,10 @@ TEST(RoutenDrucken, OneLandscapePageFilledByTheChart) {
     drucker.setPageSize(QPageSize(QPageSize::A4));
     drucker.setPageOrientation(QPageLayout::Landscape);
     ASSERT_TRUE(RoutenDrucken({d, {}, {}}, drucker));
-    QFile datei(drucker.outputFileName());
-    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-    const QByteArray pdf = datei.readAll();
+    const QByteArray pdf = DateiBytes(drucker.outputFileName());
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
-    EXPECT_EQ(Seiten(pdf), 1);
-    const QSizeF seite = Seitengroesse(pdf); // A4 across
+    EXPECT_EQ(PdfSeiten(pdf), 1);
+    const QSizeF seite = PdfSeitengroesse(pdf); // A4 across
     EXPECT_NEAR(seite.width(), 842, 1);
     EXPECT_NEAR(seite.height(), 595, 1);
 }

@@ -26,3 +26,22 @@ Profile Tour(int32_t abschnitte, int32_t punkte, float schritt) {
     Statistik(p);
     return p;
 }
+
+Profile Rampe() {
+    const auto strecke = [](int32_t start, int32_t richtung, const char* name) {
+        ProfileSection a;
+        a.Punktanzahl = 100;
+        for (int32_t i = 0; i < 100; ++i) {
+            a.Punkte[i].Hoehe = start + richtung * (i + 1) * 3 / 2;
+            a.Punkte[i].Abstand = 0.01f;
+        }
+        BeschreibungSetzen(a, name);
+        return a;
+    };
+    Profile p;
+    p.Abschnitte = {strecke(500, 0, "Ebene"), strecke(500, 1, "Auf"), strecke(650, -1, "Ab")};
+    p.SteigungMax = 30;
+    Glaettungslauf(p, 0, 100);
+    Statistik(p);
+    return p;
+}

@@ -1,0 +1,203 @@
+#include "app/route_view_window.h"
+
+#include "app/error_display.h"
+#include "chart/route_chart.h"
+#include "chart/route_picture.h"
+#include "files/file_io.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Hinweis =
+    QStringLiteral("Mausrad: zoomen    Ziehen: verschieben    Umschalt+Ziehen: Strecke messen    "
+                   "Doppelklick: ganze Route");
+
+// The default size of a window that was never placed.
+constexpr QSize Vorgabe(1000, 560);
+
+} // namespace
+
+TRoutenprofil::TRoutenprofil(HoprexDaten& daten, Dialoge& dialoge, QWidget* eltern)
+    : QWidget(eltern, Qt::Window), daten_(daten), dialoge_(dialoge), meldungen_(dialoge) {
+    setWindowTitle(QStringLiteral("Routenprofil"));
+    setWindowIcon(eltern != nullptr ? eltern->windowIcon() : QIcon());
+
+    const RoutenDarstellung& d = daten_.Routenprofil.Darstellung;
+    CB_RoheLinie = new QCheckBox(QStringLiteral("Höhenlinie ungeglättet"), this);
+    CB_RoheLinie->setToolTip(
+        QStringLiteral("Die ungeglättete Höhenlinie blass hinter der geglätteten zeigen"));
+    CB_RoheLinie->setChecked(d.RoheLinie);
+    CB_Steigungsfarben = new QCheckBox(QStringLiteral("Steigungsfarben"), this);
+    CB_Steigungsfarben->setToolTip(
+        QStringLiteral("Die Fläche unter der Linie nach Steigung färben"));
+    CB_Steigungsfarben->setChecked(d.Steigungsfarben);
+    CB_Abschnittsnamen = new QCheckBox(QStringLiteral("Abschnittsnamen"), this);
+    CB_Abschnittsnamen->setToolTip(QStringLiteral("Nummer und Beschreibung der Abschnitte zeigen"));
+    CB_Abschnittsnamen->setChecked(d.Abschnittsnamen);
+    BT_GanzeRoute = new QPushButton(QStringLiteral("Ganze Route"), this);
+    BT_BildSpeichern = new QPushButton(QStringLiteral("Als Bild speichern…"), this);
+    BT_Drucken = new QPushButton(QStringLiteral("Drucken…"), this);
+    Chart = new TRoutenChart(this);
+    Chart->DatenSetzen(&daten_);
+    Chart->DarstellungSetzen(d);
+    L_Hinweis = new QLabel(Hinweis, this);
+    L_Hinweis->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* leiste = new QHBoxLayout;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{CB_RoheLinie, CB_Steigungsfarben, CB_Abschnittsnamen})
+        leiste->addWidget(w);
+    leiste->addStretch();
+    for (QWidget* w : std::initializer_list<QWidget*>{BT_GanzeRoute, BT_BildSpeichern, BT_Drucken})
+        leiste->addWidget(w);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(leiste);
+    layout->addWidget(Chart, 1);
+    layout->addWidget(L_Hinweis);
+
+    for (QCheckBox* feld : {CB_RoheLinie, CB_Steigungsfarben, CB_Abschnittsnamen})
+        connect(feld, &QCheckBox::toggled, this, [this] { DarstellungUebernehmen(); });
+    const auto knopf = [this](QPushButton* k, void (TRoutenprofil::*handler)()) {
+        connect(k, &QPushButton::clicked, this,
+                [this, handler] { Geschuetzt(dialoge_, [&] { (this->*handler)(); }); });
+    };
+    knopf(BT_BildSpeichern, &TRoutenprofil::BildSpeichern);
+    knopf(BT_Drucken, &TRoutenprofil::Drucken);
+    connect(BT_GanzeRoute, &QPushButton::clicked, Chart, &TRoutenChart::GanzeRoute);
+    connect(Chart, &TRoutenChart::AuswahlGeaendert, this, [this](const QString& text) {
+        L_Hinweis->setText(text.isEmpty() ? Hinweis : QStringLiteral("Auswahl ") + text);
+    });
+    GeometrieSetzen();
+}
+
+// The stored place when it still lies on one of the screens (a screen may have gone since),
+// else the default size wherever the window system puts it.
+void TRoutenprofil::GeometrieSetzen() {
+    const RoutenprofilEinstellungen& e = daten_.Routenprofil;
+    const QRect gespeichert(e.Links, e.Oben, e.Breite, e.Hoehe);
+    bool sichtbar = false;
+    for (const QScreen* schirm : QGuiApplication::screens())
+        sichtbar = sichtbar || schirm->availableGeometry().intersects(gespeichert);
+    if (e.Breite > 0 && e.Hoehe > 0 && sichtbar) {
+        setGeometry(gespeichert);
+        platziert_ = true;
+    } else {
+        resize(e.Breite > 0 && e.Hoehe > 0 ? QSize(e.Breite, e.Hoehe) : Vorgabe);
+    }
+}
+
+void TRoutenprofil::Anzeigen() {
+    if (isHidden()) {
+        if (daten_.Routenprofil.Maximiert)
+            showMaximized();
+        else
+            show();
+    }
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+}
+
+void TRoutenprofil::Aktualisieren() {
+    veraltet_ = true;
+    if (!isVisible() || ausstehend_) return;
+    ausstehend_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            ausstehend_ = false;
+            if (isVisible() && veraltet_) Uebernehmen();
+        },
+        Qt::QueuedConnection);
+}
+
+void TRoutenprofil::Uebernehmen() {
+    veraltet_ = false;
+    Chart->Aktualisieren();
+}
+
+void TRoutenprofil::DarstellungUebernehmen() {
+    RoutenDarstellung& d = daten_.Routenprofil.Darstellung;
+    d.RoheLinie = CB_RoheLinie->isChecked();
+    d.Steigungsfarben = CB_Steigungsfarben->isChecked();
+    d.Abschnittsnamen = CB_Abschnittsnamen->isChecked();
+    Chart->DarstellungSetzen(d);
+    Chart->Aktualisieren();
+}
+
+void TRoutenprofil::showEvent(QShowEvent* ereignis) {
+    QWidget::showEvent(ereignis);
+    if (veraltet_) Uebernehmen();
+}
+
+void TRoutenprofil::hideEvent(QHideEvent* ereignis) {
+    GeometrieMerken();
+    QWidget::hideEvent(ereignis);
+}
+
+void TRoutenprofil::GeometrieMerken() {
+    if (!platziert_ && !isVisible()) return; // never shown: nothing to keep
+    RoutenprofilEinstellungen& e = daten_.Routenprofil;
+    const QRect normal = isMaximized() ? normalGeometry() : geometry();
+    e.Links = normal.x();
+    e.Oben = normal.y();
+    e.Breite = normal.width();
+    e.Hoehe = normal.height();
+    e.Maximiert = isMaximized();
+    platziert_ = true;
+}
+
+void TRoutenprofil::BildSpeichern() {
+    RoutenBildOptionen optionen = daten_.Routenprofil.Bild;
+    // The chart's size on screen, also before the window was first shown.
+    layout()->activate();
+    if (!dialoge_.BildOptionenFragen(optionen, Chart->size())) return;
+    daten_.Routenprofil.Bild = optionen;
+    const QString name = daten_.Dateiname.empty() ? QStringLiteral("Routenprofil")
+                                                  : QString::fromStdString(daten_.Dateiname);
+    const std::optional<QString> pfad = dialoge_.BildSpeichernPfad(
+        QStringLiteral("Als Bild speichern"),
+        QString::fromStdString(daten_.Routenprofil.Verzeichnis), name + QStringLiteral(".png"));
+    if (!pfad) return;
+    const std::optional<BildFormat> format = BildFormatVon(*pfad);
+    if (!format) {
+        dialoge_.Meldung(QStringLiteral("Fehler"),
+                         QStringLiteral("Bilder werden als .png, .svg oder .pdf gespeichert"));
+        return;
+    }
+    if (veraltet_) Uebernehmen();
+    const QSize groesse =
+        optionen.Fenstergroesse ? Chart->size() : QSize(optionen.Breite, optionen.Hoehe);
+    const QByteArray bild = RoutenBildDaten(
+        {daten_, daten_.Routenprofil.Darstellung,
+         optionen.GanzeRoute ? std::nullopt : std::optional<QCPRange>(Chart->Bereich())},
+        groesse, *format);
+    if (bild.isEmpty()) {
+        dialoge_.Meldung(QStringLiteral("Fehler"),
+                         QStringLiteral("Fehler beim Schreiben der Datei"));
+        return;
+    }
+    const std::string ziel = pfad->toStdString();
+    if (DateiSchreiben(ziel, std::string_view(bild.constData(), bild.size()), meldungen_) ==
+        SchreibErgebnis::Ok)
+        daten_.Routenprofil.Verzeichnis = VerzeichnisVon(ziel);
+}
+
+void TRoutenprofil::Drucken() {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setPageOrientation(QPageLayout::Landscape);
+    drucker.setDocName(QStringLiteral("Routenprofil"));
+    if (!dialoge_.Druckdialog(drucker)) return;
+    if (veraltet_) Uebernehmen();
+    if (!RoutenDrucken({daten_, daten_.Routenprofil.Darstellung, Chart->Bereich()}, drucker))
+        dialoge_.Meldung(QStringLiteral("Fehler"), QStringLiteral("Fehler beim Drucken"));
+}

@@ -1,0 +1,281 @@
+// The route view in the program: opened by Ctrl+R and the graph's context menu, following the
+// overall profile, read with the mouse, and saved as a picture or printed.
+#include "app/graph_surface.h"
+#include "app/route_view_window.h"
+#include "app/section_list.h"
+#include "chart/route_chart.h"
+#include "display/route_colors.h"
+#include "support/qt_picture_files.h"
+#include "support/route_builder.h"
+#include "window_fixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+void RechtsDruck(QWidget* ziel, QPoint p) {
+    QMouseEvent druck(QEvent::MouseButtonPress, p, ziel->mapToGlobal(p), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(ziel, &druck);
+}
+
+QStringList Eintraege(const QMenu* menue) {
+    QStringList texte;
+    for (const QAction* a : menue->actions())
+        texte << a->text();
+    return texte;
+}
+
+// The popup menu that is open, after the events that opened it.
+QMenu* OffenesMenue() {
+    QApplication::processEvents();
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+void MenuePunkt(const QString& text) {
+    QMenu* menue = OffenesMenue();
+    ASSERT_NE(menue, nullptr);
+    for (QAction* a : menue->actions())
+        if (a->text() == text) {
+            menue->close();
+            a->trigger();
+            return;
+        }
+    FAIL() << "no entry " << text.toStdString();
+}
+
+// Ctrl+R in the main window: the route view, open, with the main window's changes taken over.
+TRoutenprofil& Offen(THoprex& f) {
+    f.activateWindow();
+    QApplication::processEvents();
+    QTest::keyClick(&f, Qt::Key_R, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_NE(f.Routenprofil, nullptr);
+    return *f.Routenprofil;
+}
+
+QPoint Pixel(const TRoutenChart* c, double km, double m) {
+    return QPoint(qRound(c->xAxis->coordToPixel(km)), qRound(c->yAxis->coordToPixel(m)));
+}
+
+// Pixels of the smoothed line's blue, also where antialiasing blends it a little.
+// The pointer moves over `ziel` without a button held.
+void Zeiger(QWidget* ziel, QPoint p) {
+    QMouseEvent zug(QEvent::MouseMove, p, ziel->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(ziel, &zug);
+}
+
+int BlauePixel(const QImage& bild) {
+    int n = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            const QColor p = bild.pixelColor(x, y);
+            n += p.blue() > 200 && p.red() < 120 && p.green() < 120;
+        }
+    return n;
+}
+
+} // namespace
+
+TEST(Routenprofil, OpensByCtrlRAndByTheContextMenuOfTheOverallGraphAndStrip) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "tour.hpx", Tour(3, 100), true);
+    EXPECT_EQ(f.Routenprofil, nullptr);
+
+    TRoutenprofil& r = Offen(f);
+    EXPECT_TRUE(r.isVisible());
+    EXPECT_EQ(r.windowTitle(), "Routenprofil");
+    EXPECT_TRUE(r.Chart->ZeigtGanzeRoute());
+    EXPECT_DOUBLE_EQ(r.Chart->Bereich().upper, f.Daten.Gesamt.Strecke);
+    r.close();
+    EXPECT_FALSE(r.isVisible());
+
+    // A right press in the graph marks the section under it as any press does, then the menu.
+    RechtsDruck(f.Image_Gesamt, QPoint(200, 60));
+    EXPECT_EQ(f.LB_HAbschnitteGesamt->Auswahl(), (std::vector<bool>{false, true, false}));
+    QMenu* menue = OffenesMenue();
+    ASSERT_NE(menue, nullptr);
+    EXPECT_EQ(Eintraege(menue),
+              (QStringList{"Routenprofil anzeigen", "Als Bild speichern…", "Drucken…"}));
+    MenuePunkt("Routenprofil anzeigen");
+    EXPECT_TRUE(r.isVisible());
+
+    r.close();
+    RechtsDruck(f.Image_Hoehenverlauf, QPoint(10, 30));
+    EXPECT_EQ(f.LB_HAbschnitteGesamt->Auswahl(), (std::vector<bool>{true, false, false}));
+    MenuePunkt("Routenprofil anzeigen");
+    EXPECT_TRUE(r.isVisible());
+    EXPECT_EQ(f.Routenprofil, &r); // one view for the whole run
+    EXPECT_TRUE(u.Dialoge.Boxen.empty());
+}
+
+TEST(Routenprofil, FollowsEveryChangeOfTheOverallProfile) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    TRoutenprofil& r = Offen(f);
+    ProfilLaden(u, "tour.hpx", Tour(3, 100), true);
+    QApplication::processEvents();
+    EXPECT_NEAR(r.Chart->Bereich().upper, 6.0, 1e-4);
+
+    // Deleting the marked second section shortens the route in the view.
+    MausKlick(f.Image_Gesamt, QPoint(200, 60));
+    MausKlick(f.BT_GesamtWerteLoeschen);
+    QApplication::processEvents();
+    EXPECT_NEAR(r.Chart->Bereich().upper, 4.0, 1e-4);
+
+    // Smoothing on: the smoothed (blue) line appears; off: the plain (black) one alone.
+    EXPECT_LT(BlauePixel(r.Chart->grab().toImage()), 20);
+    MausKlick(f.CB_Glaettung);
+    QApplication::processEvents();
+    EXPECT_GT(BlauePixel(r.Chart->grab().toImage()), 500);
+
+    // A hidden view takes the changes over when it is shown again.
+    r.close();
+    MausKlick(f.Image_Gesamt, QPoint(50, 60));
+    MausKlick(f.BT_GesamtWerteLoeschen);
+    QApplication::processEvents();
+    EXPECT_NEAR(r.Chart->Bereich().upper, 4.0, 1e-4);
+    Offen(f);
+    EXPECT_NEAR(r.Chart->Bereich().upper, 2.0, 1e-4);
+}
+
+TEST(Routenprofil, ReadingZoomingAndMeasuringAStretchInTheWindow) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "rampe.hpx", Rampe(), true);
+    TRoutenprofil& r = Offen(f);
+    TRoutenChart* c = r.Chart;
+
+    // The crosshair at 1.5 km: 500 + 50 * 1.5 m at 15 %, in the section "Auf".
+    Zeiger(c, Pixel(c, 1.5, 600));
+    EXPECT_EQ(c->AblesungsAnzeige(),
+              "1.500 km\nHöhe 575 m\ngeglättet 575 m\nSteigung 15.0 %\nAbschnitt 2: Auf");
+
+    // Two wheel steps zoom in around the pointer; the button shows the whole route again.
+    QWheelEvent rad(Pixel(c, 1.5, 600), c->mapToGlobal(Pixel(c, 1.5, 600)), QPoint(),
+                    QPoint(0, 240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(c, &rad);
+    EXPECT_NEAR(c->Bereich().size(), 3.0 * 0.85 * 0.85, 1e-3);
+    EXPECT_NEAR(c->xAxis->pixelToCoord(Pixel(c, 1.5, 600).x()), 1.5, 0.01);
+    MausKlick(r.BT_GanzeRoute);
+    EXPECT_TRUE(c->ZeigtGanzeRoute());
+
+    // A Shift-drag over the climb and a little before it: its figures under the chart.
+    QTest::mousePress(c, Qt::LeftButton, Qt::ShiftModifier, Pixel(c, 0.945, 600));
+    QTest::mouseMove(c, Pixel(c, 2.005, 600));
+    QTest::mouseRelease(c, Qt::LeftButton, Qt::ShiftModifier, Pixel(c, 2.005, 600));
+    EXPECT_EQ(r.L_Hinweis->text(), "Auswahl 0.950 - 2.000 km: Länge 1.05 km, Anstieg 149 m, "
+                                   "Abstieg 0 m, mittlere Steigung 14.3 %");
+}
+
+TEST(Routenprofil, SavesPngSvgAndPdfOfTheViewOrTheWholeRoute) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "tour.hpx", Tour(4, 200), true);
+    TRoutenprofil& r = Offen(f);
+    r.Chart->BereichSetzen(QCPRange(2.0, 6.0));
+
+    // The view as shown at the chart's size, proposed under the route's name.
+    u.Dialoge.Pfade = {u.Pfad("ansicht.png")};
+    MausKlick(r.BT_BildSpeichern);
+    QImage bild;
+    ASSERT_TRUE(bild.loadFromData(DateiBytes(u.Pfad("ansicht.png")), "PNG"));
+    EXPECT_EQ(bild.size(), r.Chart->size());
+    EXPECT_EQ(u.Dialoge.ChartGroessen.back(), r.Chart->size());
+    EXPECT_EQ(u.Dialoge.Fragen.back().Vorschlag, "tour.png");
+
+    // The whole route at a chosen size, as SVG and PDF; the dialog starts in the last folder.
+    RoutenBildOptionen ganz;
+    ganz.GanzeRoute = true;
+    ganz.Fenstergroesse = false;
+    ganz.Breite = 900;
+    ganz.Hoehe = 400;
+    u.Dialoge.BildOptionen = ganz;
+    u.Dialoge.Pfade = {u.Pfad("route.svg"), u.Pfad("route.pdf")};
+    MausKlick(r.BT_BildSpeichern);
+    EXPECT_EQ(u.Dialoge.Fragen.back().Startordner, QString::fromStdString(u.Ordner.Pfad()));
+    MausKlick(r.BT_BildSpeichern);
+    EXPECT_EQ(SvgAnsicht(DateiBytes(u.Pfad("route.svg"))), "svg 0 0 900 400");
+    const QByteArray pdf = DateiBytes(u.Pfad("route.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(PdfSeiten(pdf), 1);
+    EXPECT_EQ(PdfSeitengroesse(pdf), QSizeF(675, 300));
+    EXPECT_EQ(f.Daten.Routenprofil.Bild, ganz);
+
+    // A type the program does not write, and the cancelled dialogs, write nothing.
+    u.Dialoge.Pfade = {u.Pfad("route.jpg"), ""};
+    MausKlick(r.BT_BildSpeichern);
+    MausKlick(r.BT_BildSpeichern);
+    u.Dialoge.BildAbbrechen = true;
+    const size_t gefragt = u.Dialoge.Fragen.size();
+    MausKlick(r.BT_BildSpeichern);
+    EXPECT_EQ(u.Dialoge.Fragen.size(), gefragt);
+    EXPECT_FALSE(QFile::exists(u.Pfad("route.jpg")));
+    EXPECT_EQ(u.Dialoge.Boxen,
+              (std::vector<TestDialoge::Box>{
+                  {false, "Fehler", "Bilder werden als .png, .svg oder .pdf gespeichert"}}));
+}
+
+TEST(Routenprofil, TheContextMenuSavesAndPrintsWithoutOpeningTheView) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "tour.hpx", Tour(2, 200), true);
+    RoutenBildOptionen klein;
+    klein.Fenstergroesse = false;
+    klein.Breite = 640;
+    klein.Hoehe = 300;
+    u.Dialoge.BildOptionen = klein;
+    u.Dialoge.Pfade = {u.Pfad("route.png")};
+    RechtsDruck(f.Image_Gesamt, QPoint(100, 60));
+    MenuePunkt("Als Bild speichern…");
+    QImage bild;
+    ASSERT_TRUE(bild.loadFromData(DateiBytes(u.Pfad("route.png")), "PNG"));
+    EXPECT_EQ(bild.size(), QSize(640, 300));
+
+    // Printing: Qt's print dialog asked for landscape; one page of a PDF printer.
+    u.Dialoge.DruckPdf = u.Pfad("druck.pdf");
+    RechtsDruck(f.Image_Gesamt, QPoint(100, 60));
+    MenuePunkt("Drucken…");
+    EXPECT_EQ(u.Dialoge.DruckQuer, std::vector<bool>{true});
+    EXPECT_EQ(PdfSeiten(DateiBytes(u.Pfad("druck.pdf"))), 1);
+    ASSERT_NE(f.Routenprofil, nullptr);
+    EXPECT_FALSE(f.Routenprofil->isVisible());
+    EXPECT_TRUE(u.Dialoge.Boxen.empty());
+}
+
+// The README's picture of the route view: a route of six sections, smoothed, one of them
+// marked, the crosshair over the long climb and a stretch selected. With HOPREX_ROUTENBILD set
+// to a file name, the window's picture is saved there.
+TEST(Routenprofil, ThePictureOfTheReadme) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    Profile route = Tour(6, 380);
+    const char* namen[] = {"Talort - Brücke", "Aufstieg zum Joch", "Kammweg",
+                           "Abfahrt ins Tal", "Seeufer",           "Schlussanstieg"};
+    for (int i = 0; i < 6; ++i)
+        BeschreibungSetzen(route.Abschnitte[i], namen[i]);
+    ProfilLaden(u, "Alpentour.hpx", route, true);
+    MausKlick(f.CB_Glaettung);
+    MausKlick(f.Image_Gesamt, QPoint(240, 60));
+    TRoutenprofil& r = Offen(f);
+    r.resize(1100, 640);
+    QApplication::processEvents();
+    TRoutenChart* c = r.Chart;
+    QTest::mousePress(c, Qt::LeftButton, Qt::ShiftModifier, Pixel(c, 29.0, 700));
+    QTest::mouseMove(c, Pixel(c, 37.5, 700));
+    QTest::mouseRelease(c, Qt::LeftButton, Qt::ShiftModifier, Pixel(c, 37.5, 700));
+    Zeiger(c, Pixel(c, 12.2, 700));
+    EXPECT_TRUE(c->AblesungsAnzeige().startsWith("12.1"));
+    EXPECT_TRUE(r.L_Hinweis->text().startsWith("Auswahl"));
+    const QPixmap bild = r.grab();
+    if (const char* datei = std::getenv("HOPREX_ROUTENBILD")) {
+        EXPECT_TRUE(bild.save(datei));
+    }
+}
