@@ -80,19 +80,19 @@ TRoutenprofil::TRoutenprofil(HoprexDaten& daten, Dialoge& dialoge, QWidget* elte
 }
 
 // The stored place when it still lies on one of the screens (a screen may have gone since),
-// else the default size wherever the window system puts it.
+// no larger than that screen; else the default size wherever the window system puts it.
 void TRoutenprofil::GeometrieSetzen() {
     const RoutenprofilEinstellungen& e = daten_.Routenprofil;
-    const QRect gespeichert(e.Links, e.Oben, e.Breite, e.Hoehe);
-    bool sichtbar = false;
-    for (const QScreen* schirm : QGuiApplication::screens())
-        sichtbar = sichtbar || schirm->availableGeometry().intersects(gespeichert);
-    if (e.Breite > 0 && e.Hoehe > 0 && sichtbar) {
-        setGeometry(gespeichert);
+    QRect ort(e.Links, e.Oben, e.Breite, e.Hoehe);
+    for (const QScreen* schirm : QGuiApplication::screens()) {
+        const QRect flaeche = schirm->availableGeometry();
+        if (ort.isEmpty() || !flaeche.intersects(ort)) continue;
+        ort.setSize(ort.size().boundedTo(flaeche.size()));
+        setGeometry(ort);
         platziert_ = true;
-    } else {
-        resize(e.Breite > 0 && e.Hoehe > 0 ? QSize(e.Breite, e.Hoehe) : Vorgabe);
+        return;
     }
+    resize(Vorgabe);
 }
 
 void TRoutenprofil::Anzeigen() {

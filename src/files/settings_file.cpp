@@ -125,6 +125,24 @@ template <class Daten, class Besuch> void FuerJedeEinstellung(Daten& daten, Besu
     besuch("ExportOptionen", "StreckeInKm", e.StreckeInKm, v.StreckeInKm);
     besuch("ExportOptionen", "StreckeRelativ", e.StreckeRelativ, v.StreckeRelativ);
     besuch("ExportOptionen", "TrennzeichenPunkt", e.TrennzeichenPunkt, v.TrennzeichenPunkt);
+    // The route view's window and options; the defaults are those of the record.
+    auto& r = daten.Routenprofil;
+    const RoutenprofilEinstellungen rv;
+    besuch("Routenprofil", "Links", r.Links, rv.Links);
+    besuch("Routenprofil", "Oben", r.Oben, rv.Oben);
+    besuch("Routenprofil", "Breite", r.Breite, rv.Breite);
+    besuch("Routenprofil", "Hoehe", r.Hoehe, rv.Hoehe);
+    besuch("Routenprofil", "Maximiert", r.Maximiert, rv.Maximiert);
+    besuch("Routenprofil", "RoheLinie", r.Darstellung.RoheLinie, rv.Darstellung.RoheLinie);
+    besuch("Routenprofil", "Steigungsfarben", r.Darstellung.Steigungsfarben,
+           rv.Darstellung.Steigungsfarben);
+    besuch("Routenprofil", "Abschnittsnamen", r.Darstellung.Abschnittsnamen,
+           rv.Darstellung.Abschnittsnamen);
+    besuch("Routenprofil", "BildGanzeRoute", r.Bild.GanzeRoute, rv.Bild.GanzeRoute);
+    besuch("Routenprofil", "BildFenstergroesse", r.Bild.Fenstergroesse, rv.Bild.Fenstergroesse);
+    besuch("Routenprofil", "BildBreite", r.Bild.Breite, rv.Bild.Breite);
+    besuch("Routenprofil", "BildHoehe", r.Bild.Hoehe, rv.Bild.Hoehe);
+    besuch("Routenprofil", "Verzeichnis", r.Verzeichnis, keinOrdner);
 }
 
 } // namespace
@@ -177,6 +195,13 @@ void EinstellungenLesen(HoprexDaten& daten, const std::string& pfad) {
         });
     // The export steps by this many metres and the options dialog divides by it.
     daten.ExportOptions.MeterProPunkt = std::max(1, daten.ExportOptions.MeterProPunkt);
+    // A picture's side within what the picture dialog offers; a window size below 1 as never
+    // placed.
+    RoutenprofilEinstellungen& r = daten.Routenprofil;
+    r.Bild.Breite = std::clamp(r.Bild.Breite, BildSeiteMin, BildSeiteMax);
+    r.Bild.Hoehe = std::clamp(r.Bild.Hoehe, BildSeiteMin, BildSeiteMax);
+    r.Breite = std::max(0, r.Breite);
+    r.Hoehe = std::max(0, r.Hoehe);
 }
 
 bool EinstellungenSchreiben(const HoprexDaten& daten, const std::string& pfad,

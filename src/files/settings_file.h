@@ -6,9 +6,10 @@
 #include <string>
 
 // The settings file: an INI file (Windows-1252) with the sections Verzeichnisse, Glaettung,
-// Steigung, Skalierung and ExportOptionen. Section and key names match in any letter case;
-// sections, keys and comments of others are kept when the file is written. A NUL byte, which
-// no text file should hold, is dropped; the lines after it are read and kept.
+// Steigung, Skalierung, ExportOptionen and Routenprofil (the route view's window and options).
+// Section and key names match in any letter case; sections, keys and comments of others are kept
+// when the file is written. A NUL byte, which no text file should hold, is dropped; the lines
+// after it are read and kept.
 
 // Where the settings live for the program at `programmPfad`: the same path with ".INI" in place
 // of the extension ("hoprex" gives "hoprex.INI") while the program can write that file (or,
@@ -21,15 +22,17 @@ std::string EinstellungenPfad(const std::string& programmPfad);
 // profiles empty. The command-line tool starts from it.
 HoprexDaten Voreinstellungen();
 
-// Reads the nineteen settings from the file at `pfad` into `daten` (the folders, the smoothing
-// and gradient fields of the overall profile, the fixed scale, ExportOptions). A missing file
-// (or one that is no regular file or larger than 16 MB), section or key, or a value that is no
-// number, gives the key's default (see Voreinstellungen); integers may be decimal or "0x"/"$"
-// hexadecimal, a flag is true for any value but 0. A folder longer than 999 characters is taken
-// as empty, a MeterProPunkt below 1 as 1. No other bounds are applied.
+// Reads the settings from the file at `pfad` into `daten` (the folders, the smoothing and
+// gradient fields of the overall profile, the fixed scale, ExportOptions, the route view's). A
+// missing file (or one that is no regular file or larger than 16 MB), section or key, or a value
+// that is no number, gives the key's default (see Voreinstellungen); integers may be decimal or
+// "0x"/"$" hexadecimal, a flag is true for any value but 0. A folder longer than 999 characters
+// is taken as empty, a MeterProPunkt below 1 as 1, a picture side outside BildSeiteMin ..
+// BildSeiteMax as the nearest bound, a negative size of the route view's window as 0. No other
+// bounds are applied.
 void EinstellungenLesen(HoprexDaten& daten, const std::string& pfad);
 
-// Writes the nineteen settings into the file at `pfad`, creating it (and its folder) when
+// Writes every setting into the file at `pfad`, creating it (and its folder) when
 // needed: each key replaces its old value in place or is added at the end of its section, a
 // missing section is added at the end of the file. The old file is replaced only once the new
 // one was written in full (DateiErsetzen: links, owner and mode are kept). A file that is there

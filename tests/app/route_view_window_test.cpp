@@ -279,3 +279,24 @@ TEST(Routenprofil, ThePictureOfTheReadme) {
         EXPECT_TRUE(bild.save(datei));
     }
 }
+
+TEST(Routenprofil, KeepsItsPlaceSizeAndOptionsForTheNextRun) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    TRoutenprofil& r = Offen(f);
+    r.setGeometry(10, 40, 780, 450);
+    MausKlick(r.CB_Steigungsfarben);
+    MausKlick(r.CB_Abschnittsnamen);
+    u.Beenden();
+    const std::string ini = DateiInhalt(u.Einstellungen());
+    EXPECT_NE(ini.find("[Routenprofil]\nLinks=10\nOben=40\nBreite=780\nHoehe=450\nMaximiert=0\n"
+                       "RoheLinie=1\nSteigungsfarben=0\nAbschnittsnamen=0\n"),
+              std::string::npos)
+        << ini;
+
+    TRoutenprofil& wieder = Offen(u.Starten());
+    EXPECT_EQ(wieder.geometry(), QRect(10, 40, 780, 450));
+    EXPECT_TRUE(wieder.CB_RoheLinie->isChecked());
+    EXPECT_FALSE(wieder.CB_Steigungsfarben->isChecked());
+    EXPECT_FALSE(wieder.CB_Abschnittsnamen->isChecked());
+}

@@ -19,7 +19,7 @@ HoprexDaten LesenAus(const std::string& inhalt) {
 
 } // namespace
 
-TEST(Einstellungen, FirstRunUsesDefaultsAndWritesAllNineteenKeys) {
+TEST(Einstellungen, FirstRunUsesDefaultsAndWritesEveryKey) {
     TempDir dir;
     const std::string pfad = dir.Datei("hoprex.INI");
     HoprexDaten d;
@@ -84,6 +84,35 @@ TEST(Einstellungen, WritingKeepsOtherEntriesAndNormalisesValues) {
         << text;
     EXPECT_NE(text.find("Schreiben=/home/j\xF6rg\n"), std::string::npos);
     EXPECT_LT(text.find("[Fremd]"), text.find("[Verzeichnisse]")) << "new sections go last";
+}
+
+TEST(Einstellungen, TheRouteViewKeepsItsWindowAndOptionsInASectionOfItsOwn) {
+    TempDir dir;
+    const std::string pfad = dir.Datei("hoprex.INI");
+    DateiAnlegen(pfad, "[Routenprofil]\nLinks=-1200\nOben=40\nBreite=900\nHoehe=-5\n"
+                       "Maximiert=1\nroheLinie=0\nBildBreite=50\nBildHoehe=99999\n"
+                       "BildGanzeRoute=1\nVerzeichnis=/home/ute/Bilder\n");
+    HoprexDaten d;
+    EinstellungenLesen(d, pfad);
+    const RoutenprofilEinstellungen& r = d.Routenprofil;
+    EXPECT_EQ(r.Links, -1200) << "left of the main screen on a second one";
+    EXPECT_EQ(r.Oben, 40);
+    EXPECT_EQ(r.Breite, 900);
+    EXPECT_EQ(r.Hoehe, 0) << "never placed";
+    EXPECT_TRUE(r.Maximiert);
+    EXPECT_EQ(r.Darstellung, (RoutenDarstellung{false, true, true}));
+    EXPECT_EQ(r.Bild, (RoutenBildOptionen{true, true, BildSeiteMin, BildSeiteMax}));
+    EXPECT_EQ(r.Verzeichnis, "/home/ute/Bilder");
+
+    d.Routenprofil.Darstellung.Abschnittsnamen = false;
+    d.Routenprofil.Bild.Breite = 1234;
+    MeldungsProtokoll m;
+    ASSERT_TRUE(EinstellungenSchreiben(d, pfad, m));
+    HoprexDaten wieder;
+    EinstellungenLesen(wieder, pfad);
+    EXPECT_EQ(wieder.Routenprofil.Darstellung, d.Routenprofil.Darstellung);
+    EXPECT_EQ(wieder.Routenprofil.Bild, d.Routenprofil.Bild);
+    EXPECT_EQ(wieder.Routenprofil.Links, -1200);
 }
 
 TEST(Einstellungen, AFileThatCannotBeWrittenIsReported) {
