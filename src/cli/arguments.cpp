@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 
+#include "chart/route_picture.h"
 #include "files/settings_file.h"
 #include "model/integer_text.h"
 
@@ -37,6 +38,15 @@ Programmkern wie Hoprex.
       --glaettung die geglätteten Werte), dann eine Zeile "Gesamt" mit Strecke, Hmin, Hmax,
       H+ und H-, jeweils nach einem Tabulator.
 
+  hoprex-cli plot [--glaettung] [--breite PX] [--hoehe PX] -o AUS.png|AUS.svg|AUS.pdf EIN.hpx
+      Lädt EIN.hpx ebenso und zeichnet die ganze Route als Bild wie "Als Bild speichern…"
+      im Routenprofil (mit --glaettung die geglättete Höhenlinie), )" +
+           std::to_string(vorgabe.Routenprofil.Bild.Breite) + " x " +
+           std::to_string(vorgabe.Routenprofil.Bild.Hoehe) + R"( Pixel groß oder
+      PX breit und hoch (je )" +
+           std::to_string(BildSeiteMin) + " bis " + std::to_string(BildSeiteMax) +
+           R"(). Das Format folgt der Endung von AUS.
+
 Jede Meldung, die das Fenster in einem Meldungsfenster zeigen würde, erscheint auf der
 Standardfehlerausgabe als "TITEL: TEXT".
 Rückgabewert: 0 bei Erfolg, 1 wenn das Programm ablehnt (mit Meldung), 2 bei falschem Aufruf.
@@ -61,10 +71,11 @@ public:
         return true;
     }
 
-    bool Zahl(const std::string& option, int32_t untergrenze, int32_t& zahl, std::string& fehler) {
+    bool Zahl(const std::string& option, int32_t untergrenze, int32_t& zahl, std::string& fehler,
+              int32_t obergrenze = INT32_MAX) {
         std::string wert;
         if (!Wert(option, wert, fehler)) return false;
-        if (!TextZuInt(wert, zahl) || zahl < untergrenze) {
+        if (!TextZuInt(wert, zahl) || zahl < untergrenze || zahl > obergrenze) {
             fehler = "'" + wert + "' ist kein gültiger Wert für " + option;
             return false;
         }
@@ -114,10 +125,15 @@ bool OptionLesen(const std::string& option, Leser& l, CliAufruf& c, std::string&
             return true;
         }
     }
-    if (c.Befehl == CliBefehl::Stats && option == "--glaettung") {
+    const bool plot = c.Befehl == CliBefehl::Plot;
+    if ((c.Befehl == CliBefehl::Stats || plot) && option == "--glaettung") {
         c.Glaettung = true;
         return true;
     }
+    if (plot && option == "--breite")
+        return l.Zahl(option, BildSeiteMin, c.Breite, fehler, BildSeiteMax);
+    if (plot && option == "--hoehe")
+        return l.Zahl(option, BildSeiteMin, c.Hoehe, fehler, BildSeiteMax);
     fehler = "unbekannte Option " + option;
     return false;
 }
@@ -138,6 +154,8 @@ std::optional<CliAufruf> ArgumenteLesen(const std::vector<std::string>& argument
     c.Glaetten = vorgabe.Gesamt.GlaettungMittelungUeber;
     c.SteigungGlaetten = vorgabe.Gesamt.SteigungMittelungUeber;
     c.Optionen = vorgabe.ExportOptions;
+    c.Breite = vorgabe.Routenprofil.Bild.Breite;
+    c.Hoehe = vorgabe.Routenprofil.Bild.Hoehe;
     const std::string& befehl = argumente[0];
     if (befehl == "evaluate")
         c.Befehl = CliBefehl::Evaluate;
@@ -145,6 +163,8 @@ std::optional<CliAufruf> ArgumenteLesen(const std::vector<std::string>& argument
         c.Befehl = CliBefehl::Export;
     else if (befehl == "stats")
         c.Befehl = CliBefehl::Stats;
+    else if (befehl == "plot")
+        c.Befehl = CliBefehl::Plot;
     else {
         fehler = "unbekannter Befehl " + befehl;
         return std::nullopt;
@@ -169,6 +189,12 @@ std::optional<CliAufruf> ArgumenteLesen(const std::vector<std::string>& argument
     }
     if (c.Befehl != CliBefehl::Evaluate && c.Dateien.size() != 1) {
         fehler = "genau eine Profildatei (.hpx) angeben";
+        return std::nullopt;
+    }
+    // A picture goes to a file, whose extension names its format.
+    if (c.Befehl == CliBefehl::Plot &&
+        (!c.Ausgabe || !BildFormatVon(QString::fromStdString(*c.Ausgabe)))) {
+        fehler = "plot braucht -o mit einer Bilddatei .png, .svg oder .pdf";
         return std::nullopt;
     }
     return c;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-enum class CliBefehl { Hilfe, Evaluate, Export, Stats };
+enum class CliBefehl { Hilfe, Evaluate, Export, Stats, Plot };
 
 // One call of hoprex-cli, as the command line gave it.
 struct CliAufruf {
@@ -19,7 +19,11 @@ struct CliAufruf {
     int32_t Glaetten = 0;
     int32_t SteigungGlaetten = 0;
     TExportOptions Optionen;
-    bool Glaettung = false; // stats --glaettung
+    bool Glaettung = false; // stats and plot --glaettung
+    // plot --breite and --hoehe (px): the picture's size, the settings file's defaults unless
+    // given.
+    int32_t Breite = 0;
+    int32_t Hoehe = 0;
 };
 
 // Reads the arguments after the program name. Returns no call, with the reason in `fehler`,

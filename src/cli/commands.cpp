@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "chart/route_picture.h"
 #include "display/bitmap_image.h"
 #include "display/list_lines.h"
 #include "display/value_texts.h"
@@ -96,4 +97,22 @@ int Stats(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
     text += "Gesamt\t" + w.Strecke + "\t" + w.HoeheMin + "\t" + w.HoeheMax + "\t" +
             w.HoehenmeterPlus + "\t" + w.HoehenmeterMinus + "\n";
     return Ausgeben(aufruf, text, aus, meldungen);
+}
+
+int Plot(const CliAufruf& aufruf, Meldungen& meldungen) {
+    HoprexDaten daten = Voreinstellungen();
+    daten.Gesamt.GlaettungEinAus = aufruf.Glaettung;
+    if (!GesamtprofilLaden(aufruf, daten, meldungen) || !DatenVorhanden(daten.Gesamt, meldungen))
+        return 1;
+    const QByteArray bild = RoutenBildDaten(
+        {daten, daten.Routenprofil.Darstellung, std::nullopt}, QSize(aufruf.Breite, aufruf.Hoehe),
+        *BildFormatVon(QString::fromStdString(*aufruf.Ausgabe)));
+    if (bild.isEmpty()) {
+        meldungen.Meldung("Fehler", "Fehler beim Schreiben der Datei");
+        return 1;
+    }
+    return DateiSchreiben(*aufruf.Ausgabe, std::string_view(bild.constData(), bild.size()),
+                          meldungen) == SchreibErgebnis::Ok
+               ? 0
+               : 1;
 }

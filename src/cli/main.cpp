@@ -1,10 +1,11 @@
-// hoprex-cli: the program's core for batch work and scripted checks, without a window. It
-// creates no application object: reading PNG and BMP files with QImage needs none, and so the
-// tool runs where no display exists.
+// hoprex-cli: the program's core for batch work and scripted checks, without a window. Only
+// plot creates an application object, which the route chart (a widget) needs; it draws on Qt's
+// offscreen platform, so that the tool runs where no display exists.
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
 
+#include <QApplication>
 #include <csignal>
 #include <iostream>
 #include <new>
@@ -45,6 +46,17 @@ int main(int argc, char** argv) try {
         return Export(*aufruf, std::cout, meldungen);
     case CliBefehl::Stats:
         return Stats(*aufruf, std::cout, meldungen);
+    case CliBefehl::Plot: {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error carries the program's messages only, not Qt's notes about the
+        // environment (such as a missing XDG_RUNTIME_DIR under cron).
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        // Qt sees no argument of the call: none of them is meant for it.
+        int qtArgc = 1;
+        char* qtArgv[] = {argv[0], nullptr};
+        QApplication anwendung(qtArgc, qtArgv);
+        return Plot(*aufruf, meldungen);
+    }
     }
     return 2;
 } catch (const std::bad_alloc&) {

@@ -1,12 +1,15 @@
+#include "chart/route_picture.h"
 #include "cli_process.h"
 #include "display/bitmap_image.h"
 #include "display/list_lines.h"
 #include "evaluation/evaluation_driver.h"
 #include "files/profile_file.h"
 #include "files/profile_storage.h"
+#include "files/settings_file.h"
 #include "files/text_export.h"
 #include "model/smoothing.h"
 #include "support/message_log.h"
+#include "support/qt_picture_files.h"
 #include "support/screenshot_builder.h"
 #include "support/temp_dir.h"
 
@@ -153,6 +156,61 @@ TEST(CliStats, PrintsTheSectionListAndTotals) {
     GesamtNeuBerechnen(d.Gesamt, 200, 50);
     d.Gesamt.GlaettungEinAus = true;
     EXPECT_NE(g.Aus.find(ListenZeilenGesamt(d.Gesamt).at(1) + "\n"), std::string::npos) << g.Aus;
+}
+
+TEST(CliPlot, DrawsTheRoutePictureOfTheRouteView) {
+    TempDir dir;
+    const Lauf l = Starten({"plot", "--glaettung", "--breite", "900", "--hoehe", "400", "-o",
+                            Q(dir.Datei("route.png")), Q(kDaten + "route.hpx")});
+    EXPECT_EQ(l.Status, 0);
+    EXPECT_EQ(l.Fehler, "");
+    // The picture the route view saves of the same route, loaded and smoothed as the window
+    // does, with the view's default options.
+    HoprexDaten d = Voreinstellungen();
+    d.Gesamt.GlaettungEinAus = true;
+    MeldungsProtokoll m;
+    ASSERT_TRUE(GesamtLaden(d, kDaten + "route.hpx", m));
+    GesamtNeuBerechnen(d.Gesamt, 200, 50);
+    EXPECT_EQ(
+        DateiBytes(Q(dir.Datei("route.png"))),
+        RoutenBildDaten({d, d.Routenprofil.Darstellung, {}}, QSize(900, 400), BildFormat::Png));
+
+    // The settings file's default size, and the formats by the extension.
+    ASSERT_EQ(Starten({"plot", "-o", Q(dir.Datei("route.PNG")), Q(kDaten + "route.hpx")}).Status,
+              0);
+    EXPECT_EQ(QImage(Q(dir.Datei("route.PNG"))).size(), QSize(1600, 600));
+    ASSERT_EQ(Starten({"plot", "-o", Q(dir.Datei("route.svg")), Q(kDaten + "route.hpx")}).Status,
+              0);
+    EXPECT_EQ(SvgAnsicht(DateiBytes(Q(dir.Datei("route.svg")))), "svg 0 0 1600 600");
+    ASSERT_EQ(Starten({"plot", "--hoehe", "800", "-o", Q(dir.Datei("route.pdf")),
+                       Q(kDaten + "route.hpx")})
+                  .Status,
+              0);
+    const QByteArray pdf = DateiBytes(Q(dir.Datei("route.pdf")));
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(PdfSeiten(pdf), 1);
+    EXPECT_EQ(PdfSeitengroesse(pdf), QSizeF(1200, 600));
+}
+
+TEST(CliPlot, RefusesWithoutAPictureFileOrARoute) {
+    TempDir dir;
+    const QString aus = Q(dir.Datei("route.png"));
+    for (const QStringList& falsch :
+         {QStringList{"plot", Q(kDaten + "route.hpx")},
+          QStringList{"plot", "-o", Q(dir.Datei("route.jpg")), Q(kDaten + "route.hpx")},
+          QStringList{"plot", "--breite", "199", "-o", aus, Q(kDaten + "route.hpx")},
+          QStringList{"plot", "--hoehe", "10001", "-o", aus, Q(kDaten + "route.hpx")},
+          QStringList{"plot", "--punkt", "-o", aus, Q(kDaten + "route.hpx")}})
+        EXPECT_EQ(Starten(falsch).Status, 2) << falsch.join(' ').toStdString();
+
+    const std::string leer = dir.Datei("leer.hpx");
+    DateiAnlegen(leer, ProfilDateiInhalt(Profile{}));
+    const Lauf l = Starten({"plot", "-o", aus, Q(leer)});
+    EXPECT_EQ(l.Status, 1);
+    EXPECT_EQ(l.Fehler, "Fehler: Keine Daten zum Speichern vorhanden\n");
+    EXPECT_EQ(Starten({"plot", "-o", aus, Q(dir.Datei("fehlt.hpx"))}).Fehler,
+              "Fehler: Fehler beim Öffnen der Datei\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.Datei("route.png")));
 }
 
 TEST(CliFehler, FaultyFilesAndUsage) {
