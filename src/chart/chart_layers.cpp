@@ -4,7 +4,6 @@
 #include "display/graph_steps.h"
 #include "display/route_colors.h"
 #include "model/gradient_classes.h"
-#include "model/route_columns.h"
 
 namespace {
 
@@ -42,13 +41,8 @@ const Profile* TChartEbene::Gesamt() const {
 }
 
 void TFuellungsEbene::draw(QCPPainter* maler) {
-    const Profile* gesamt = Gesamt();
-    if (gesamt == nullptr) return;
-    const QCPAxis* x = parentPlot()->xAxis;
     const QCPAxis* y = parentPlot()->yAxis;
     const QRect rahmen = clipRect();
-    const std::vector<RoutenSpalte> spalten = SpaltenReduzieren(
-        *gesamt, x->range().lower, x->range().upper, rahmen.width(), gesamt->GlaettungEinAus);
     const auto farbe = [this](const RoutenSpalte& s) {
         return darstellung_.Steigungsfarben ? SteigungsFarbe(SteigungsKlasse(s.Steigung))
                                             : RoutenFuellung;
@@ -57,7 +51,8 @@ void TFuellungsEbene::draw(QCPPainter* maler) {
         return static_cast<int>(std::clamp(std::floor(y->coordToPixel(s.HoeheMax)) - rahmen.top(),
                                            0.0, static_cast<double>(rahmen.height())));
     };
-    const int32_t anzahl = static_cast<int32_t>(spalten.size());
+    const int32_t anzahl = std::min(static_cast<int32_t>(spalten_.size()), rahmen.width());
+    const std::vector<RoutenSpalte>& spalten = spalten_;
 
     // A picture for an SVG file, a PDF or a printer: a rectangle per column, which stays sharp
     // at any scale.

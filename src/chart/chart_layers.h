@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/hoprex_data.h"
+#include "model/route_columns.h"
 #include "model/route_view_settings.h"
 
 #include <qcustomplot.h>
@@ -26,18 +27,20 @@ protected:
 };
 
 // The area below the height line, one filled pixel column beside the other, each coloured by
-// the gradient class of its stretch: the line reduced to the axis rect's pixel columns at each
-// drawing (zoom, pan, resize, a picture of another size).
+// the gradient class of its stretch: the line reduced to the axis rect's pixel columns, which
+// the chart hands over at each layout.
 class TFuellungsEbene : public TChartEbene {
 public:
     using TChartEbene::TChartEbene;
     void DarstellungSetzen(const RoutenDarstellung& darstellung) { darstellung_ = darstellung; }
+    void SpaltenSetzen(std::vector<RoutenSpalte> spalten) { spalten_ = std::move(spalten); }
 
 protected:
     void draw(QCPPainter* maler) override;
 
 private:
     RoutenDarstellung darstellung_;
+    std::vector<RoutenSpalte> spalten_; // one per pixel column of the axis rect
 };
 
 // The bands behind the marked sections, over the whole height of the axis rect.

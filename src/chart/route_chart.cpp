@@ -7,6 +7,7 @@
 #include "display/graph_mapping.h"
 #include "display/route_colors.h"
 #include "display/route_texts.h"
+#include "model/route_columns.h"
 
 #include <cmath>
 
@@ -19,6 +20,19 @@ QPen Stift(const QColor& farbe) {
     QPen stift(farbe, 1);
     stift.setCosmetic(true);
     return stift;
+}
+
+// Hands a reduced line to QCustomPlot: a few thousand points, copied at every layout.
+void LinieSetzen(QCPGraph* linie, const std::vector<RoutenLinienPunkt>& punkte) {
+    QVector<QCPGraphData> daten;
+    daten.reserve(static_cast<qsizetype>(punkte.size()));
+    bool aufsteigend = true;
+    for (const RoutenLinienPunkt& p : punkte) {
+        aufsteigend = aufsteigend && (daten.isEmpty() || p.Km >= daten.constLast().key);
+        daten.append(QCPGraphData(p.Km, p.Hoehe));
+    }
+    // QCustomPlot keeps its data sorted by key; positions only fall back in a damaged profile.
+    linie->data()->set(daten, aufsteigend);
 }
 
 void AchseEinrichten(QCPAxis* achse, const QString& beschriftung, int ticks) {
@@ -74,8 +88,12 @@ TRoutenChart::TRoutenChart(QWidget* eltern) : QCustomPlot(eltern) {
     axisRect()->setRangeZoom(Qt::Horizontal);
     connect(xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
             &TRoutenChart::BereichBegrenzen);
-    connect(this, &QCustomPlot::afterLayout, this, &TRoutenChart::LinienKantenGlaetten);
-    AblesungEinrichten();
+    connect(this, &QCustomPlot::afterLayout, this, &TRoutenChart::Reduzieren);
+    AuswahlEinrichten();
+    // The crosshair follows the chart under a resting pointer when the view pans or zooms.
+    connect(this, &QCustomPlot::afterReplot, this, [this] {
+        if (zeiger_) FadenkreuzSetzen(*zeiger_);
+    });
     setMouseTracking(true);
     DarstellungSetzen(darstellung_);
     HoehenbereichSetzen();
@@ -93,7 +111,6 @@ void TRoutenChart::AchsenEinrichten() {
 
 void TRoutenChart::DatenSetzen(const HoprexDaten* daten) {
     daten_ = daten;
-    fuellung_->DatenSetzen(daten);
     markierungen_->DatenSetzen(daten);
     abschnitte_->DatenSetzen(daten);
 }
@@ -128,45 +145,42 @@ void TRoutenChart::Aktualisieren() {
 
 void TRoutenChart::Uebernehmen() {
     if (daten_ == nullptr) return;
-    LinienSetzen(daten_->Gesamt);
+    LinienEinrichten();
     HoehenbereichSetzen();
     kopf_->setText(RoutenKopf(daten_->Gesamt, daten_->Dateiname));
     if (ganzeRoute_)
         xAxis->setRange(Routenbereich());
     else
         BereichBegrenzen(xAxis->range());
-    if (zeiger_) FadenkreuzSetzen(*zeiger_);
     if (auswahl_) AuswahlSetzen(auswahl_);
 }
 
-void TRoutenChart::LinienSetzen(const Profile& gesamt) {
-    const bool glatt = gesamt.GlaettungEinAus;
-    const bool roh = !glatt || darstellung_.RoheLinie;
-    // Only the lines that are drawn are handed over: half a million points each.
-    QVector<QCPGraphData> hoehen, geglaettet;
-    hoehen.reserve(roh ? gesamt.Punktanzahl : 0);
-    geglaettet.reserve(glatt ? gesamt.Punktanzahl : 0);
-    bool aufsteigend = true;
-    double letzte = -INFINITY;
-    for (const ProfileSection& a : gesamt.Abschnitte) {
-        const int32_t anzahl = std::clamp(a.Punktanzahl, 0, MaxPunkte);
-        for (int32_t j = 0; j < anzahl; ++j) {
-            const ProfilePoint& p = a.Punkte[j];
-            const double km = p.Strecke;
-            if (!std::isfinite(km)) continue;
-            aufsteigend = aufsteigend && km >= letzte;
-            letzte = km;
-            if (roh) hoehen.append(QCPGraphData(km, p.Hoehe));
-            if (glatt) geglaettet.append(QCPGraphData(km, p.HoeheGeglaettet));
-        }
-    }
-    // QCustomPlot keeps its data sorted by key; positions only fall back in a damaged profile.
-    linieRoh_->data()->set(hoehen, aufsteigend);
-    linieGeglaettet_->data()->set(geglaettet, aufsteigend);
-    linieRoh_->setVisible(roh);
+void TRoutenChart::LinienEinrichten() {
+    const bool glatt = Geglaettet();
+    linieRoh_->setVisible(!glatt || darstellung_.RoheLinie);
     linieGeglaettet_->setVisible(glatt);
     linieRoh_->setPen(Stift(glatt ? RoutenLinieBlass : RoutenLinie));
     linieGeglaettet_->setPen(Stift(RoutenLinieGeglaettet));
+}
+
+// At every layout, right before drawing: the lines and the fill from the profile reduced to the
+// axis rect's pixel columns, in one walk over the points in view. The fill lies below the line
+// that is drawn in front, the smoothed one when smoothing is on.
+void TRoutenChart::Reduzieren() {
+    const int32_t spalten = axisRect()->width();
+    const QCPRange km = xAxis->range();
+    const bool glatt = Geglaettet();
+    RoutenReduktion r;
+    if (daten_ != nullptr)
+        r = SpaltenReduzieren(daten_->Gesamt, km.lower, km.upper, spalten, glatt,
+                              linieRoh_->visible());
+    LinieSetzen(glatt ? linieGeglaettet_ : linieRoh_, r.Linie);
+    LinieSetzen(glatt ? linieRoh_ : linieGeglaettet_, r.RoheLinie);
+    // Antialiased only where the line is a curve: where several points share a pixel column it
+    // is a band of vertical strokes, which antialiasing would not change visibly but slow down.
+    for (QCPGraph* linie : {linieRoh_, linieGeglaettet_})
+        linie->setAntialiased(linie->dataCount() < 2 * std::max(spalten, 1));
+    fuellung_->SpaltenSetzen(std::move(r.Spalten));
 }
 
 void TRoutenChart::HoehenbereichSetzen() {
@@ -186,17 +200,6 @@ void TRoutenChart::HoehenbereichSetzen() {
     // Room above the line for the section labels, a little below it.
     const double spanne = oben - unten;
     yAxis->setRange(unten - 0.05 * spanne, oben + 0.15 * spanne);
-}
-
-// Antialiased lines only where the line is a curve: with several points to a pixel column it is
-// a band of vertical strokes, which antialiasing would not change visibly but make take twice
-// as long.
-void TRoutenChart::LinienKantenGlaetten() {
-    const int32_t punkte = daten_ != nullptr ? daten_->Gesamt.Punktanzahl : 0;
-    const double proSpalte = punkte * (xAxis->range().size() / Routenbereich().size()) /
-                             std::max(1, axisRect()->width());
-    for (QCPGraph* linie : {linieRoh_, linieGeglaettet_})
-        linie->setAntialiased(proSpalte < 2.0);
 }
 
 QCPRange TRoutenChart::Routenbereich() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/crosshair.h"
 #include "model/hoprex_data.h"
 #include "model/route_view_settings.h"
 #include "model/stretch_statistics.h"
@@ -17,10 +18,11 @@ class TMarkierungsEbene;
 // insertion mark, axes in km and m, and the totals in a header line. The window and the
 // pictures (saved, printed, hoprex-cli plot) draw with it.
 //
-// QCustomPlot draws the lines from all points (its adaptive sampling keeps a full view fast),
-// the axes, the grid and the legend. The fill below the line is painted column by column from
-// the line reduced to the axis rect's pixel columns: QCustomPlot's graph fill is not sampled,
-// and its bars cost a polygon each.
+// QCustomPlot draws the lines, the axes, the grid and the legend. Both the lines and the fill
+// below them are fed at every layout (zoom, pan, resize, a picture of another size) with the
+// profile reduced to the axis rect's pixel columns: QCustomPlot's adaptive sampling would walk
+// a copy of all points per line and redraw, its graph fill is not sampled, and its bars cost a
+// polygon each, so the fill is painted column by column with QPainter.
 //
 // Reading it: the crosshair with its readout follows the pointer, the wheel zooms the km axis
 // around the pointer, dragging pans, a double click shows the whole route, a Shift-drag selects
@@ -73,17 +75,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
     void leaveEvent(QEvent* ereignis) override;
+    void paintEvent(QPaintEvent* ereignis) override;
 
 private:
     void AchsenEinrichten();
-    void LinienSetzen(const Profile& gesamt);
+    void LinienEinrichten();
     void HoehenbereichSetzen();
-    void LinienKantenGlaetten();
+    void Reduzieren();
     void BereichBegrenzen(const QCPRange& neu);
     bool Geglaettet() const;
 
-    // route_chart_reading.cpp: crosshair and stretch on the buffered overlay layer.
-    void AblesungEinrichten();
+    // route_chart_reading.cpp: the crosshair over the chart, the stretch on QCustomPlot's
+    // buffered overlay layer.
+    void AuswahlEinrichten();
     void FadenkreuzSetzen(QPointF pixel);
     void FadenkreuzAus();
     void AuswahlSetzen(std::optional<QCPRange> km);
@@ -102,10 +106,7 @@ private:
     TMarkierungsEbene* markierungen_ = nullptr;
     TAbschnittsEbene* abschnitte_ = nullptr;
 
-    QCPItemStraightLine* fadenSenkrecht_ = nullptr;
-    QCPItemStraightLine* fadenWaagrecht_ = nullptr;
-    QCPItemTracer* fadenPunkt_ = nullptr;
-    QCPItemText* ablesung_ = nullptr;
+    std::optional<Fadenkreuz> fadenkreuz_;
     std::optional<QPointF> zeiger_; // px, while the crosshair is shown
     QCPItemRect* auswahlBand_ = nullptr;
     QCPItemText* auswahlText_ = nullptr;

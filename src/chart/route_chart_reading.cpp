@@ -1,8 +1,9 @@
 // Reading the route chart: the crosshair with its readout under the pointer, the stretch
 // selected by a Shift-drag, and the mouse that pans, zooms and shows the whole route. The
-// crosshair and the stretch lie on QCustomPlot's buffered overlay layer, which is redrawn alone
-// while the pointer moves.
+// stretch lies on QCustomPlot's buffered overlay layer, which is redrawn alone while it is
+// dragged; the crosshair is painted over the chart (crosshair.h).
 #include "chart/chart_font.h"
+#include "chart/crosshair.h"
 #include "chart/route_chart.h"
 #include "display/route_colors.h"
 #include "display/route_texts.h"
@@ -11,7 +12,6 @@
 namespace {
 
 const QString Ueberlagerung = QStringLiteral("overlay");
-constexpr double ZeigerAbstand = 16.0; // px between the pointer and the readout box
 
 QCPItemText* Textfeld(QCustomPlot* plot) {
     auto* text = new QCPItemText(plot);
@@ -28,27 +28,7 @@ QCPItemText* Textfeld(QCustomPlot* plot) {
 
 } // namespace
 
-void TRoutenChart::AblesungEinrichten() {
-    const QPen faden(RoutenFadenkreuz, 1, Qt::DashLine);
-    for (QCPItemStraightLine** linie : {&fadenSenkrecht_, &fadenWaagrecht_}) {
-        *linie = new QCPItemStraightLine(this);
-        (*linie)->setLayer(Ueberlagerung);
-        (*linie)->setPen(faden);
-        (*linie)->setSelectable(false);
-        (*linie)->setVisible(false);
-    }
-    fadenPunkt_ = new QCPItemTracer(this);
-    fadenPunkt_->setLayer(Ueberlagerung);
-    fadenPunkt_->setStyle(QCPItemTracer::tsCircle);
-    fadenPunkt_->setSize(8);
-    fadenPunkt_->setPen(QPen(RoutenFadenkreuz, 1.5));
-    fadenPunkt_->setBrush(Qt::white);
-    fadenPunkt_->setSelectable(false);
-    fadenPunkt_->setVisible(false);
-    ablesung_ = Textfeld(this);
-    ablesung_->position->setType(QCPItemPosition::ptAbsolute);
-    ablesung_->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
-
+void TRoutenChart::AuswahlEinrichten() {
     auswahlBand_ = new QCPItemRect(this);
     auswahlBand_->setLayer(Ueberlagerung);
     for (QCPItemPosition* ecke : {auswahlBand_->topLeft, auswahlBand_->bottomRight}) {
@@ -83,41 +63,31 @@ void TRoutenChart::FadenkreuzSetzen(QPointF pixel) {
         return;
     }
     zeiger_ = pixel;
-    const double hoehe = Geglaettet() ? a->HoeheGeglaettet : a->Hoehe;
-    fadenSenkrecht_->point1->setCoords(a->Strecke, 0.0);
-    fadenSenkrecht_->point2->setCoords(a->Strecke, 1.0);
-    fadenWaagrecht_->point1->setCoords(0.0, hoehe);
-    fadenWaagrecht_->point2->setCoords(1.0, hoehe);
-    fadenPunkt_->position->setCoords(a->Strecke, hoehe);
-    ablesung_->setText(AblesungsText(daten_->Gesamt, *a));
-
-    // The box beside the pointer, on the side where it stays inside the axis rect.
     const QRect rahmen = axisRect()->rect();
-    const QSize groesse =
-        QFontMetrics(ablesung_->font()).boundingRect(QRect(), 0, ablesung_->text()).size() +
-        QSize(12, 8);
-    double x = pixel.x() + ZeigerAbstand;
-    if (x + groesse.width() > rahmen.right()) x = pixel.x() - ZeigerAbstand - groesse.width();
-    double y = pixel.y() + ZeigerAbstand;
-    if (y + groesse.height() > rahmen.bottom()) y = pixel.y() - ZeigerAbstand - groesse.height();
-    ablesung_->position->setCoords(std::max<double>(x, rahmen.left()),
-                                   std::max<double>(y, rahmen.top()));
-    for (QCPAbstractItem* teil : std::initializer_list<QCPAbstractItem*>{
-             fadenSenkrecht_, fadenWaagrecht_, fadenPunkt_, ablesung_})
-        teil->setVisible(true);
-    UeberlagerungZeichnen();
+    const QPointF punkt(xAxis->coordToPixel(a->Strecke),
+                        yAxis->coordToPixel(Geglaettet() ? a->HoeheGeglaettet : a->Hoehe));
+    QRegion alt;
+    if (fadenkreuz_) alt = FadenkreuzFlaeche(*fadenkreuz_, rahmen);
+    fadenkreuz_ = FadenkreuzBei(pixel, punkt, AblesungsText(daten_->Gesamt, *a), rahmen);
+    update(alt + FadenkreuzFlaeche(*fadenkreuz_, rahmen));
 }
 
 void TRoutenChart::FadenkreuzAus() {
     zeiger_.reset();
-    for (QCPAbstractItem* teil : std::initializer_list<QCPAbstractItem*>{
-             fadenSenkrecht_, fadenWaagrecht_, fadenPunkt_, ablesung_})
-        teil->setVisible(false);
-    UeberlagerungZeichnen();
+    if (!fadenkreuz_) return;
+    update(FadenkreuzFlaeche(*fadenkreuz_, axisRect()->rect()));
+    fadenkreuz_.reset();
 }
 
 QString TRoutenChart::AblesungsAnzeige() const {
-    return ablesung_->visible() ? ablesung_->text() : QString();
+    return fadenkreuz_ ? fadenkreuz_->Text : QString();
+}
+
+void TRoutenChart::paintEvent(QPaintEvent* ereignis) {
+    QCustomPlot::paintEvent(ereignis);
+    if (!fadenkreuz_) return;
+    QPainter maler(this);
+    FadenkreuzZeichnen(maler, *fadenkreuz_, axisRect()->rect());
 }
 
 std::optional<StreckenWerte> TRoutenChart::AuswahlWerte() const {

@@ -3,25 +3,32 @@
 #include "model/route_points.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <optional>
+#include <functional>
 
 namespace {
 
-struct LinienPunkt {
-    double Km = 0.0;
-    double Hoehe = 0.0;
-    double Steigung = 0.0;
+// The lowest and highest point of a column on the plain heights, for their own line beside
+// the smoothed one.
+struct RoheExtreme {
+    int32_t Min = 0, Max = 0;
+    const ProfilePoint* Tiefster = nullptr;
+    const ProfilePoint* Hoechster = nullptr;
 };
 
-// One column while the points are gathered: the first and the last point that fell into it (in
-// route order), from which the line leaves towards its neighbours.
+// One column while the points are gathered: its first, lowest, highest and last point, from
+// which the line is drawn and leaves towards its neighbours. The points stay where they are in
+// the profile: their addresses follow the route order, which keeps the four in order.
 struct Sammlung {
     RoutenSpalte Spalte;
     double SteigungSumme = 0.0;
     int32_t Anzahl = 0;
-    LinienPunkt Erster;
-    LinienPunkt Letzter;
+    const ProfilePoint* Erster = nullptr;
+    const ProfilePoint* Tiefster = nullptr;
+    const ProfilePoint* Hoechster = nullptr;
+    const ProfilePoint* Letzter = nullptr;
+    RoheExtreme Roh;
 
     void Hoehe(double h) {
         Spalte.HoeheMin = Spalte.Belegt ? std::min(Spalte.HoeheMin, h) : h;
@@ -30,18 +37,13 @@ struct Sammlung {
     }
 };
 
-double Interpoliert(const LinienPunkt& a, const LinienPunkt& b, double km,
-                    double LinienPunkt::*wert) {
-    if (b.Km == a.Km) return b.*wert;
-    const double t = std::clamp((km - a.Km) / (b.Km - a.Km), 0.0, 1.0);
-    return a.*wert + t * (b.*wert - a.*wert);
-}
-
 class Reduktion {
 public:
-    Reduktion(double von, double bis, int32_t spalten)
+    Reduktion(double von, double bis, int32_t spalten, bool geglaettet, bool roheLinie)
         : von_(von), breite_((bis - von) / spalten), proKm_(spalten / (bis - von)),
-          spalten_(spalten), s_(spalten) {}
+          spalten_(spalten),
+          hoehe_(geglaettet ? &ProfilePoint::HoeheGeglaettet : &ProfilePoint::Hoehe),
+          roheLinie_(geglaettet && roheLinie), s_(spalten) {}
 
     // The column of `km`, -1 left of the range, spalten right of it.
     int32_t SpalteVon(double km) const {
@@ -49,20 +51,33 @@ public:
         if (!(c >= 0.0)) return -1;
         return c >= spalten_ ? spalten_ : static_cast<int32_t>(c);
     }
-    double Kante(int32_t spalte) const { return von_ + spalte * breite_; }
 
     // Runs for every point of the view, half a million in a full view of a long route.
-    void Punkt(int32_t spalte, const LinienPunkt& p) {
+    void Punkt(int32_t spalte, const ProfilePoint& p) {
         Sammlung& s = s_[spalte];
+        const double h = p.*hoehe_;
         if (s.Anzahl++ == 0) {
-            s.Erster = p;
-            s.Spalte = {true, p.Hoehe, p.Hoehe, 0.0};
-        } else {
-            s.Spalte.HoeheMin = std::min(s.Spalte.HoeheMin, p.Hoehe);
-            s.Spalte.HoeheMax = std::max(s.Spalte.HoeheMax, p.Hoehe);
+            s.Erster = s.Tiefster = s.Hoechster = &p;
+            s.Spalte = {true, h, h, 0.0};
+        } else if (h < s.Spalte.HoeheMin) {
+            s.Tiefster = &p;
+            s.Spalte.HoeheMin = h;
+        } else if (h > s.Spalte.HoeheMax) {
+            s.Hoechster = &p;
+            s.Spalte.HoeheMax = h;
         }
-        s.Letzter = p;
+        s.Letzter = &p;
         s.SteigungSumme += p.Steigung;
+        if (!roheLinie_) return;
+        RoheExtreme& roh = s.Roh;
+        if (roh.Tiefster == nullptr || p.Hoehe < roh.Min) {
+            roh.Min = p.Hoehe;
+            roh.Tiefster = &p;
+        }
+        if (roh.Hoechster == nullptr || p.Hoehe > roh.Max) {
+            roh.Max = p.Hoehe;
+            roh.Hoechster = &p;
+        }
     }
 
     // Joins the gathered columns from left to right: between the last point of one occupied
@@ -70,72 +85,111 @@ public:
     // heights at their edges, and both ends take its height where it crosses their edge.
     // `links` and `rechts` are the points just outside the range, where the line enters and
     // leaves it.
-    std::vector<RoutenSpalte> Verbinden(const std::optional<LinienPunkt>& links,
-                                        const std::optional<LinienPunkt>& rechts) {
-        std::optional<LinienPunkt> vorher = links;
+    RoutenReduktion Verbinden(const ProfilePoint* links, const ProfilePoint* rechts) {
+        RoutenReduktion r;
+        if (links != nullptr) {
+            r.Linie.push_back(Linienpunkt(*links, hoehe_));
+            if (roheLinie_) r.RoheLinie.push_back(Linienpunkt(*links, &ProfilePoint::Hoehe));
+        }
+        const ProfilePoint* vorher = links;
         int32_t vorherSpalte = -1;
         for (int32_t c = 0; c <= spalten_; ++c) {
             const bool ende = c == spalten_;
             if (!ende && s_[c].Anzahl == 0) continue;
-            const std::optional<LinienPunkt> naechster = ende ? rechts : s_[c].Erster;
-            if (vorher && naechster) Strecke(*vorher, vorherSpalte, *naechster, c);
+            const ProfilePoint* naechster = ende ? rechts : s_[c].Erster;
+            if (vorher != nullptr && naechster != nullptr)
+                Strecke(*vorher, vorherSpalte, *naechster, c);
             if (ende) break;
             Sammlung& s = s_[c];
             s.Spalte.Steigung = s.SteigungSumme / s.Anzahl;
+            LinieAnfuegen({s.Erster, s.Tiefster, s.Hoechster, s.Letzter}, hoehe_, r.Linie);
+            if (roheLinie_)
+                LinieAnfuegen({s.Erster, s.Roh.Tiefster, s.Roh.Hoechster, s.Letzter},
+                              &ProfilePoint::Hoehe, r.RoheLinie);
             vorher = s.Letzter;
             vorherSpalte = c;
         }
-        std::vector<RoutenSpalte> ergebnis;
-        ergebnis.reserve(s_.size());
+        if (rechts != nullptr) {
+            r.Linie.push_back(Linienpunkt(*rechts, hoehe_));
+            if (roheLinie_) r.RoheLinie.push_back(Linienpunkt(*rechts, &ProfilePoint::Hoehe));
+        }
+        r.Spalten.reserve(s_.size());
         for (const Sammlung& s : s_)
-            ergebnis.push_back(s.Spalte);
-        return ergebnis;
+            r.Spalten.push_back(s.Spalte);
+        return r;
     }
 
 private:
+    using Hoehen = int32_t ProfilePoint::*;
+
+    static RoutenLinienPunkt Linienpunkt(const ProfilePoint& p, Hoehen hoehe) {
+        return {p.Strecke, static_cast<double>(p.*hoehe)};
+    }
+
+    // The value of the straight line from a to b at `km`, of heights or of gradients.
+    static double Interpoliert(double kmA, double a, double kmB, double b, double km) {
+        if (kmB == kmA) return b;
+        return a + std::clamp((km - kmA) / (kmB - kmA), 0.0, 1.0) * (b - a);
+    }
+
     // The straight line from `a` (in column ca, -1 left of the range) to `b` (in column cb,
     // spalten right of it) over the columns from ca to cb.
-    void Strecke(const LinienPunkt& a, int32_t ca, const LinienPunkt& b, int32_t cb) {
-        if (ca >= 0) s_[ca].Hoehe(Interpoliert(a, b, Kante(ca + 1), &LinienPunkt::Hoehe));
-        if (cb < spalten_) s_[cb].Hoehe(Interpoliert(a, b, Kante(cb), &LinienPunkt::Hoehe));
+    void Strecke(const ProfilePoint& a, int32_t ca, const ProfilePoint& b, int32_t cb) {
+        const auto hoehe = [&](double km) {
+            return Interpoliert(a.Strecke, a.*hoehe_, b.Strecke, b.*hoehe_, km);
+        };
+        if (ca >= 0) s_[ca].Hoehe(hoehe(Kante(ca + 1)));
+        if (cb < spalten_) s_[cb].Hoehe(hoehe(Kante(cb)));
         for (int32_t c = ca + 1; c < cb; ++c) {
             Sammlung& s = s_[c];
-            s.Hoehe(Interpoliert(a, b, Kante(c), &LinienPunkt::Hoehe));
-            s.Hoehe(Interpoliert(a, b, Kante(c + 1), &LinienPunkt::Hoehe));
-            s.Spalte.Steigung = Interpoliert(a, b, Kante(c) + breite_ / 2, &LinienPunkt::Steigung);
+            s.Hoehe(hoehe(Kante(c)));
+            s.Hoehe(hoehe(Kante(c + 1)));
+            s.Spalte.Steigung =
+                Interpoliert(a.Strecke, a.Steigung, b.Strecke, b.Steigung, Kante(c) + breite_ / 2);
         }
+    }
+
+    double Kante(int32_t spalte) const { return von_ + spalte * breite_; }
+
+    // A column's first, lowest, highest and last point of the line, each once, in route order.
+    static void LinieAnfuegen(std::array<const ProfilePoint*, 4> punkte, Hoehen hoehe,
+                              std::vector<RoutenLinienPunkt>& linie) {
+        std::sort(punkte.begin(), punkte.end(), std::less<const ProfilePoint*>());
+        for (size_t i = 0; i < punkte.size(); ++i)
+            if (i == 0 || punkte[i] != punkte[i - 1])
+                linie.push_back(Linienpunkt(*punkte[i], hoehe));
     }
 
     double von_;
     double breite_; // km per column
     double proKm_;  // columns per km
     int32_t spalten_;
+    Hoehen hoehe_;   // the heights the line is drawn from
+    bool roheLinie_; // the plain heights' line besides
     std::vector<Sammlung> s_;
 };
 
 } // namespace
 
-std::vector<RoutenSpalte> SpaltenReduzieren(const Profile& profil, double von, double bis,
-                                            int32_t spalten, bool geglaettet) {
-    if (spalten <= 0) return {};
-    if (!(bis > von) || !std::isfinite(von) || !std::isfinite(bis))
-        return std::vector<RoutenSpalte>(spalten);
-    Reduktion r(von, bis, spalten);
+RoutenReduktion SpaltenReduzieren(const Profile& profil, double von, double bis, int32_t spalten,
+                                  bool geglaettet, bool roheLinie) {
+    RoutenReduktion leer;
+    leer.Spalten.resize(std::max(spalten, 0));
+    if (spalten <= 0 || !(bis > von) || !std::isfinite(von) || !std::isfinite(bis)) return leer;
     // From the last point before the range to the first one after it, every point once.
     std::optional<PunktStelle> start = ErsterPunktAb(profil, von);
-    if (!start) return std::vector<RoutenSpalte>(spalten); // the line ends before the range
+    if (!start) return leer; // the line ends before the range
     if (const std::optional<PunktStelle> vorher = VorigerPunkt(profil, *start)) start = vorher;
-    std::optional<LinienPunkt> links, rechts;
-    PunkteAb(profil, *start, [&](PunktStelle, const ProfilePoint& punkt) {
-        const LinienPunkt p{punkt.Strecke,
-                            static_cast<double>(geglaettet ? punkt.HoeheGeglaettet : punkt.Hoehe),
-                            punkt.Steigung};
-        if (!std::isfinite(p.Km)) return true;
-        const int32_t c = r.SpalteVon(p.Km);
+    Reduktion r(von, bis, spalten, geglaettet, roheLinie);
+    const ProfilePoint* links = nullptr;
+    const ProfilePoint* rechts = nullptr;
+    PunkteAb(profil, *start, [&](PunktStelle, const ProfilePoint& p) {
+        if (!std::isfinite(p.Strecke)) return true;
+        const int32_t c = r.SpalteVon(p.Strecke);
         if (c < 0) {
-            links = p;
+            links = &p;
         } else if (c >= spalten) {
-            rechts = p;
+            rechts = &p;
             return false;
         } else {
             r.Punkt(c, p);

@@ -45,22 +45,22 @@ TEST(SpaltenReduzieren, OnePointPerColumnSpansTheLineToTheNextPoint) {
     std::vector<Erwartet> erwartet;
     for (int c = 0; c < 10; ++c)
         erwartet.push_back({100.0 + 10 * c, 110.0 + 10 * c, static_cast<double>(c)});
-    Pruefen(SpaltenReduzieren(Rampe(), 0.0, 1.0, 10, false), erwartet);
+    Pruefen(SpaltenReduzieren(Rampe(), 0.0, 1.0, 10, false).Spalten, erwartet);
 }
 
 TEST(SpaltenReduzieren, ZoomedOutAColumnHoldsTheRangeOfManyPoints) {
     // Points 0 .. 4 in the first column, the line reaching 150 m at its right edge; the point
     // at 1.0 km lies at the end of the range, outside the second column.
-    Pruefen(SpaltenReduzieren(Rampe(), 0.0, 1.0, 2, false), {{100, 150, 2}, {150, 200, 7}});
+    Pruefen(SpaltenReduzieren(Rampe(), 0.0, 1.0, 2, false).Spalten, {{100, 150, 2}, {150, 200, 7}});
 }
 
 TEST(SpaltenReduzieren, ZoomedInTheColumnsBetweenTwoPointsTakeTheLineAtTheirEdges) {
     // 0.1 km in four columns: only the first holds a point; the others lie on the straight
     // line to the point at 0.1 km, just outside the range.
-    Pruefen(SpaltenReduzieren(Rampe(), 0.0, 0.1, 4, false),
+    Pruefen(SpaltenReduzieren(Rampe(), 0.0, 0.1, 4, false).Spalten,
             {{100, 102.5, 0}, {102.5, 105, 0.375}, {105, 107.5, 0.625}, {107.5, 110, 0.875}});
     // A range between two points, entered and left by the line.
-    Pruefen(SpaltenReduzieren(Rampe(), 0.42, 0.44, 1, false), {{142, 144, 4.3}});
+    Pruefen(SpaltenReduzieren(Rampe(), 0.42, 0.44, 1, false).Spalten, {{142, 144, 4.3}});
 }
 
 TEST(SpaltenReduzieren, SmoothedHeightsAndALineAcrossSectionBoundaries) {
@@ -70,28 +70,28 @@ TEST(SpaltenReduzieren, SmoothedHeightsAndALineAcrossSectionBoundaries) {
         for (int j = 0; j < 2; ++j)
             a.Punkte[j].HoeheGeglaettet = a.Punkte[j].Hoehe + 1000;
     // The second column lies between the sections' points at 0.5 and 1.0 km.
-    Pruefen(SpaltenReduzieren(p, 0.0, 1.5, 3, true),
+    Pruefen(SpaltenReduzieren(p, 0.0, 1.5, 3, true).Spalten,
             {{1100, 1200, 0}, {1200, 1300, 0}, {1300, 1400, 0}});
 }
 
 TEST(SpaltenReduzieren, ColumnsOutsideTheRouteStayEmpty) {
     Profile p = ProfilAus({Abschnitt({500, 500}, 0.5f)}); // points at 0.5 and 1.0 km
     Statistik(p);
-    const std::vector<RoutenSpalte> s = SpaltenReduzieren(p, 0.0, 2.0, 4, false);
+    const std::vector<RoutenSpalte> s = SpaltenReduzieren(p, 0.0, 2.0, 4, false).Spalten;
     ASSERT_EQ(s.size(), 4u);
     EXPECT_FALSE(s[0].Belegt);
     EXPECT_TRUE(s[1].Belegt);
     EXPECT_TRUE(s[2].Belegt); // the point at 1.0 km opens it
     EXPECT_FALSE(s[3].Belegt);
 
-    EXPECT_TRUE(SpaltenReduzieren(p, 0.0, 2.0, 0, false).empty());
-    for (const RoutenSpalte& spalte : SpaltenReduzieren(p, 2.0, 2.0, 3, false))
+    EXPECT_TRUE(SpaltenReduzieren(p, 0.0, 2.0, 0, false).Spalten.empty());
+    for (const RoutenSpalte& spalte : SpaltenReduzieren(p, 2.0, 2.0, 3, false).Spalten)
         EXPECT_FALSE(spalte.Belegt);
-    for (const RoutenSpalte& spalte : SpaltenReduzieren(p, 3.0, 4.0, 3, false))
+    for (const RoutenSpalte& spalte : SpaltenReduzieren(p, 3.0, 4.0, 3, false).Spalten)
         EXPECT_FALSE(spalte.Belegt);
-    for (const RoutenSpalte& spalte : SpaltenReduzieren(Profile{}, 0.0, 1.0, 3, false))
+    for (const RoutenSpalte& spalte : SpaltenReduzieren(Profile{}, 0.0, 1.0, 3, false).Spalten)
         EXPECT_FALSE(spalte.Belegt);
-    for (const RoutenSpalte& spalte : SpaltenReduzieren(p, 0.0, NAN, 3, false))
+    for (const RoutenSpalte& spalte : SpaltenReduzieren(p, 0.0, NAN, 3, false).Spalten)
         EXPECT_FALSE(spalte.Belegt);
 }
 
@@ -99,10 +99,50 @@ TEST(SpaltenReduzieren, PositionsThatRunBackwardsStillGiveColumnsInRange) {
     // A damaged file's negative steps: nothing is read outside the columns.
     Profile p = ProfilAus({Abschnitt({100, 300, 200, 400}, {0.0f, 0.9f, -0.6f, 0.5f})});
     Statistik(p);
-    const std::vector<RoutenSpalte> s = SpaltenReduzieren(p, 0.0, 1.0, 4, false);
+    const std::vector<RoutenSpalte> s = SpaltenReduzieren(p, 0.0, 1.0, 4, false).Spalten;
     ASSERT_EQ(s.size(), 4u);
     for (const RoutenSpalte& spalte : s)
         EXPECT_TRUE(!spalte.Belegt || (spalte.HoeheMin >= 100 && spalte.HoeheMax <= 400));
+}
+
+TEST(SpaltenReduzieren, TheLineKeepsEachColumnsFirstLowestHighestAndLastPoint) {
+    using L = std::vector<RoutenLinienPunkt>;
+    // One point to a column: every point, and the one after the range where the line leaves it.
+    L alle;
+    for (int i = 0; i <= 10; ++i)
+        alle.push_back({i * 0.1f, 100.0 + 10 * i});
+    const L linie = SpaltenReduzieren(Rampe(), 0.0, 1.0, 10, false).Linie;
+    ASSERT_EQ(linie.size(), alle.size());
+    for (size_t i = 0; i < linie.size(); ++i) {
+        EXPECT_NEAR(linie[i].Km, alle[i].Km, 1e-6);
+        EXPECT_EQ(linie[i].Hoehe, alle[i].Hoehe);
+    }
+    // Five rising points to a column: the first and the last of each.
+    EXPECT_EQ(SpaltenReduzieren(Rampe(), 0.0, 1.0, 2, false).Linie.size(), 5u);
+    // A range between two points: the line from the one before to the one after.
+    EXPECT_EQ(SpaltenReduzieren(Rampe(), 0.42, 0.44, 1, false).Linie.size(), 2u);
+
+    // A peak and a dip in one column keep their order: up, down, up.
+    Profile p = ProfilAus({Abschnitt({100, 300, 50, 120, 200}, {0.0f, 0.1f, 0.1f, 0.1f, 0.1f})});
+    Statistik(p);
+    const L spitze = SpaltenReduzieren(p, 0.0, 1.0, 1, false).Linie;
+    std::vector<double> hoehen;
+    for (const RoutenLinienPunkt& q : spitze)
+        hoehen.push_back(q.Hoehe);
+    EXPECT_EQ(hoehen, (std::vector<double>{100, 300, 50, 200}));
+    EXPECT_TRUE(SpaltenReduzieren(Profile{}, 0.0, 1.0, 3, false).Linie.empty());
+
+    // Smoothed (here flat) with the plain line beside it, from the same walk.
+    for (int j = 0; j < 5; ++j)
+        p.Abschnitte[0].Punkte[j].HoeheGeglaettet = 150;
+    const RoutenReduktion beide = SpaltenReduzieren(p, 0.0, 1.0, 1, true, true);
+    EXPECT_EQ(beide.Linie.size(), 2u); // first and last of the flat line
+    EXPECT_EQ(beide.Spalten[0].HoeheMax, 150);
+    hoehen.clear();
+    for (const RoutenLinienPunkt& q : beide.RoheLinie)
+        hoehen.push_back(q.Hoehe);
+    EXPECT_EQ(hoehen, (std::vector<double>{100, 300, 50, 200}));
+    EXPECT_TRUE(SpaltenReduzieren(p, 0.0, 1.0, 1, false, true).RoheLinie.empty());
 }
 
 TEST(SteigungsKlasse, FiveStepsForAscentsAndDescentsWithTheBoundInTheGentlerClass) {
