@@ -3,7 +3,6 @@
 #include "model/route_points.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <functional>
 
@@ -17,9 +16,9 @@ struct RoheExtreme {
     const ProfilePoint* Hoechster = nullptr;
 };
 
-// One column while the points are gathered: its first, lowest, highest and last point, from
-// which the line is drawn and leaves towards its neighbours. The points stay where they are in
-// the profile: their addresses follow the route order, which keeps the four in order.
+// One column while the points are gathered: its first, lowest, highest and last point; the line
+// is drawn through the lowest and highest, the fill continues from the first and last. The
+// points stay where they are in the profile: their addresses follow the route order.
 struct Sammlung {
     RoutenSpalte Spalte;
     double SteigungSumme = 0.0;
@@ -52,10 +51,10 @@ public:
         return c >= spalten_ ? spalten_ : static_cast<int32_t>(c);
     }
 
-    // Runs for every point of the view, half a million in a full view of a long route.
-    void Punkt(int32_t spalte, const ProfilePoint& p) {
+    // Runs for every point of the view, half a million in a full view of a long route: `h` is
+    // the point's height of the line, `Roh` whether the plain line is gathered besides.
+    template <bool Roh> void Punkt(int32_t spalte, const ProfilePoint& p, double h) {
         Sammlung& s = s_[spalte];
-        const double h = p.*hoehe_;
         if (s.Anzahl++ == 0) {
             s.Erster = s.Tiefster = s.Hoechster = &p;
             s.Spalte = {true, h, h, 0.0};
@@ -68,7 +67,7 @@ public:
         }
         s.Letzter = &p;
         s.SteigungSumme += p.Steigung;
-        if (!roheLinie_) return;
+        if constexpr (!Roh) return;
         RoheExtreme& roh = s.Roh;
         if (roh.Tiefster == nullptr || p.Hoehe < roh.Min) {
             roh.Min = p.Hoehe;
@@ -102,10 +101,9 @@ public:
             if (ende) break;
             Sammlung& s = s_[c];
             s.Spalte.Steigung = s.SteigungSumme / s.Anzahl;
-            LinieAnfuegen({s.Erster, s.Tiefster, s.Hoechster, s.Letzter}, hoehe_, r.Linie);
+            LinieAnfuegen(s.Tiefster, s.Hoechster, hoehe_, r.Linie);
             if (roheLinie_)
-                LinieAnfuegen({s.Erster, s.Roh.Tiefster, s.Roh.Hoechster, s.Letzter},
-                              &ProfilePoint::Hoehe, r.RoheLinie);
+                LinieAnfuegen(s.Roh.Tiefster, s.Roh.Hoechster, &ProfilePoint::Hoehe, r.RoheLinie);
             vorher = s.Letzter;
             vorherSpalte = c;
         }
@@ -151,13 +149,13 @@ private:
 
     double Kante(int32_t spalte) const { return von_ + spalte * breite_; }
 
-    // A column's first, lowest, highest and last point of the line, each once, in route order.
-    static void LinieAnfuegen(std::array<const ProfilePoint*, 4> punkte, Hoehen hoehe,
-                              std::vector<RoutenLinienPunkt>& linie) {
-        std::sort(punkte.begin(), punkte.end(), std::less<const ProfilePoint*>());
-        for (size_t i = 0; i < punkte.size(); ++i)
-            if (i == 0 || punkte[i] != punkte[i - 1])
-                linie.push_back(Linienpunkt(*punkte[i], hoehe));
+    // A column's lowest and highest point of the line, in route order (once when they are the
+    // same): the stroke between them covers every pixel the column's points would.
+    static void LinieAnfuegen(const ProfilePoint* tiefster, const ProfilePoint* hoechster,
+                              Hoehen hoehe, std::vector<RoutenLinienPunkt>& linie) {
+        const auto [erster, zweiter] = std::minmax(tiefster, hoechster, std::less<>());
+        linie.push_back(Linienpunkt(*erster, hoehe));
+        if (zweiter != erster) linie.push_back(Linienpunkt(*zweiter, hoehe));
     }
 
     double von_;
@@ -168,6 +166,26 @@ private:
     bool roheLinie_; // the plain heights' line besides
     std::vector<Sammlung> s_;
 };
+
+// Gathers the points from `start` on into the columns until the first one right of the range,
+// with the heights of the line chosen at compile time: this loop is the route view's redraw.
+template <bool Geglaettet, bool Roh>
+void Sammeln(Reduktion& r, const Profile& profil, PunktStelle start, int32_t spalten,
+             const ProfilePoint*& links, const ProfilePoint*& rechts) {
+    PunkteAb(profil, start, [&](PunktStelle, const ProfilePoint& p) {
+        if (!std::isfinite(p.Strecke)) return true;
+        const int32_t c = r.SpalteVon(p.Strecke);
+        if (c < 0) {
+            links = &p;
+        } else if (c >= spalten) {
+            rechts = &p;
+            return false;
+        } else {
+            r.Punkt<Roh>(c, p, Geglaettet ? p.HoeheGeglaettet : p.Hoehe);
+        }
+        return true;
+    });
+}
 
 } // namespace
 
@@ -183,18 +201,11 @@ RoutenReduktion SpaltenReduzieren(const Profile& profil, double von, double bis,
     Reduktion r(von, bis, spalten, geglaettet, roheLinie);
     const ProfilePoint* links = nullptr;
     const ProfilePoint* rechts = nullptr;
-    PunkteAb(profil, *start, [&](PunktStelle, const ProfilePoint& p) {
-        if (!std::isfinite(p.Strecke)) return true;
-        const int32_t c = r.SpalteVon(p.Strecke);
-        if (c < 0) {
-            links = &p;
-        } else if (c >= spalten) {
-            rechts = &p;
-            return false;
-        } else {
-            r.Punkt(c, p);
-        }
-        return true;
-    });
+    if (geglaettet && roheLinie)
+        Sammeln<true, true>(r, profil, *start, spalten, links, rechts);
+    else if (geglaettet)
+        Sammeln<true, false>(r, profil, *start, spalten, links, rechts);
+    else
+        Sammeln<false, false>(r, profil, *start, spalten, links, rechts);
     return r.Verbinden(links, rechts);
 }

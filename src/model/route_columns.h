@@ -26,9 +26,9 @@ struct RoutenLinienPunkt {
 
 struct RoutenReduktion {
     std::vector<RoutenSpalte> Spalten; // one per column, left to right
-    // The line as the columns can show it: in each column its first, lowest, highest and last
-    // point in route order (all of them where it holds no more), between the last point before
-    // the range and the first one after it, so that the line runs on to the edges.
+    // The line as the columns can show it: in each column its lowest and highest point in route
+    // order (its one point where it holds one), between the last point before the range and the
+    // first one after it, so that the line runs on to the edges.
     std::vector<RoutenLinienPunkt> Linie;
     // The same of the plain heights, when asked for beside the smoothed ones.
     std::vector<RoutenLinienPunkt> RoheLinie;
