@@ -102,7 +102,8 @@ int Stats(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
 int Plot(const CliAufruf& aufruf, Meldungen& meldungen) {
     HoprexDaten daten = Voreinstellungen();
     daten.Gesamt.GlaettungEinAus = aufruf.Glaettung;
-    if (!GesamtprofilLaden(aufruf, daten, meldungen) || !DatenVorhanden(daten.Gesamt, meldungen))
+    if (!AusgabeNichtEingabe(aufruf, meldungen) || !GesamtprofilLaden(aufruf, daten, meldungen) ||
+        !DatenVorhanden(daten.Gesamt, meldungen))
         return 1;
     const QByteArray bild = RoutenBildDaten(
         {daten, daten.Routenprofil.Darstellung, std::nullopt}, QSize(aufruf.Breite, aufruf.Hoehe),

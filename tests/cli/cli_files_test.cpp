@@ -44,6 +44,7 @@ TEST(CliDateien, AnOutputThatIsOneOfTheInputsIsRefusedByName) {
     TempDir dir;
     const std::string route = Kopie(dir, "r.hpx");
     fs::create_symlink(route, dir.Pfad() / "verweis.hpx");
+    fs::create_symlink(route, dir.Pfad() / "verweis.svg");
     const std::string bild = dir.Datei("shot.bmp");
     DateiAnlegen(bild, "die Bytes eines Bildes");
     const std::string andere = dir.Datei("anderes.bmp");
@@ -58,6 +59,8 @@ TEST(CliDateien, AnOutputThatIsOneOfTheInputsIsRefusedByName) {
          dir.Datei("verweis.hpx")},
         {{"evaluate", "-o", Q(bild), Q(bild)}, bild},
         {{"evaluate", "-o", Q(bild), Q(andere), Q(bild)}, bild},
+        {{"plot", "-o", Q(dir.Datei("verweis.svg")), Q(dir.Datei("verweis.svg"))},
+         dir.Datei("verweis.svg")},
     };
     for (const Fall& f : faelle) {
         const Lauf l = Starten(f.argumente);
