@@ -43,6 +43,9 @@ const Profile* TChartEbene::Gesamt() const {
 void TFuellungsEbene::draw(QCPPainter* maler) {
     const QCPAxis* y = parentPlot()->yAxis;
     const QRect rahmen = clipRect();
+    // A chart not laid out yet (a picture of a view never shown) has a plot area of negative
+    // size: nothing to fill.
+    if (rahmen.isEmpty()) return;
     const auto farbe = [this](const RoutenSpalte& s) {
         return darstellung_.Steigungsfarben ? SteigungsFarbe(SteigungsKlasse(s.Steigung))
                                             : RoutenFuellung;
