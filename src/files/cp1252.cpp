@@ -1,7 +1,10 @@
 #include "files/cp1252.h"
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <iconv.h>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -53,29 +56,61 @@ private:
     iconv_t cd_;
 };
 
+// The end of the run of ASCII bytes (or of the other bytes, `ascii` false) from `ein` on: ASCII
+// is the same byte in both encodings, so only the runs between need iconv, which takes a
+// hundred times longer per byte than copying.
+const char* LaufEnde(const char* ein, const char* ende, bool ascii) {
+    if (ascii) {
+        // Eight bytes at a time while none has its top bit set.
+        uint64_t acht = 0;
+        while (ende - ein >= 8 && (std::memcpy(&acht, ein, 8), (acht & 0x8080808080808080u) == 0))
+            ein += 8;
+    }
+    while (ein < ende && (static_cast<unsigned char>(*ein) < 0x80) == ascii)
+        ++ein;
+    return ein;
+}
+
 } // namespace
 
-std::string Utf8ZuCp1252(std::string_view utf8) {
-    Umsetzer u("CP1252", "UTF-8");
+std::string Utf8ZuCp1252(std::string utf8) {
+    const char* ein = LaufEnde(utf8.data(), utf8.data() + utf8.size(), true);
+    const char* ende = utf8.data() + utf8.size();
+    if (ein == ende) return utf8;
+    std::optional<Umsetzer> u;
     std::string aus;
     aus.reserve(utf8.size());
-    const char* ein = utf8.data();
-    const char* ende = ein + utf8.size();
-    while (!u.Umsetzen(ein, ende, aus)) {
-        const auto b0 = static_cast<unsigned char>(ein[0]);
-        size_t laenge = Utf8Laenge(b0);
-        if (laenge > static_cast<size_t>(ende - ein)) laenge = 1;
-        const auto b1 = laenge == 2 ? static_cast<unsigned char>(ein[1]) : 0;
-        if (b0 == 0xC2 && Unbelegt(b1))
-            aus += static_cast<char>(b1);
-        else
-            aus += '?';
-        ein += laenge;
+    aus.append(utf8, 0, static_cast<size_t>(ein - utf8.data()));
+    while (ein < ende) {
+        const char* ascii = LaufEnde(ein, ende, true);
+        aus.append(ein, ascii);
+        ein = ascii;
+        // iconv stops in the run at the same byte as in the whole text (a sequence broken off
+        // by the ASCII byte after the run is as invalid as one broken off by the run's end), and
+        // the invalid sequence is passed over by the length its first byte announces, counted
+        // in the whole text.
+        const char* lauf = LaufEnde(ein, ende, false);
+        if (!u) u.emplace("CP1252", "UTF-8");
+        while (ein < lauf && !u->Umsetzen(ein, lauf, aus)) {
+            const auto b0 = static_cast<unsigned char>(ein[0]);
+            size_t laenge = Utf8Laenge(b0);
+            if (laenge > static_cast<size_t>(ende - ein)) laenge = 1;
+            const auto b1 = laenge == 2 ? static_cast<unsigned char>(ein[1]) : 0;
+            if (b0 == 0xC2 && Unbelegt(b1))
+                aus += static_cast<char>(b1);
+            else
+                aus += '?';
+            ein += laenge;
+        }
     }
     return aus;
 }
 
 std::string Cp1252ZuUtf8(std::string_view cp1252) {
+    // A description read from a profile file is mostly plain ASCII: no converter to open.
+    if (LaufEnde(cp1252.data(), cp1252.data() + cp1252.size(), true) ==
+        cp1252.data() + cp1252.size())
+        return std::string(cp1252);
     Umsetzer u("UTF-8", "CP1252");
     std::string aus;
     aus.reserve(cp1252.size() + cp1252.size() / 8);

@@ -154,17 +154,22 @@ std::string ProfilDateiInhalt(const Profile& profil) {
     for (int i = 0; i < 7; ++i)
         text += "leer\n";
     text += Formatieren("Abschnitte \t %3d\n", profil.AnzahlAbschnitte());
+    // A point line takes about 25 bytes with the numbers of real routes.
+    text.reserve(text.size() + static_cast<size_t>(profil.AnzahlAbschnitte()) * 64 +
+                 static_cast<size_t>(std::max(profil.Punktanzahl, 0)) * 28);
+    CText c(text);
     for (const ProfileSection& a : profil.Abschnitte) {
-        text += BeschreibungsZeile(a.Beschreibung);
-        text += '\n';
-        text += Formatieren("%5d\n", a.Punktanzahl);
+        c.Text(BeschreibungsZeile(a.Beschreibung)).Zeichen('\n');
+        c.Ganzzahl(a.Punktanzahl, 5).Zeichen('\n');
+        // "%4d \t %3.3f \t %4d \t %1d\n": index, Abstand, Hoehe, Stuetzpunkt.
         for (int32_t j = 0; j < a.Punktanzahl; ++j) {
             const ProfilePoint& p = a.Punkte[j];
-            text += Formatieren("%4d \t %3.3f \t %4d \t %1d\n", j, static_cast<double>(p.Abstand),
-                                p.Hoehe, static_cast<int>(p.Stuetzpunkt));
+            c.Ganzzahl(j, 4).Text(" \t ").Festkomma(p.Abstand, 3, 3).Text(" \t ");
+            c.Ganzzahl(p.Hoehe, 4).Text(" \t ").Ganzzahl(p.Stuetzpunkt, 1).Zeichen('\n');
         }
     }
-    return Utf8ZuCp1252(text);
+    c.Abgeben();
+    return Utf8ZuCp1252(std::move(text));
 }
 
 bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,

@@ -52,21 +52,19 @@ long Meter(long double km) {
         std::clamp(m, static_cast<long double>(LONG_MIN), static_cast<long double>(LONG_MAX)));
 }
 
-// A km value as the export writes it: "%9.3f", nine characters, with the decimal point replaced
-// by "." when `trennzeichenPunkt` is set and by "," otherwise.
-std::string KmWert(double km, bool trennzeichenPunkt) {
-    std::string text = Formatieren("%9.3f", km);
-    const size_t punkt = text.find('.');
-    if (punkt != std::string::npos) text[punkt] = trennzeichenPunkt ? '.' : ',';
-    return text;
+// The decimal point of the km values: "." when `trennzeichenPunkt` is set, "," otherwise.
+char KmPunkt(bool trennzeichenPunkt) {
+    return trennzeichenPunkt ? '.' : ',';
 }
 
 std::string Kopf(const Profile& g, const TExportOptions& o) {
     std::string text;
+    text += "Strecke \t";
     if (o.StreckeInKm)
-        text += Formatieren("Strecke \t%s\n", KmWert(g.Strecke, o.TrennzeichenPunkt).c_str());
+        CText(text).Festkomma(g.Strecke, 9, 3, KmPunkt(o.TrennzeichenPunkt));
     else
-        text += Formatieren("Strecke \t%ld\n", Meter(g.Strecke));
+        CText(text).Ganzzahl(Meter(g.Strecke), 0);
+    text += '\n';
     const bool gl = o.Glaettung;
     text += Formatieren("Höhe min \t%d\n", gl ? g.HoeheMinGeglaettet : g.HoeheMin);
     text += Formatieren("Höhe max \t%d\n", gl ? g.HoeheMaxGeglaettet : g.HoeheMax);
@@ -95,31 +93,39 @@ int32_t GeschaetztePunktanzahl(const Profile& gesamt, int32_t meterProPunkt) {
 
 std::string ExportInhalt(const Profile& gesamt, const TExportOptions& o) {
     std::string text = o.Header ? Kopf(gesamt, o) : std::string();
+    // A line takes up to about 30 bytes without the section markers.
+    text.reserve(text.size() + static_cast<size_t>(std::max(gesamt.Punktanzahl, 0)) * 32);
     const bool stuetzpunkte = o.Stuetzpunkte && !o.PunkteReduzieren;
+    CText c(text);
     int32_t markierterAbschnitt = -1;
     double vorher = 0.0; // position of the previously written point, km
+    // Per line: "%9.3f\t" or "%7ld\t", "%4d\t", with Glaettung "%3.0f\t", then the markers.
     PunkteAuswaehlen(gesamt, o, [&](int32_t j, int32_t k) {
         const ProfileSection& a = gesamt.Abschnitte[j];
         const ProfilePoint& p = a.Punkte[k];
         // Both positions are float32, so their difference is exact in double.
         const double d = o.StreckeRelativ ? static_cast<double>(p.Strecke) - vorher : p.Strecke;
         vorher = p.Strecke;
-        std::string zeile =
-            o.StreckeInKm ? KmWert(d, o.TrennzeichenPunkt) + "\t" : Formatieren("%7ld\t", Meter(d));
-        zeile += Formatieren("%4d\t", o.Glaettung ? p.HoeheGeglaettet : p.Hoehe);
-        if (o.Glaettung) zeile += Formatieren("%3.0f\t", static_cast<double>(p.Steigung));
+        if (o.StreckeInKm)
+            c.Festkomma(d, 9, 3, KmPunkt(o.TrennzeichenPunkt));
+        else
+            c.Ganzzahl(Meter(d), 7);
+        c.Zeichen('\t').Ganzzahl(o.Glaettung ? p.HoeheGeglaettet : p.Hoehe, 4).Zeichen('\t');
+        if (o.Glaettung) c.Festkomma(p.Steigung, 3, 0).Zeichen('\t');
         const bool knick = stuetzpunkte && p.Stuetzpunkt == 1;
         if (o.Abschnitte && markierterAbschnitt != j) {
             markierterAbschnitt = j;
-            zeile += Formatieren("Abschnitt %d\t%s\t", j + 1, a.Beschreibung.c_str());
-            if (knick) zeile += "Stuetz";
+            // Cut at a NUL byte inside the description, as "%s" always did.
+            c.Text("Abschnitt ").Ganzzahl(j + 1, 0).Zeichen('\t');
+            c.Text(a.Beschreibung.c_str()).Zeichen('\t');
+            if (knick) c.Text("Stuetz");
         } else if (knick) {
-            zeile += "\t\tKnick";
+            c.Text("\t\tKnick");
         }
-        text += zeile;
-        text += '\n';
+        c.Zeichen('\n');
     });
-    return Utf8ZuCp1252(text);
+    c.Abgeben();
+    return Utf8ZuCp1252(std::move(text));
 }
 
 bool Exportieren(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen) {

@@ -16,6 +16,11 @@ TEST(Cp1252, ConvertsUmlautsAndMarksWhatItCannotHold) {
                            "b"),
               "a?b")
         << "a byte that is no UTF-8";
+    // A sequence broken off takes as many bytes as its first one announces, the ASCII ones after
+    // it included, as in every file written so far.
+    EXPECT_EQ(Utf8ZuCp1252("\xC3\xA4 \xE2\x82"
+                           "ab\xC3"),
+              "\xE4 ?b?");
     EXPECT_EQ(Cp1252ZuUtf8("H\xF6he \x80"), "Höhe €");
 }
 
