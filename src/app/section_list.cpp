@@ -2,9 +2,12 @@
 
 #include "app/appearance.h"
 
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace {
 
@@ -43,9 +46,19 @@ void TAbschnittListe::ZeilenSetzen(const std::vector<QString>& zeilen) {
 }
 
 void TAbschnittListe::AuswahlSetzen(const std::vector<bool>& auswahl) {
+    // One selection of the runs of marked lines, set at once: selecting line by line merges
+    // each line into every range before it, which grows with the square of the marked lines.
+    QItemSelection laeufe;
+    const int zeilen = std::min(count(), static_cast<int>(auswahl.size()));
+    for (int i = 0; i < zeilen; ++i) {
+        if (!auswahl[static_cast<size_t>(i)]) continue;
+        const int anfang = i;
+        while (i + 1 < zeilen && auswahl[static_cast<size_t>(i) + 1])
+            ++i;
+        laeufe.select(model()->index(anfang, 0), model()->index(i, 0));
+    }
     const QSignalBlocker sperre(this);
-    for (int i = 0; i < count(); ++i)
-        item(i)->setSelected(static_cast<size_t>(i) < auswahl.size() && auswahl[i]);
+    selectionModel()->select(laeufe, QItemSelectionModel::ClearAndSelect);
 }
 
 std::vector<bool> TAbschnittListe::Auswahl() const {
