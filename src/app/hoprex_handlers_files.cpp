@@ -1,4 +1,5 @@
 // Handlers of the profile file, the text export and the two dialogs.
+#include "app/error_display.h"
 #include "app/export_options_dialog.h"
 #include "app/hoprex_window.h"
 #include "app/info_dialog.h"
@@ -31,10 +32,22 @@ void THoprex::BT_GesamtWerteEinlesenClick() {
     const std::optional<QString> pfad =
         dialoge_.OeffnenPfad(QStringLiteral("HPX Daten laden"), HpxFilter,
                              QString::fromStdString(Daten.VerzeichnisLaden));
-    if (!GesamtLaden(Daten, Pfad(pfad), meldungen_)) return;
-    // The file's window lengths go into the edits, whose change handlers react as usual; the
-    // refresh chain then smooths with them. Both are taken before the first edit changes: with
-    // smoothing on, its handler smooths with the other edit's old text and stores that.
+    if (GesamtLaden(Daten, Pfad(pfad), meldungen_)) GesamtGeladenAnzeigen();
+}
+
+bool THoprex::GesamtDateiOeffnen(const QString& pfad) {
+    bool geladen = false;
+    Geschuetzt(dialoge_, [&] {
+        geladen = GesamtLaden(Daten, pfad.toStdString(), meldungen_);
+        if (geladen) GesamtGeladenAnzeigen();
+    });
+    return geladen;
+}
+
+// The file's window lengths go into the edits, whose change handlers react as usual; the
+// refresh chain then smooths with them. Both are taken before the first edit changes: with
+// smoothing on, its handler smooths with the other edit's old text and stores that.
+void THoprex::GesamtGeladenAnzeigen() {
     const int32_t glaettung = Daten.Gesamt.GlaettungMittelungUeber;
     const int32_t steigung = Daten.Gesamt.SteigungMittelungUeber;
     T_Schwelle->setText(QString::number(glaettung));

@@ -37,6 +37,12 @@ public:
     // Writes the settings file (a failure is reported and the window still goes).
     ~THoprex() override;
 
+    // Loads the profile file at `pfad` into the overall profile as "Öffnen" in the lower half
+    // does with a file chosen in its dialog, for a file named on the command line or dropped
+    // onto the window. Messages and errors are shown in their boxes. Returns true when the
+    // route is now the file's.
+    bool GesamtDateiOeffnen(const QString& pfad);
+
     HoprexDaten Daten;
     TAuswertung Auswertung;
 
@@ -127,6 +133,9 @@ private:
 
     void BT_GesamtWerteSpeichernClick();
     void BT_GesamtWerteEinlesenClick();
+    // After a load into the overall profile, and after its cancelled dialog: the route's window
+    // lengths into their edits, then the refresh chain.
+    void GesamtGeladenAnzeigen();
     void BT_ExportClick();
     void BT_ExportOptionenClick();
     void BitBtn2Click();
