@@ -57,7 +57,9 @@ void THoprex::BT_AktuellWerteEinlesenClick() {
     const std::optional<QString> pfad = dialoge_.OeffnenPfad(
         QStringLiteral("HPX Daten laden"), QStringLiteral("Hoprex Daten (*.hpx)"),
         QString::fromStdString(Daten.VerzeichnisLaden));
-    AktuellLaden(Daten, pfad ? std::optional(pfad->toStdString()) : std::nullopt, meldungen_);
+    Daten.Aktuell = AktuellLaden(
+        Daten.Aktuell, pfad ? std::optional(pfad->toStdString()) : std::nullopt, meldungen_);
+    Daten.Einfuegemarke = 0;
     AktuellAnzeigen();
 }
 

@@ -17,7 +17,10 @@ void THoprex::EinfuegemarkeBewegen(Richtung richtung) {
 }
 
 void THoprex::AbschnitteBewegen(Richtung richtung) {
-    if (AbschnitteVerschieben(Daten.Gesamt, richtung, meldungen_)) GesamtNeuBerechnenUndAnzeigen();
+    const std::optional<Verschiebung> v = VerschiebungPlanen(Daten.Gesamt, richtung, meldungen_);
+    if (!v) return;
+    BlockVerschieben(Daten.Gesamt, *v);
+    GesamtNeuBerechnenUndAnzeigen();
 }
 
 void THoprex::B_EinfuegeMarkeLLClick() {
@@ -46,7 +49,10 @@ void THoprex::B_AbschnittRRClick() {
 }
 
 void THoprex::B_AbschnitteSpiegelnClick() {
-    if (AbschnitteSpiegeln(Daten.Gesamt, meldungen_)) GesamtNeuBerechnenUndAnzeigen();
+    MarkierterBlock block;
+    if (!MarkierterBlockSuchen(Daten.Gesamt, block, meldungen_)) return;
+    if (block.Anzahl > 0) BlockSpiegeln(Daten.Gesamt, block);
+    GesamtNeuBerechnenUndAnzeigen();
 }
 
 void THoprex::BT_GesamtWerteLoeschenClick() {

@@ -10,3 +10,7 @@
 // section. The caller then fills the overall list only (lines and marks); nothing is
 // recomputed and the graph is not drawn.
 bool BeschreibungSpeichern(Profile& gesamt, int32_t abschnitt, std::string_view text);
+
+// Whether storing `text` would change the description of overall section `abschnitt`; false
+// when there is no such section.
+bool BeschreibungAendertSich(const Profile& gesamt, int32_t abschnitt, std::string_view text);

@@ -55,3 +55,18 @@ std::vector<bool> ListenAuswahl(const Profile& profil) {
         auswahl.push_back(a.Markiert != 0);
     return auswahl;
 }
+
+bool MarkierteVorhanden(const Profile& profil) {
+    return std::any_of(profil.Abschnitte.begin(), profil.Abschnitte.end(),
+                       [](const ProfileSection& a) { return a.Markiert != 0; });
+}
+
+Markierungsstand MarkierungsstandLesen(const HoprexDaten& daten) {
+    return {ListenAuswahl(daten.Gesamt), daten.Gesamt.Anker, daten.Einfuegemarke};
+}
+
+void MarkierungsstandSetzen(HoprexDaten& daten, const Markierungsstand& stand) {
+    MarkierungAusAuswahl(daten.Gesamt, stand.Markiert);
+    daten.Gesamt.Anker = stand.Anker;
+    daten.Einfuegemarke = stand.Einfuegemarke;
+}

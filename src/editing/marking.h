@@ -1,7 +1,9 @@
 #pragma once
 
+#include "model/hoprex_data.h"
 #include "model/profile.h"
 
+#include <cstdint>
 #include <vector>
 
 // Marking sections with the mouse and the list. The same rules serve the current and the
@@ -29,3 +31,17 @@ bool MarkierenMausZug(Profile& profil, int32_t abschnitt, int32_t& letzterAbschn
 
 // The list selection that shows the marks: line i selected exactly when section i is marked.
 std::vector<bool> ListenAuswahl(const Profile& profil);
+
+// Whether any section of the profile is marked.
+bool MarkierteVorhanden(const Profile& profil);
+
+// The marks of the route with its anchor and the insertion mark: what an undo step keeps so
+// that undoing and redoing it put them back exactly, whatever was marked in between.
+struct Markierungsstand {
+    std::vector<bool> Markiert; // one per overall section
+    int32_t Anker = 0;
+    int32_t Einfuegemarke = 0;
+};
+Markierungsstand MarkierungsstandLesen(const HoprexDaten& daten);
+// Puts back a state read from the route as it is now (the same number of sections).
+void MarkierungsstandSetzen(HoprexDaten& daten, const Markierungsstand& stand);

@@ -1,6 +1,5 @@
 #include "editing/mirroring.h"
 
-#include "editing/marked_block.h"
 #include "editing/section_copy.h"
 
 #include <utility>
@@ -15,11 +14,7 @@ void PunkteUmkehren(ProfileSection& abschnitt) {
     }
 }
 
-bool AbschnitteSpiegeln(Profile& gesamt, Meldungen& meldungen) {
-    MarkierterBlock block;
-    if (!MarkierterBlockSuchen(gesamt, block, meldungen)) return false;
-    if (block.Anzahl == 0) return true;
-
+void BlockSpiegeln(Profile& gesamt, const MarkierterBlock& block) {
     const int32_t erster = block.Erster;
     const int32_t letzter = block.Letzter;
     for (int32_t i = erster; i <= letzter; ++i)
@@ -38,5 +33,4 @@ bool AbschnitteSpiegeln(Profile& gesamt, Meldungen& meldungen) {
         for (int32_t i = erster; i <= letzter; ++i)
             gesamt.Abschnitte[i].Markiert = 1;
     }
-    return true;
 }

@@ -47,37 +47,45 @@ void SchrittRechts(Profile& gesamt, int32_t& erster, int32_t& letzter, int32_t f
 
 } // namespace
 
-bool AbschnitteVerschieben(Profile& gesamt, Richtung richtung, Meldungen& meldungen) {
+std::optional<Verschiebung> VerschiebungPlanen(const Profile& gesamt, Richtung richtung,
+                                               Meldungen& meldungen) {
     MarkierterBlock block;
-    if (!MarkierterBlockSuchen(gesamt, block, meldungen) || block.Anzahl == 0) return false;
+    if (!MarkierterBlockSuchen(gesamt, block, meldungen) || block.Anzahl == 0) return std::nullopt;
 
     const int32_t n = gesamt.AnzahlAbschnitte();
-    int32_t erster = block.Erster;
-    int32_t letzter = block.Letzter;
-    int32_t ziel = erster;
+    Verschiebung v{block.Erster, block.Letzter, block.Erster};
     switch (richtung) {
     case Richtung::GanzLinks:
-        ziel = 0;
+        v.Ziel = 0;
         break;
     case Richtung::Links:
-        ziel = erster > 0 ? erster - 1 : erster;
+        v.Ziel = v.Erster > 0 ? v.Erster - 1 : v.Erster;
         break;
     case Richtung::Rechts:
-        ziel = letzter < n - 1 ? erster + 1 : erster;
+        v.Ziel = v.Letzter < n - 1 ? v.Erster + 1 : v.Erster;
         break;
     case Richtung::GanzRechts:
-        ziel = n - block.Anzahl;
+        v.Ziel = n - block.Anzahl;
         break;
     }
+    return v;
+}
 
+void BlockVerschieben(Profile& gesamt, const Verschiebung& v) {
+    const int32_t n = gesamt.AnzahlAbschnitte();
+    int32_t erster = v.Erster;
+    int32_t letzter = v.Letzter;
     gesamt.Abschnitte.resize(static_cast<size_t>(n + 1));
-    while (erster > ziel)
+    while (erster > v.Ziel)
         SchrittLinks(gesamt, erster, letzter, n);
-    while (erster < ziel)
+    while (erster < v.Ziel)
         SchrittRechts(gesamt, erster, letzter, n);
     gesamt.Abschnitte.resize(static_cast<size_t>(n));
 
     for (int32_t i = 0; i < n; ++i)
         gesamt.Abschnitte[i].Markiert = i >= erster && i <= letzter;
-    return true;
+}
+
+Verschiebung Umkehrung(const Verschiebung& v) {
+    return {v.Ziel, v.Ziel + (v.Letzter - v.Erster), v.Erster};
 }

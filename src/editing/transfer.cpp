@@ -1,25 +1,28 @@
 #include "editing/transfer.h"
 
-#include "editing/marked_block.h"
 #include "editing/section_copy.h"
 
 #include <algorithm>
 #include <string>
 
-bool WerteUebernehmen(HoprexDaten& daten, Meldungen& meldungen) {
-    const Profile& aktuell = daten.Aktuell;
-    Profile& gesamt = daten.Gesamt;
-    if (aktuell.Abschnitte.empty()) return false;
+std::optional<MarkierterBlock> UebertragungsBlock(const HoprexDaten& daten, Meldungen& meldungen) {
+    if (daten.Aktuell.Abschnitte.empty()) return std::nullopt;
     MarkierterBlock block;
-    if (!MarkierterBlockSuchen(aktuell, block, meldungen) || block.Anzahl == 0) return false;
-
-    const int32_t n = block.Anzahl;
-    const int32_t alt = gesamt.AnzahlAbschnitte();
-    if (n > MaxAbschnitte - alt) {
+    if (!MarkierterBlockSuchen(daten.Aktuell, block, meldungen) || block.Anzahl == 0)
+        return std::nullopt;
+    if (block.Anzahl > MaxAbschnitte - daten.Gesamt.AnzahlAbschnitte()) {
         meldungen.Meldung("Fehler", "Der Höhenverlauf kann höchstens " +
                                         std::to_string(MaxAbschnitte) + " Abschnitte aufnehmen");
-        return false;
+        return std::nullopt;
     }
+    return block;
+}
+
+int32_t BlockUebernehmen(HoprexDaten& daten, const MarkierterBlock& block) {
+    const Profile& aktuell = daten.Aktuell;
+    Profile& gesamt = daten.Gesamt;
+    const int32_t n = block.Anzahl;
+    const int32_t alt = gesamt.AnzahlAbschnitte();
     const int32_t m = std::clamp(daten.Einfuegemarke, 0, alt);
     gesamt.Abschnitte.resize(static_cast<size_t>(alt + n));
     // From the end down, so that no section is overwritten before it has moved up.
@@ -32,5 +35,12 @@ bool WerteUebernehmen(HoprexDaten& daten, Meldungen& meldungen) {
         gesamt.Abschnitte[m + i].Markiert = 1;
     }
     daten.Einfuegemarke = m + n;
+    return m;
+}
+
+bool WerteUebernehmen(HoprexDaten& daten, Meldungen& meldungen) {
+    const std::optional<MarkierterBlock> block = UebertragungsBlock(daten, meldungen);
+    if (!block) return false;
+    BlockUebernehmen(daten, *block);
     return true;
 }

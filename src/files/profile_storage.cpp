@@ -6,18 +6,6 @@
 
 namespace {
 
-// A profile without sections that keeps the settings of `vorbild`: the header of a file
-// leaves a window value as it was when the file does not hold it.
-Profile LeeresProfilWie(const Profile& vorbild) {
-    Profile p;
-    p.GlaettungEinAus = vorbild.GlaettungEinAus;
-    p.GlaettungMittelungUeber = vorbild.GlaettungMittelungUeber;
-    p.SteigungMax = vorbild.SteigungMax;
-    p.SteigungMittelungUeber = vorbild.SteigungMittelungUeber;
-    p.Anker = vorbild.Anker;
-    return p;
-}
-
 // Reads the file at `pfad` into a new profile built on `vorbild`. Shows the message of an open
 // or read fault and returns false; `ziel` is then untouched.
 bool ProfilAusDatei(const std::string& pfad, const Profile& vorbild, uint8_t markiert,
@@ -52,25 +40,37 @@ bool GesamtSpeichern(HoprexDaten& daten, const std::optional<std::string>& pfad,
         DateiSchreiben(*pfad, ProfilDateiInhalt(daten.Gesamt), meldungen);
     if (ergebnis != SchreibErgebnis::OeffnenFehler)
         daten.VerzeichnisSchreiben = VerzeichnisVon(*pfad);
-    return ergebnis == SchreibErgebnis::Ok;
+    if (ergebnis != SchreibErgebnis::Ok) return false;
+    daten.GesamtDatei = *pfad;
+    daten.GesamtGeaendert = false;
+    return true;
+}
+
+std::optional<Routendaten> GesamtLesen(HoprexDaten& daten, const std::string& pfad,
+                                       Meldungen& meldungen) {
+    Routendaten route;
+    if (!ProfilAusDatei(pfad, daten.Gesamt, 0, route.Gesamt, meldungen)) return std::nullopt;
+    daten.VerzeichnisLaden = VerzeichnisVon(pfad);
+    route.GesamtDatei = pfad;
+    route.Dateiname = DateinameVon(pfad);
+    constexpr std::string_view endung = ".hpx";
+    if (route.Dateiname.ends_with(endung))
+        route.Dateiname.resize(route.Dateiname.size() - endung.size());
+    return route;
 }
 
 bool GesamtLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen) {
     if (!pfad) return true;
-    if (!ProfilAusDatei(*pfad, daten.Gesamt, 0, daten.Gesamt, meldungen)) return false;
-    daten.Einfuegemarke = 0;
-    daten.VerzeichnisLaden = VerzeichnisVon(*pfad);
-    daten.Dateiname = DateinameVon(*pfad);
-    constexpr std::string_view endung = ".hpx";
-    if (daten.Dateiname.size() >= endung.size() && daten.Dateiname.ends_with(endung))
-        daten.Dateiname.resize(daten.Dateiname.size() - endung.size());
+    std::optional<Routendaten> route = GesamtLesen(daten, *pfad, meldungen);
+    if (!route) return false;
+    RouteTauschen(daten, *route);
     return true;
 }
 
-void AktuellLaden(HoprexDaten& daten, const std::optional<std::string>& pfad,
-                  Meldungen& meldungen) {
-    ProfilLeeren(daten.Aktuell);
-    daten.Einfuegemarke = 0;
-    if (pfad) ProfilAusDatei(*pfad, daten.Aktuell, 1, daten.Aktuell, meldungen);
-    StatistikUngeglaettet(daten.Aktuell);
+Profile AktuellLaden(const Profile& aktuell, const std::optional<std::string>& pfad,
+                     Meldungen& meldungen) {
+    Profile neu = LeeresProfilWie(aktuell);
+    if (pfad) ProfilAusDatei(*pfad, aktuell, 1, neu, meldungen);
+    StatistikUngeglaettet(neu);
+    return neu;
 }

@@ -16,24 +16,32 @@ bool DatenVorhanden(const Profile& gesamt, Meldungen& meldungen);
 
 // "Speichern": writes the overall profile to `pfad` (replacing the file only once it was fully
 // written) and sets VerzeichnisSchreiben to its folder once the file could be created. Returns
-// true when the file was written. Nothing is redrawn in any case.
+// true when the file was written: it is then the route's file (GesamtDatei) and the route is
+// saved (GesamtGeaendert false). Nothing is redrawn in any case.
 bool GesamtSpeichern(HoprexDaten& daten, const std::optional<std::string>& pfad,
                      Meldungen& meldungen);
 
-// "Öffnen" in the lower half: reads `pfad` into a new profile and, only when that succeeded,
-// makes it the overall profile (all sections unmarked, Einfuegemarke 0, the file's smoothing and
-// gradient windows in GlaettungMittelungUeber and SteigungMittelungUeber), with VerzeichnisLaden
-// its folder and Dateiname its name without a trailing ".hpx".
-// Returns true on success and on a cancelled dialog: the caller then shows the two window
-// lengths in its smoothing and gradient controls and runs the refresh chain. Returns false when
-// the file cannot be opened ("Fehler beim Öffnen der Datei", also for anything but a regular
-// file and for a file larger than MaxProfilDatei) or is not a sound profile file ("Fehler beim
-// Lesen der Datei\nZeile %d"); everything is then as it was and the caller does nothing more.
+// "Öffnen" in the lower half, up to the new route: reads `pfad` into a route of its own (all
+// sections unmarked, the file's smoothing and gradient windows in GlaettungMittelungUeber and
+// SteigungMittelungUeber, Einfuegemarke 0, Dateiname the file's name without a trailing ".hpx",
+// GesamtDatei the path, not changed) and sets VerzeichnisLaden to its folder. None when the file
+// cannot be opened ("Fehler beim Öffnen der Datei", also for anything but a regular file and for
+// a file larger than MaxProfilDatei) or is not a sound profile file ("Fehler beim Lesen der
+// Datei\nZeile %d"); `daten` is then as it was.
+std::optional<Routendaten> GesamtLesen(HoprexDaten& daten, const std::string& pfad,
+                                       Meldungen& meldungen);
+
+// "Öffnen" in the lower half in one: GesamtLesen, then the route read replaces the overall
+// profile. Returns true on success and on a cancelled dialog (`pfad` none): the caller then
+// shows the two window lengths in its smoothing and gradient controls and runs the refresh
+// chain. Returns false after a message; everything is then as it was and the caller does
+// nothing more.
 bool GesamtLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen);
 
-// "Öffnen" in the upper half: empties the current profile and sets Einfuegemarke to 0 (also on a
-// cancelled dialog or a failure, with the same messages as GesamtLaden), then reads `pfad` into
-// it with every section marked. The file's window values, VerzeichnisLaden and Dateiname are
-// not used. Ends with StatistikUngeglaettet of the current profile; the caller
-// always refreshes the current display (value fields, list, graph).
-void AktuellLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen);
+// "Öffnen" in the upper half: the new current profile, read from `pfad` with every section
+// marked and StatistikUngeglaettet run; empty on a cancelled dialog or a failure (with the same
+// messages as GesamtLesen). Settings and Anker are those of `aktuell`; the file's window values
+// are not used. The caller makes it the current profile, sets Einfuegemarke to 0 and refreshes
+// the current display (value fields, list, graph).
+Profile AktuellLaden(const Profile& aktuell, const std::optional<std::string>& pfad,
+                     Meldungen& meldungen);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 // The nine options of the text export, with the defaults of a missing settings file.
 struct TExportOptions {
@@ -37,7 +38,28 @@ struct HoprexDaten {
     std::string VerzeichnisLaden;     // start folder of the open dialogs
     std::string VerzeichnisSchreiben; // start folder of the save dialog
     std::string VerzeichnisExport;    // start folder of the export dialog
-    std::string Dateiname; // last profile file loaded into the overall profile, without ".hpx"
+    std::string Dateiname;   // last profile file loaded into the overall profile, without ".hpx"
+    std::string GesamtDatei; // the route's profile file (full path) since it was saved or loaded
+    bool GesamtGeaendert = false; // the route changed since it was last saved or loaded
 
     RoutenprofilEinstellungen Routenprofil; // the route view's place, size and options
 };
+
+// What a load into the overall profile replaces, and an undo of the load puts back: the route,
+// the insertion mark in it, and the route's file with its saved state.
+struct Routendaten {
+    Profile Gesamt;
+    int32_t Einfuegemarke = 0;
+    std::string Dateiname;
+    std::string GesamtDatei;
+    bool GesamtGeaendert = false;
+};
+
+// Exchanges the route of `daten` with `route`; no section is copied.
+inline void RouteTauschen(HoprexDaten& daten, Routendaten& route) {
+    std::swap(daten.Gesamt, route.Gesamt);
+    std::swap(daten.Einfuegemarke, route.Einfuegemarke);
+    std::swap(daten.Dateiname, route.Dateiname);
+    std::swap(daten.GesamtDatei, route.GesamtDatei);
+    std::swap(daten.GesamtGeaendert, route.GesamtGeaendert);
+}

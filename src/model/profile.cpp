@@ -3,6 +3,16 @@
 #include <algorithm>
 #include <cstdint>
 
+Profile LeeresProfilWie(const Profile& vorbild) {
+    Profile p;
+    p.GlaettungEinAus = vorbild.GlaettungEinAus;
+    p.GlaettungMittelungUeber = vorbild.GlaettungMittelungUeber;
+    p.SteigungMax = vorbild.SteigungMax;
+    p.SteigungMittelungUeber = vorbild.SteigungMittelungUeber;
+    p.Anker = vorbild.Anker;
+    return p;
+}
+
 void ProfilLeeren(Profile& profil) {
     profil.Abschnitte.clear();
     profil.Abschnitte.shrink_to_fit();
@@ -141,7 +151,7 @@ void StatistikUngeglaettet(Profile& profil) {
     Summen(profil, false);
 }
 
-void BeschreibungSetzen(ProfileSection& abschnitt, std::string_view text) {
+std::string_view BeschreibungGekuerzt(std::string_view text) {
     size_t ende = 0;
     int32_t zeichen = 0;
     while (ende < text.size() && zeichen < MaxBeschreibung) {
@@ -151,7 +161,11 @@ void BeschreibungSetzen(ProfileSection& abschnitt, std::string_view text) {
             ++ende;
         ++zeichen;
     }
-    abschnitt.Beschreibung.assign(text.substr(0, ende));
+    return text.substr(0, ende);
+}
+
+void BeschreibungSetzen(ProfileSection& abschnitt, std::string_view text) {
+    abschnitt.Beschreibung.assign(BeschreibungGekuerzt(text));
 }
 
 bool BeschreibungLeer(std::string_view text) {

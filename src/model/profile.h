@@ -82,6 +82,10 @@ struct Profile {
 // any 32-bit heights, whose steps and sums would overflow.
 void HoehenmeterAddieren(int32_t& summe, int32_t wert);
 
+// A profile without sections that keeps the settings of `vorbild` (smoothing and gradient
+// parameters, Anker): what a load or an evaluation fills before it replaces `vorbild`.
+Profile LeeresProfilWie(const Profile& vorbild);
+
 // Empties the profile: no sections, and the totals and marked statistics 0 (not the sentinels:
 // the statistics that follow a load put those back). Parameters and Anker stay.
 void ProfilLeeren(Profile& profil);
@@ -95,7 +99,10 @@ void Statistik(Profile& profil);
 // HoeheMin, ascent and descent, and the profile's totals. Point positions are not written.
 void StatistikUngeglaettet(Profile& profil);
 
-// Stores a description, cut to MaxBeschreibung characters (UTF-8 code points).
+// The first MaxBeschreibung characters (UTF-8 code points) of `text`: what a description keeps.
+std::string_view BeschreibungGekuerzt(std::string_view text);
+
+// Stores a description, cut to MaxBeschreibung characters.
 void BeschreibungSetzen(ProfileSection& abschnitt, std::string_view text);
 
 // White space as the C locale's isspace sees it: blank, tab, line feed, carriage return,

@@ -17,4 +17,11 @@ TEST(BeschreibungSpeichern, StoresAtMost500Characters) {
 
     EXPECT_FALSE(BeschreibungSpeichern(p, 2, "x"));
     EXPECT_FALSE(BeschreibungSpeichern(p, -1, "x"));
+
+    // Only a text that stores differently is a change: a longer text with the same first 500
+    // characters is none.
+    EXPECT_FALSE(BeschreibungAendertSich(p, 0, lang + "ü"));
+    EXPECT_TRUE(BeschreibungAendertSich(p, 1, "Über den Pass"));
+    EXPECT_FALSE(BeschreibungAendertSich(p, 1, "Über den Paß"));
+    EXPECT_FALSE(BeschreibungAendertSich(p, 2, "x"));
 }

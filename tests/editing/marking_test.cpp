@@ -103,6 +103,25 @@ TEST(MarkierungAusAuswahl, FollowsTheListLines) {
     EXPECT_EQ(Marken(p), "0110") << "a section without a list line is unmarked";
 }
 
+TEST(Markierungsstand, PutsMarksAnchorAndInsertionMarkBack) {
+    HoprexDaten d;
+    d.Gesamt = Strecke("ABCD", "0110");
+    d.Gesamt.Anker = 2;
+    d.Einfuegemarke = 3;
+    const Markierungsstand stand = MarkierungsstandLesen(d);
+    EXPECT_TRUE(MarkierteVorhanden(d.Gesamt));
+
+    MarkierenMausDruck(d.Gesamt, 0, false, false);
+    d.Einfuegemarke = 0;
+    EXPECT_EQ(Marken(d.Gesamt), "1000");
+    MarkierungsstandSetzen(d, stand);
+    EXPECT_EQ(Marken(d.Gesamt), "0110");
+    EXPECT_EQ(d.Gesamt.Anker, 2);
+    EXPECT_EQ(d.Einfuegemarke, 3);
+
+    EXPECT_FALSE(MarkierteVorhanden(Strecke("AB")));
+}
+
 TEST(ListenAuswahl, SelectsExactlyTheMarkedLines) {
     Profile p = Abschnitte(3);
     p.Abschnitte[1].Markiert = 1;

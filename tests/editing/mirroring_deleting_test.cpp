@@ -20,7 +20,19 @@ TEST(PunkteUmkehren, EachPointKeepsItsOwnStep) {
     EXPECT_EQ(a.Punkte[2].Stuetzpunkt, 1);
 }
 
-TEST(AbschnitteSpiegeln, ReversesTheBlockAndItsSections) {
+namespace {
+
+// "Spiegeln" as the window runs it: the marked block, if it is one, mirrored.
+bool Spiegeln(Profile& p, Meldungen& m) {
+    MarkierterBlock block;
+    if (!MarkierterBlockSuchen(p, block, m)) return false;
+    if (block.Anzahl > 0) BlockSpiegeln(p, block);
+    return true;
+}
+
+} // namespace
+
+TEST(BlockSpiegeln, ReversesTheBlockAndItsSections) {
     struct Fall {
         std::string namen, marken, ergebnis;
     };
@@ -35,7 +47,7 @@ TEST(AbschnitteSpiegeln, ReversesTheBlockAndItsSections) {
         GesamtNeuBerechnen(p, 450, 100);
         const float laenge = p.Strecke;
         MeldungsProtokoll m;
-        EXPECT_TRUE(AbschnitteSpiegeln(p, m));
+        EXPECT_TRUE(Spiegeln(p, m));
         GesamtNeuBerechnen(p, 450, 100);
         EXPECT_EQ(Namen(p), f.ergebnis);
         EXPECT_EQ(Marken(p), f.marken) << "the mirrored block stays marked";
@@ -43,21 +55,21 @@ TEST(AbschnitteSpiegeln, ReversesTheBlockAndItsSections) {
     }
 }
 
-TEST(AbschnitteSpiegeln, TwiceRestoresTheRoute) {
+TEST(BlockSpiegeln, TwiceRestoresTheRoute) {
     Profile p = Strecke("ABC", "011");
     p.Abschnitte[1].Punkte[2].Stuetzpunkt = 1;
     MeldungsProtokoll m;
-    AbschnitteSpiegeln(p, m);
-    AbschnitteSpiegeln(p, m);
+    Spiegeln(p, m);
+    Spiegeln(p, m);
     EXPECT_EQ(Namen(p), "ABC");
     EXPECT_EQ(p.Abschnitte[1].Punkte[2].Stuetzpunkt, 1);
     EXPECT_FLOAT_EQ(p.Abschnitte[1].Punkte[1].Abstand, 0.05f);
 }
 
-TEST(AbschnitteSpiegeln, RefusesTwoBlocks) {
+TEST(BlockSpiegeln, TwoBlocksAreRefusedBeforeIt) {
     Profile p = Strecke("ABCD", "1010");
     MeldungsProtokoll m;
-    EXPECT_FALSE(AbschnitteSpiegeln(p, m));
+    EXPECT_FALSE(Spiegeln(p, m));
     EXPECT_EQ(Namen(p), "ABCD");
     EXPECT_EQ(m.Eintraege.size(), 1u);
 }
@@ -78,9 +90,14 @@ TEST(GesamtWerteLoeschen, DropsMarkedSectionsAndPullsTheMarkBack) {
         HoprexDaten d;
         d.Gesamt = Strecke("ABCDE", f.marken);
         d.Einfuegemarke = f.marke;
-        GesamtWerteLoeschen(d);
+        std::vector<EntnommenerAbschnitt> geloescht = GesamtWerteLoeschen(d);
         EXPECT_EQ(Namen(d.Gesamt), f.ergebnis) << f.marken;
         EXPECT_EQ(d.Einfuegemarke, f.neueMarke) << f.marken;
         EXPECT_EQ(Marken(d.Gesamt), std::string(f.ergebnis.size(), '0'));
+
+        // Put back, each deleted section stands where it stood.
+        AbschnitteZuruecklegen(d.Gesamt, geloescht);
+        EXPECT_EQ(Namen(d.Gesamt), "ABCDE") << f.marken;
+        EXPECT_TRUE(geloescht.empty());
     }
 }

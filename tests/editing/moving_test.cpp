@@ -32,7 +32,7 @@ TEST(Einfuegemarke, StaysWithinTheSections) {
     EXPECT_EQ(d.Einfuegemarke, 3);
 }
 
-TEST(AbschnitteVerschieben, MovesTheBlockAndKeepsItMarked) {
+TEST(BlockVerschieben, MovesTheBlockAndKeepsItMarkedAndTheReverseMoveUndoesIt) {
     struct Fall {
         std::string namen, marken;
         Richtung richtung;
@@ -50,24 +50,32 @@ TEST(AbschnitteVerschieben, MovesTheBlockAndKeepsItMarked) {
     };
     for (const Fall& f : faelle) {
         Profile p = Strecke(f.namen, f.marken);
+        const Profile vorher = p;
         MeldungsProtokoll m;
-        EXPECT_TRUE(AbschnitteVerschieben(p, f.richtung, m)) << f.ergebnis;
+        const std::optional<Verschiebung> v = VerschiebungPlanen(p, f.richtung, m);
+        ASSERT_TRUE(v) << f.ergebnis;
+        BlockVerschieben(p, *v);
         EXPECT_EQ(Namen(p), f.ergebnis);
         EXPECT_EQ(Marken(p), f.ergebnisMarken) << f.ergebnis;
         EXPECT_TRUE(m.Eintraege.empty());
+        // The reverse move gives the order back; the block is marked at its old place.
+        BlockVerschieben(p, Umkehrung(*v));
+        EXPECT_EQ(Namen(p), f.namen);
+        EXPECT_EQ(Marken(p), f.marken);
     }
 }
 
-TEST(AbschnitteVerschieben, RefusesTwoBlocksAndDoesNothingWithoutMarks) {
+TEST(VerschiebungPlanen, RefusesTwoBlocksAndPlansNothingWithoutMarks) {
     MeldungsProtokoll m;
     Profile zwei = Strecke("ABCD", "1010");
-    EXPECT_FALSE(AbschnitteVerschieben(zwei, Richtung::GanzRechts, m));
-    EXPECT_EQ(Namen(zwei), "ABCD");
-    EXPECT_EQ(Marken(zwei), "1010");
+    EXPECT_FALSE(VerschiebungPlanen(zwei, Richtung::GanzRechts, m));
     EXPECT_EQ(m.Eintraege.size(), 1u);
 
     Profile ohne = Strecke("ABCD");
-    EXPECT_FALSE(AbschnitteVerschieben(ohne, Richtung::Rechts, m));
+    EXPECT_FALSE(VerschiebungPlanen(ohne, Richtung::Rechts, m));
     EXPECT_EQ(m.Eintraege.size(), 1u);
-    EXPECT_EQ(ohne.AnzahlAbschnitte(), 4) << "the spare slot is never left behind";
+
+    Profile p = Strecke("ABCD", "0100");
+    BlockVerschieben(p, {1, 1, 3});
+    EXPECT_EQ(p.AnzahlAbschnitte(), 4) << "the spare slot is never left behind";
 }

@@ -2,6 +2,7 @@
 
 #include "editing/marked_block.h"
 #include "editing/section_copy.h"
+#include "editing/taking_out.h"
 #include "editing_helpers.h"
 #include "model/smoothing.h"
 #include "support/message_log.h"
@@ -92,6 +93,23 @@ TEST(Transfer, InsertsTheMarkedBlockAtTheMark) {
         EXPECT_EQ(Marken(d.Aktuell), f.marken) << "the current profile keeps its marks";
         EXPECT_TRUE(m.Eintraege.empty());
     }
+}
+
+TEST(Transfer, TheInsertedRunTakenOutLeavesTheRouteAsItWas) {
+    HoprexDaten d = Daten("ABC", "WXYZ", "0110", 7);
+    MeldungsProtokoll m;
+    const std::optional<MarkierterBlock> block = UebertragungsBlock(d, m);
+    ASSERT_TRUE(block);
+    EXPECT_EQ(BlockUebernehmen(d, *block), 3) << "a mark beyond the end inserts at the end";
+    EXPECT_EQ(Namen(d.Gesamt), "ABCXY");
+    AbschnitteEntfernen(d.Gesamt, 3, block->Anzahl);
+    EXPECT_EQ(Namen(d.Gesamt), "ABC");
+
+    d.Einfuegemarke = 1;
+    EXPECT_EQ(BlockUebernehmen(d, *block), 1);
+    EXPECT_EQ(Namen(d.Gesamt), "AXYBC");
+    AbschnitteEntfernen(d.Gesamt, 1, block->Anzahl);
+    EXPECT_EQ(Namen(d.Gesamt), "ABC");
 }
 
 TEST(Transfer, TwiceInARowPutsTheSecondCopyBehindTheFirst) {

@@ -115,7 +115,7 @@ TEST(FeindlicheProfildatei, RefusedFilesNameTheirLineAndLeaveTheOpenRouteWhole) 
         TempDir dir;
         DateiAnlegen(dir.Datei("fremd.hpx"), f.inhalt);
         MeldungsProtokoll mAktuell;
-        AktuellLaden(d, dir.Datei("fremd.hpx"), mAktuell);
+        d.Aktuell = AktuellLaden(d.Aktuell, dir.Datei("fremd.hpx"), mAktuell);
         EXPECT_EQ(mAktuell.Eintraege, std::vector<Eintrag>{meldung});
         EXPECT_EQ(d.Aktuell.AnzahlAbschnitte(), 0);
         EXPECT_EQ(ProfilDateiInhalt(d.Gesamt), ProfilDateiInhalt(Offen().Gesamt));

@@ -42,6 +42,8 @@ TEST(GesamtLaden, ReplacesTheOverallProfile) {
     EXPECT_EQ(d.Einfuegemarke, 0);
     EXPECT_EQ(d.Dateiname, "route");
     EXPECT_EQ(d.VerzeichnisLaden, dir.Pfad().string());
+    EXPECT_EQ(d.GesamtDatei, pfad);
+    EXPECT_FALSE(d.GesamtGeaendert);
     EXPECT_TRUE(m.Eintraege.empty());
 
     const std::string gross = dir.Datei("route.HPX");
@@ -84,13 +86,12 @@ TEST(GesamtLaden, AFaultyFileKeepsEverythingAsItWas) {
 TEST(AktuellLaden, MarksEverySectionAndLeavesTheWindowsAlone) {
     HoprexDaten d = Bestand();
     MeldungsProtokoll m;
-    AktuellLaden(d, kGolden, m);
-    ASSERT_EQ(d.Aktuell.AnzahlAbschnitte(), 2);
-    EXPECT_EQ(d.Aktuell.Abschnitte[0].Markiert, 1);
-    EXPECT_EQ(d.Aktuell.Abschnitte[1].Markiert, 1);
-    EXPECT_EQ(d.Aktuell.Punktanzahl, 5) << "the unsmoothed statistics ran";
-    EXPECT_EQ(d.Aktuell.HoeheMax, 1200);
-    EXPECT_EQ(d.Einfuegemarke, 0);
+    const Profile neu = AktuellLaden(d.Aktuell, kGolden, m);
+    ASSERT_EQ(neu.AnzahlAbschnitte(), 2);
+    EXPECT_EQ(neu.Abschnitte[0].Markiert, 1);
+    EXPECT_EQ(neu.Abschnitte[1].Markiert, 1);
+    EXPECT_EQ(neu.Punktanzahl, 5) << "the unsmoothed statistics ran";
+    EXPECT_EQ(neu.HoeheMax, 1200);
     EXPECT_EQ(d.Gesamt.GlaettungMittelungUeber, 200);
     EXPECT_EQ(d.Dateiname, "alt");
     EXPECT_EQ(d.VerzeichnisLaden, "/alt");
@@ -101,13 +102,11 @@ TEST(AktuellLaden, CancelOrFaultLeavesTheCurrentProfileEmpty) {
     DateiAnlegen(dir.Datei("leer.hpx"), "");
     for (const std::optional<std::string>& pfad :
          {std::optional<std::string>(), std::optional<std::string>(dir.Datei("leer.hpx"))}) {
-        HoprexDaten d = Bestand();
-        d.Aktuell = ProfilAus({Abschnitt({1}, 0.1f)});
+        const Profile alt = ProfilAus({Abschnitt({1}, 0.1f)});
         MeldungsProtokoll m;
-        AktuellLaden(d, pfad, m);
-        EXPECT_EQ(d.Aktuell.AnzahlAbschnitte(), 0);
-        EXPECT_EQ(d.Aktuell.HoeheMax, HoeheMaxLeer);
-        EXPECT_EQ(d.Einfuegemarke, 0);
+        const Profile neu = AktuellLaden(alt, pfad, m);
+        EXPECT_EQ(neu.AnzahlAbschnitte(), 0);
+        EXPECT_EQ(neu.HoeheMax, HoeheMaxLeer);
         EXPECT_EQ(m.Eintraege.size(), pfad ? 1u : 0u);
     }
 }
@@ -115,11 +114,14 @@ TEST(AktuellLaden, CancelOrFaultLeavesTheCurrentProfileEmpty) {
 TEST(GesamtSpeichern, WritesTheFileAndRemembersItsFolder) {
     TempDir dir;
     HoprexDaten d = Bestand();
+    d.GesamtGeaendert = true;
     MeldungsProtokoll m;
     const std::string pfad = dir.Datei("neu.hpx");
     EXPECT_TRUE(GesamtSpeichern(d, pfad, m));
     EXPECT_EQ(d.VerzeichnisSchreiben, dir.Pfad().string());
     EXPECT_EQ(d.Dateiname, "alt");
+    EXPECT_EQ(d.GesamtDatei, pfad) << "the saved file is the route's file";
+    EXPECT_FALSE(d.GesamtGeaendert);
 
     HoprexDaten zurueck;
     EXPECT_TRUE(GesamtLaden(zurueck, pfad, m));
@@ -138,8 +140,11 @@ TEST(GesamtSpeichern, RefusesAnEmptyProfileAndAFolderThatIsNotThere) {
 
     HoprexDaten d = Bestand();
     d.VerzeichnisSchreiben = "/vorher";
+    d.GesamtGeaendert = true;
     EXPECT_FALSE(GesamtSpeichern(d, dir.Datei("fehlt/x.hpx"), m));
     EXPECT_EQ(d.VerzeichnisSchreiben, "/vorher");
+    EXPECT_TRUE(d.GesamtGeaendert) << "a failed save leaves the route unsaved";
+    EXPECT_EQ(d.GesamtDatei, "");
 
     ASSERT_EQ(m.Eintraege.size(), 3u);
     EXPECT_EQ(m.Eintraege[0], (Eintrag{"Fehler", "Keine Daten zum Speichern vorhanden"}));
