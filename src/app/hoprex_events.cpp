@@ -1,5 +1,5 @@
-// Which event of which control reaches which handler, and the keys, clipboard shortcut and
-// dropped files that the window handles itself.
+// Which event of which control reaches which handler, and the keys (clipboard, undo and redo)
+// and dropped files that the window handles itself.
 #include "app/error_display.h"
 #include "app/graph_surface.h"
 #include "app/hoprex_window.h"
@@ -111,6 +111,7 @@ void THoprex::EreignisseVerbinden() {
 
     RoutenprofilVerbinden();
 
+    connect(&Verlauf, &QUndoStack::indexChanged, this, &THoprex::ZustandZeigen);
     // Ctrl+V in a number edit evaluates a clipboard image instead of pasting nothing.
     for (QLineEdit* edit :
          {T_Schwelle, T_Steigung, T_SteigungGlaettung, TE_SkalFixMax, TE_SkalFixMin})
@@ -133,10 +134,15 @@ bool THoprex::eventFilter(QObject* objekt, QEvent* ereignis) {
         }
         return QWidget::eventFilter(objekt, ereignis);
     }
-    if (ereignis->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Paste) && AblageHatBild()) {
-        Geschuetzt(dialoge_, [&] { BT_BMPAusZwischenablageClick(); });
-        return true;
+    if (ereignis->type() == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if (taste->matches(QKeySequence::Paste) && AblageHatBild()) {
+            Geschuetzt(dialoge_, [&] { BT_BMPAusZwischenablageClick(); });
+            return true;
+        }
+        // The number edits' own undo would make Ctrl+Z do nothing to the route while one has
+        // the focus, as it has at start.
+        if (VerlaufTaste(*taste)) return true;
     }
     return QWidget::eventFilter(objekt, ereignis);
 }
@@ -146,6 +152,7 @@ void THoprex::keyPressEvent(QKeyEvent* ereignis) {
         Geschuetzt(dialoge_, [&] { BT_BMPAusZwischenablageClick(); });
         return;
     }
+    if (VerlaufTaste(*ereignis)) return;
     QWidget::keyPressEvent(ereignis);
 }
 

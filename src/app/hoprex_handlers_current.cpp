@@ -47,8 +47,11 @@ void THoprex::BildAuswerten(std::optional<TBitmap> bitmap) {
         PB_BMPZwischenablage->setValue(stand);
         PB_BMPZwischenablage->repaint();
     };
+    Profile neu = LeeresProfilWie(Daten.Aktuell);
     const AuswertungsErgebnis ergebnis =
-        BitmapAuswerten(std::move(bitmap), Auswertung, Daten.Aktuell, meldungen_, fortschritt);
+        BitmapAuswerten(std::move(bitmap), Auswertung, neu, meldungen_, fortschritt);
+    if (ergebnis == AuswertungsErgebnis::Ausgewertet)
+        Verlauf.push(new TAktuellSchritt(Daten, std::move(neu), Daten.Einfuegemarke));
     if (AktuelleAnzeigeErneuern(ergebnis)) AktuellAnzeigen();
 }
 
@@ -57,12 +60,16 @@ void THoprex::BT_AktuellWerteEinlesenClick() {
     const std::optional<QString> pfad = dialoge_.OeffnenPfad(
         QStringLiteral("HPX Daten laden"), QStringLiteral("Hoprex Daten (*.hpx)"),
         QString::fromStdString(Daten.VerzeichnisLaden));
-    Daten.Aktuell = AktuellLaden(
+    Profile neu = AktuellLaden(
         Daten.Aktuell, pfad ? std::optional(pfad->toStdString()) : std::nullopt, meldungen_);
-    Daten.Einfuegemarke = 0;
-    AktuellAnzeigen();
+    // The insertion mark goes back to the start of the route with the loaded profile.
+    Verlauf.push(new TAktuellSchritt(Daten, std::move(neu), 0));
+    Auffrischen(Anzeige::Aktuell);
 }
 
 void THoprex::BT_WerteUebernehmenClick() {
-    if (WerteUebernehmen(Daten, meldungen_)) GesamtNeuBerechnenUndAnzeigen();
+    const std::optional<MarkierterBlock> block = UebertragungsBlock(Daten, meldungen_);
+    if (!block) return;
+    Verlauf.push(new TUebertragenSchritt(Daten, *block));
+    GesamtNeuBerechnenUndAnzeigen();
 }

@@ -26,22 +26,31 @@ void THoprex::BT_GesamtWerteSpeichernClick() {
                                QString::fromStdString(Daten.VerzeichnisSchreiben),
                                QString::fromStdString(Daten.Dateiname), QStringLiteral("hpx"));
     GesamtSpeichern(Daten, Pfad(pfad), meldungen_);
+    ZustandZeigen();
 }
 
 void THoprex::BT_GesamtWerteEinlesenClick() {
     const std::optional<QString> pfad =
         dialoge_.OeffnenPfad(QStringLiteral("HPX Daten laden"), HpxFilter,
                              QString::fromStdString(Daten.VerzeichnisLaden));
-    if (GesamtLaden(Daten, Pfad(pfad), meldungen_)) GesamtGeladenAnzeigen();
+    // A cancelled dialog, too, refreshes the route with its window lengths.
+    if (!pfad || GesamtDateiLaden(pfad->toStdString())) GesamtGeladenAnzeigen();
 }
 
 bool THoprex::GesamtDateiOeffnen(const QString& pfad) {
     bool geladen = false;
     Geschuetzt(dialoge_, [&] {
-        geladen = GesamtLaden(Daten, pfad.toStdString(), meldungen_);
+        geladen = GesamtDateiLaden(pfad.toStdString());
         if (geladen) GesamtGeladenAnzeigen();
     });
     return geladen;
+}
+
+bool THoprex::GesamtDateiLaden(const std::string& pfad) {
+    std::optional<Routendaten> route = GesamtLesen(Daten, pfad, meldungen_);
+    if (!route) return false;
+    Verlauf.push(new TLadenSchritt(Daten, std::move(*route)));
+    return true;
 }
 
 // The file's window lengths go into the edits, whose change handlers react as usual; the

@@ -4,9 +4,8 @@
 #include "app/keys.h"
 #include "app/section_list.h"
 #include "display/list_lines.h"
-#include "editing/deleting.h"
 #include "editing/describing.h"
-#include "editing/mirroring.h"
+#include "editing/marking.h"
 #include "editing/moving.h"
 
 #include <QLineEdit>
@@ -19,7 +18,7 @@ void THoprex::EinfuegemarkeBewegen(Richtung richtung) {
 void THoprex::AbschnitteBewegen(Richtung richtung) {
     const std::optional<Verschiebung> v = VerschiebungPlanen(Daten.Gesamt, richtung, meldungen_);
     if (!v) return;
-    BlockVerschieben(Daten.Gesamt, *v);
+    Verlauf.push(new TVerschiebenSchritt(Daten, *v));
     GesamtNeuBerechnenUndAnzeigen();
 }
 
@@ -51,12 +50,12 @@ void THoprex::B_AbschnittRRClick() {
 void THoprex::B_AbschnitteSpiegelnClick() {
     MarkierterBlock block;
     if (!MarkierterBlockSuchen(Daten.Gesamt, block, meldungen_)) return;
-    if (block.Anzahl > 0) BlockSpiegeln(Daten.Gesamt, block);
+    if (block.Anzahl > 0) Verlauf.push(new TSpiegelnSchritt(Daten, block));
     GesamtNeuBerechnenUndAnzeigen();
 }
 
 void THoprex::BT_GesamtWerteLoeschenClick() {
-    GesamtWerteLoeschen(Daten);
+    if (MarkierteVorhanden(Daten.Gesamt)) Verlauf.push(new TLoeschenSchritt(Daten));
     GesamtNeuBerechnenUndAnzeigen();
 }
 
@@ -85,8 +84,10 @@ void THoprex::BeschreibungBearbeiten() {
 // key reaches the editor and nothing typed is lost by it.
 void THoprex::T_BeschreibungKeyDown(int taste) {
     if (!IstEnter(taste) && taste != Qt::Key_Escape) return;
-    BeschreibungSpeichern(Daten.Gesamt, LB_HAbschnitteGesamt->FokusZeile(),
-                          T_Beschreibung->text().toStdString());
+    const int zeile = LB_HAbschnitteGesamt->FokusZeile();
+    const std::string text = T_Beschreibung->text().toStdString();
+    if (BeschreibungAendertSich(Daten.Gesamt, zeile, text))
+        Verlauf.push(new TBeschreibenSchritt(Daten, zeile, text));
     T_Beschreibung->hide();
     GesamtListeFuellen();
     LB_HAbschnitteGesamt->setFocus();

@@ -59,6 +59,7 @@ THoprex::THoprex(Dialoge& dialoge, std::string einstellungsPfad, QWidget* eltern
     setAcceptDrops(true);
     // A click on the window or a graph takes the focus, so that it ends a description edit.
     setFocusPolicy(Qt::ClickFocus);
+    Verlauf.setUndoLimit(100);
 
     SteuerelementeAnlegen();
     EreignisseVerbinden();
@@ -150,7 +151,19 @@ void THoprex::GlaettungslaufAusEdits() {
 }
 
 void THoprex::GesamtNeuBerechnenUndAnzeigen() {
-    GlaettungslaufAusEdits();
+    try {
+        GlaettungslaufAusEdits();
+    } catch (...) {
+        // The route has changed already: list, graph and values show it as it now is,
+        // smoothed with the windows of its last smoothing pass, before the box tells about
+        // the edit's text. Otherwise the marked lines on screen would not be those that
+        // "Löschen" deletes.
+        Glaettungslauf(Daten.Gesamt, Daten.Gesamt.GlaettungMittelungUeber,
+                       Daten.Gesamt.SteigungMittelungUeber);
+        Statistik(Daten.Gesamt);
+        GesamtAnzeigen();
+        throw;
+    }
     Statistik(Daten.Gesamt);
     GesamtAnzeigen();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/dialogs.h"
+#include "display/undo_commands.h"
 #include "evaluation/bitmap.h"
 #include "evaluation/work_record.h"
 #include "model/hoprex_data.h"
 
+#include <QUndoStack>
 #include <QWidget>
 #include <cstdint>
 #include <optional>
@@ -45,6 +47,9 @@ public:
 
     HoprexDaten Daten;
     TAuswertung Auswertung;
+    // Every change of the route and every new current profile, in the order they were made:
+    // Ctrl+Z undoes the last of them whichever half it changed (hoprex_handlers_history.cpp).
+    QUndoStack Verlauf;
 
     // Frames and fixed labels.
     QFrame *Bevel1, *Bevel7, *Bevel8, *Bevel12, *Bevel5, *Bevel2, *Bevel6;
@@ -133,6 +138,8 @@ private:
 
     void BT_GesamtWerteSpeichernClick();
     void BT_GesamtWerteEinlesenClick();
+    // Reads the file at `pfad` and makes it the route, as an undo step. False after a message.
+    bool GesamtDateiLaden(const std::string& pfad);
     // After a load into the overall profile, and after its cancelled dialog: the route's window
     // lengths into their edits, then the refresh chain.
     void GesamtGeladenAnzeigen();
@@ -144,6 +151,14 @@ private:
     void RoutenprofilAnzeigen();
     void RoutenprofilBildSpeichern();
     void RoutenprofilDrucken();
+    // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z: the last step of the history undone or redone, then
+    // the refresh of the half it changed. True when `ereignis` was one of these keys.
+    bool VerlaufTaste(const QKeyEvent& ereignis);
+    void Rueckgaengig();
+    void Wiederholen();
+    void Auffrischen(Anzeige anzeige);
+    // The title after every change of the route's file or saved state.
+    void ZustandZeigen();
 
     // Refreshes, named by what they redraw from the records.
     void AktuellAnzeigen();      // current value fields, list with selection, graph
@@ -153,7 +168,7 @@ private:
     void GesamtListeFuellen();   // overall list lines and selection
     // After every change of the overall profile: smoothing with the window lengths of
     // T_Schwelle and T_SteigungGlaettung, statistics, overall refresh. A window length that is
-    // not a whole number ends it with the conversion error.
+    // not a whole number ends it with the conversion error, after the overall refresh.
     void GesamtNeuBerechnenUndAnzeigen();
     // The smoothing pass with the window lengths that T_Schwelle and T_SteigungGlaettung show.
     // Nothing, and no text read, on an empty route; otherwise each text is converted right

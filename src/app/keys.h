@@ -6,3 +6,18 @@
 inline bool IstEnter(int taste) {
     return taste == Qt::Key_Return || taste == Qt::Key_Enter;
 }
+
+// The keys the main window handles wherever the focus is, apart from a text being edited.
+enum class Fenstertaste { Keine, Rueckgaengig, Wiederholen };
+
+// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo.
+inline Fenstertaste FenstertasteVon(int taste, Qt::KeyboardModifiers umschalter) {
+    umschalter &= ~Qt::KeypadModifier;
+    if (umschalter == Qt::ControlModifier) {
+        if (taste == Qt::Key_Z) return Fenstertaste::Rueckgaengig;
+        if (taste == Qt::Key_Y) return Fenstertaste::Wiederholen;
+    }
+    if (umschalter == (Qt::ControlModifier | Qt::ShiftModifier) && taste == Qt::Key_Z)
+        return Fenstertaste::Wiederholen;
+    return Fenstertaste::Keine;
+}

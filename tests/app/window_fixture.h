@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -41,9 +42,11 @@ public:
     };
 
     void Meldung(const QString& titel, const QString& text) override {
+        if (VorBox) VorBox();
         Boxen.push_back({false, titel, text});
     }
     void Fehler(const QString& titel, const QString& text) override {
+        if (VorBox) VorBox();
         Boxen.push_back({true, titel, text});
     }
     std::optional<QString> OeffnenPfad(const QString& titel, const QString& filter,
@@ -87,6 +90,8 @@ public:
     std::vector<QSize> ChartGroessen; // as the picture options were asked with them
     QString DruckPdf;
     std::vector<bool> DruckQuer; // landscape, each time the print dialog was shown
+    // Runs as each box appears, to look at the window as the user then sees it.
+    std::function<void()> VorBox;
     // Answers of the coming file dialogs, in order; an empty path cancels, as does none left.
     std::deque<QString> Pfade;
 

@@ -1,0 +1,63 @@
+// The history of the window: undo and redo of the last steps, and the title that shows the
+// route's file and whether it is saved.
+#include "app/error_display.h"
+#include "app/hoprex_window.h"
+#include "app/keys.h"
+#include "files/file_io.h"
+
+#include <QKeyEvent>
+
+bool THoprex::VerlaufTaste(const QKeyEvent& ereignis) {
+    switch (FenstertasteVon(ereignis.key(), ereignis.modifiers())) {
+    case Fenstertaste::Rueckgaengig:
+        Geschuetzt(dialoge_, [&] { Rueckgaengig(); });
+        return true;
+    case Fenstertaste::Wiederholen:
+        Geschuetzt(dialoge_, [&] { Wiederholen(); });
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The step stays in the stack when it is undone, so it can still name its refresh.
+void THoprex::Rueckgaengig() {
+    if (!Verlauf.canUndo()) return;
+    const auto* schritt = static_cast<const TSchritt*>(Verlauf.command(Verlauf.index() - 1));
+    Verlauf.undo();
+    Auffrischen(schritt->Auffrischung());
+}
+
+void THoprex::Wiederholen() {
+    if (!Verlauf.canRedo()) return;
+    const auto* schritt = static_cast<const TSchritt*>(Verlauf.command(Verlauf.index()));
+    Verlauf.redo();
+    Auffrischen(schritt->Auffrischung());
+}
+
+void THoprex::Auffrischen(Anzeige anzeige) {
+    switch (anzeige) {
+    case Anzeige::Aktuell:
+        AktuellAnzeigen();
+        GesamtGraphZeichnen();
+        break;
+    case Anzeige::Gesamt:
+        GesamtNeuBerechnenUndAnzeigen();
+        break;
+    case Anzeige::GesamtOhneRechnen:
+        GesamtAnzeigen();
+        break;
+    case Anzeige::Route:
+        GesamtGeladenAnzeigen();
+        break;
+    }
+}
+
+void THoprex::ZustandZeigen() {
+    QString titel = QStringLiteral("Hoprex");
+    if (!Daten.GesamtDatei.empty())
+        titel =
+            QString::fromStdString(DateinameVon(Daten.GesamtDatei)) + QStringLiteral(" – ") + titel;
+    if (Daten.GesamtGeaendert) titel.prepend(QLatin1Char('*'));
+    setWindowTitle(titel);
+}
