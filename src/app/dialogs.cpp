@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -92,6 +95,41 @@ std::optional<QString> QtDialoge::BildSpeichernPfad(const QString& titel,
 bool QtDialoge::Druckdialog(QPrinter& drucker) {
     QPrintDialog dialog(&drucker, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
+}
+
+int QtDialoge::Frage(const QString& titel, const QString& text, const QStringList& knoepfe,
+                     int standard) {
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    // The buttons carry the program's own German texts, whatever language Qt itself speaks.
+    std::vector<QPushButton*> knopf;
+    for (const QString& beschriftung : knoepfe)
+        knopf.push_back(box.addButton(beschriftung, QMessageBox::ActionRole));
+    box.setDefaultButton(knopf.at(static_cast<size_t>(standard)));
+    box.setEscapeButton(knopf.back());
+    box.exec();
+    const auto gedrueckt = std::find(knopf.begin(), knopf.end(), box.clickedButton());
+    return gedrueckt == knopf.end() ? static_cast<int>(knopf.size()) - 1
+                                    : static_cast<int>(gedrueckt - knopf.begin());
+}
+
+std::optional<QString> SpeichernPfadFragen(Dialoge& dialoge, const QString& titel,
+                                           const QString& filter, const QString& startordner,
+                                           const QString& vorschlag, const QString& endung) {
+    QString ordner = startordner;
+    QString name = vorschlag;
+    for (;;) {
+        std::optional<QString> pfad = dialoge.SpeichernPfad(titel, filter, ordner, name, endung);
+        if (!pfad || !QFileInfo::exists(*pfad)) return pfad;
+        const QFileInfo datei(*pfad);
+        const QString frage = QStringLiteral("Die Datei \"%1\" ist bereits vorhanden.\nSoll sie "
+                                             "ersetzt werden?")
+                                  .arg(datei.fileName());
+        if (dialoge.Frage(titel, frage, {QStringLiteral("Ja"), QStringLiteral("Nein")}, 1) == 0)
+            return pfad;
+        ordner = datei.absolutePath();
+        name = datei.fileName();
+    }
 }
 
 void DialogMeldungen::Meldung(const std::string& titel, const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <string>
 
@@ -30,8 +31,8 @@ public:
                                                const QString& startordner) = 0;
 
     // Asks for a file to write, proposing `vorschlag` in `startordner`; `endung` ("hpx") is
-    // added to a name typed without one. No question before an existing file is replaced.
-    // Cancelled: no path.
+    // added to a name typed without one. It asks nothing before an existing file is replaced:
+    // SpeichernPfadFragen does. Cancelled: no path.
     virtual std::optional<QString> SpeichernPfad(const QString& titel, const QString& filter,
                                                  const QString& startordner,
                                                  const QString& vorschlag,
@@ -50,7 +51,18 @@ public:
 
     // Qt's print dialog for `drucker`. False: cancelled.
     virtual bool Druckdialog(QPrinter& drucker) = 0;
+    // A question with the buttons `knoepfe` (their texts, left to right); Enter presses
+    // `knoepfe[standard]`, Escape and closing the box the last one. Returns the index of the
+    // button pressed.
+    virtual int Frage(const QString& titel, const QString& text, const QStringList& knoepfe,
+                      int standard) = 0;
 };
+
+// The save dialog that asks before it replaces an existing file: "Nein" shows the dialog again
+// with the name chosen. Arguments and result as Dialoge::SpeichernPfad.
+std::optional<QString> SpeichernPfadFragen(Dialoge& dialoge, const QString& titel,
+                                           const QString& filter, const QString& startordner,
+                                           const QString& vorschlag, const QString& endung);
 
 // Qt's own message boxes and file dialogs, shown over the active window (over none when no
 // window of the program is active).
@@ -67,6 +79,8 @@ public:
     std::optional<QString> BildSpeichernPfad(const QString& titel, const QString& startordner,
                                              const QString& vorschlag) override;
     bool Druckdialog(QPrinter& drucker) override;
+    int Frage(const QString& titel, const QString& text, const QStringList& knoepfe,
+              int standard) override;
 
 private:
     // The open dialog offers the name last chosen in it, as one reused dialog would.

@@ -1,5 +1,5 @@
-// Which event of which control reaches which handler, and the keys (clipboard, undo and redo)
-// and dropped files that the window handles itself.
+// Which event of which control reaches which handler, and the keys (clipboard, undo and redo,
+// closing) and dropped files that the window handles itself.
 #include "app/error_display.h"
 #include "app/graph_surface.h"
 #include "app/hoprex_window.h"
@@ -142,7 +142,7 @@ bool THoprex::eventFilter(QObject* objekt, QEvent* ereignis) {
         }
         // The number edits' own undo would make Ctrl+Z do nothing to the route while one has
         // the focus, as it has at start.
-        if (VerlaufTaste(*taste)) return true;
+        if (FensterTaste(*taste)) return true;
     }
     return QWidget::eventFilter(objekt, ereignis);
 }
@@ -152,7 +152,7 @@ void THoprex::keyPressEvent(QKeyEvent* ereignis) {
         Geschuetzt(dialoge_, [&] { BT_BMPAusZwischenablageClick(); });
         return;
     }
-    if (VerlaufTaste(*ereignis)) return;
+    if (FensterTaste(*ereignis)) return;
     QWidget::keyPressEvent(ereignis);
 }
 

@@ -20,16 +20,22 @@ const QString HpxFilter = QStringLiteral("Hoprex Daten (*.hpx)");
 } // namespace
 
 void THoprex::BT_GesamtWerteSpeichernClick() {
-    if (!DatenVorhanden(Daten.Gesamt, meldungen_)) return;
+    GesamtSichern();
+}
+
+bool THoprex::GesamtSichern() {
+    if (!DatenVorhanden(Daten.Gesamt, meldungen_)) return false;
     const std::optional<QString> pfad =
-        dialoge_.SpeichernPfad(QStringLiteral("HPX Daten speichern"), HpxFilter,
-                               QString::fromStdString(Daten.VerzeichnisSchreiben),
-                               QString::fromStdString(Daten.Dateiname), QStringLiteral("hpx"));
-    GesamtSpeichern(Daten, Pfad(pfad), meldungen_);
+        SpeichernPfadFragen(dialoge_, QStringLiteral("HPX Daten speichern"), HpxFilter,
+                            QString::fromStdString(Daten.VerzeichnisSchreiben),
+                            QString::fromStdString(Daten.Dateiname), QStringLiteral("hpx"));
+    const bool gespeichert = GesamtSpeichern(Daten, Pfad(pfad), meldungen_);
     ZustandZeigen();
+    return gespeichert;
 }
 
 void THoprex::BT_GesamtWerteEinlesenClick() {
+    if (!AenderungenGesichert()) return;
     const std::optional<QString> pfad =
         dialoge_.OeffnenPfad(QStringLiteral("HPX Daten laden"), HpxFilter,
                              QString::fromStdString(Daten.VerzeichnisLaden));
@@ -40,7 +46,7 @@ void THoprex::BT_GesamtWerteEinlesenClick() {
 bool THoprex::GesamtDateiOeffnen(const QString& pfad) {
     bool geladen = false;
     Geschuetzt(dialoge_, [&] {
-        geladen = GesamtDateiLaden(pfad.toStdString());
+        geladen = AenderungenGesichert() && GesamtDateiLaden(pfad.toStdString());
         if (geladen) GesamtGeladenAnzeigen();
     });
     return geladen;
@@ -66,10 +72,10 @@ void THoprex::GesamtGeladenAnzeigen() {
 
 void THoprex::BT_ExportClick() {
     if (!DatenVorhanden(Daten.Gesamt, meldungen_)) return;
-    const std::optional<QString> pfad = dialoge_.SpeichernPfad(
-        QStringLiteral("HPX Daten exportieren (*.txt)"), QStringLiteral("Hoprex Daten (*.txt)"),
-        QString::fromStdString(Daten.VerzeichnisExport), QString::fromStdString(Daten.Dateiname),
-        QStringLiteral("txt"));
+    const std::optional<QString> pfad = SpeichernPfadFragen(
+        dialoge_, QStringLiteral("HPX Daten exportieren (*.txt)"),
+        QStringLiteral("Hoprex Daten (*.txt)"), QString::fromStdString(Daten.VerzeichnisExport),
+        QString::fromStdString(Daten.Dateiname), QStringLiteral("txt"));
     Exportieren(Daten, Pfad(pfad), meldungen_);
 }
 

@@ -7,13 +7,16 @@
 
 #include <QKeyEvent>
 
-bool THoprex::VerlaufTaste(const QKeyEvent& ereignis) {
+bool THoprex::FensterTaste(const QKeyEvent& ereignis) {
     switch (FenstertasteVon(ereignis.key(), ereignis.modifiers())) {
     case Fenstertaste::Rueckgaengig:
         Geschuetzt(dialoge_, [&] { Rueckgaengig(); });
         return true;
     case Fenstertaste::Wiederholen:
         Geschuetzt(dialoge_, [&] { Wiederholen(); });
+        return true;
+    case Fenstertaste::Schliessen:
+        close();
         return true;
     default:
         return false;

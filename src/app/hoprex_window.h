@@ -41,8 +41,9 @@ public:
 
     // Loads the profile file at `pfad` into the overall profile as "Öffnen" in the lower half
     // does with a file chosen in its dialog, for a file named on the command line or dropped
-    // onto the window. Messages and errors are shown in their boxes. Returns true when the
-    // route is now the file's.
+    // onto the window: first the question about a modified route, then the load as an undo
+    // step. Messages and errors are shown in their boxes. Returns true when the route is now
+    // the file's.
     bool GesamtDateiOeffnen(const QString& pfad);
 
     HoprexDaten Daten;
@@ -94,6 +95,8 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
+    // Closing goes only after the question about unsaved changes let it (hoprex_guard.cpp).
+    void closeEvent(QCloseEvent* ereignis) override;
     void dragEnterEvent(QDragEnterEvent* ereignis) override;
     void dropEvent(QDropEvent* ereignis) override;
 
@@ -137,6 +140,11 @@ private:
     void TE_SkalFixMinChange();
 
     void BT_GesamtWerteSpeichernClick();
+    // "Speichern" of the route: its dialog, then the file. True when the route was written.
+    bool GesamtSichern();
+    // Before the route is thrown away: while it is modified, the question whether to save it.
+    // True when the caller may go on ("Speichern" and a successful save, or "Verwerfen").
+    bool AenderungenGesichert();
     void BT_GesamtWerteEinlesenClick();
     // Reads the file at `pfad` and makes it the route, as an undo step. False after a message.
     bool GesamtDateiLaden(const std::string& pfad);
@@ -152,8 +160,9 @@ private:
     void RoutenprofilBildSpeichern();
     void RoutenprofilDrucken();
     // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z: the last step of the history undone or redone, then
-    // the refresh of the half it changed. True when `ereignis` was one of these keys.
-    bool VerlaufTaste(const QKeyEvent& ereignis);
+    // the refresh of the half it changed; Ctrl+Q: the window closes as by the window manager.
+    // True when `ereignis` was one of these keys.
+    bool FensterTaste(const QKeyEvent& ereignis);
     void Rueckgaengig();
     void Wiederholen();
     void Auffrischen(Anzeige anzeige);

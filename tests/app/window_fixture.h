@@ -36,9 +36,9 @@ public:
                  << b.Text.toStdString();
         }
     };
-    struct Frage {
+    struct Dateifrage {
         QString Titel, Filter, Startordner, Vorschlag, Endung;
-        bool operator==(const Frage&) const = default;
+        bool operator==(const Dateifrage&) const = default;
     };
 
     void Meldung(const QString& titel, const QString& text) override {
@@ -83,8 +83,22 @@ public:
         return true;
     }
 
+    int Frage(const QString& titel, const QString& text, const QStringList& knoepfe,
+              int standard) override {
+        Rueckfragen.push_back({titel, text, knoepfe, standard});
+        const QString antwort = Antworten.empty() ? knoepfe.back() : Antworten.front();
+        if (!Antworten.empty()) Antworten.pop_front();
+        return static_cast<int>(knoepfe.indexOf(antwort));
+    }
+    struct Rueckfrage {
+        QString Titel, Text;
+        QStringList Knoepfe;
+        int Standard = 0;
+        bool operator==(const Rueckfrage&) const = default;
+    };
+
     std::vector<Box> Boxen;
-    std::vector<Frage> Fragen;
+    std::vector<Dateifrage> Fragen;
     bool BildAbbrechen = false;
     std::optional<RoutenBildOptionen> BildOptionen;
     std::vector<QSize> ChartGroessen; // as the picture options were asked with them
@@ -94,6 +108,10 @@ public:
     std::function<void()> VorBox;
     // Answers of the coming file dialogs, in order; an empty path cancels, as does none left.
     std::deque<QString> Pfade;
+    std::vector<Rueckfrage> Rueckfragen;
+    // The buttons that answer the coming questions, by their texts, in order; none left
+    // presses the last button (Escape).
+    std::deque<QString> Antworten;
 
 private:
     std::optional<QString> Antwort() {

@@ -1,6 +1,7 @@
 // Nothing of the route is lost in the window: opening a file from outside the dialogs, the
 // question before unsaved changes are thrown away, and the title that shows the route's state.
 #include "app/section_list.h"
+#include "files/file_io.h"
 #include "files/profile_file.h"
 #include "support/profile_builder.h"
 #include "window_fixture.h"
@@ -39,4 +40,140 @@ TEST(HoprexOeffnen, AFileNamedFromOutsideLoadsAsTheLowerOpenDoes) {
               (std::vector<TestDialoge::Box>{
                   {false, "Fehler", QStringLiteral("Fehler beim Öffnen der Datei")}}));
     EXPECT_EQ(f.LB_HAbschnitteGesamt->count(), 3);
+}
+
+TEST(HoprexTitel, FollowsTheRoutesFileAndWhetherItIsSaved) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    EXPECT_EQ(f.windowTitle(), "Hoprex");
+    ProfilLaden(u, "route.hpx", Route(), true);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("route.hpx – Hoprex"));
+    // A new current profile is no change of the route.
+    ProfilLaden(u, "bild.hpx", Route(), false);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("route.hpx – Hoprex"));
+    MausKlick(f.BT_WerteUebernehmen);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("*route.hpx – Hoprex"));
+    // Undoing the transfer leaves the route modified: only saving or loading clears it.
+    Taste(f.LB_HAbschnitteGesamt, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("*route.hpx – Hoprex"));
+    u.Dialoge.Pfade.push_back(u.Pfad("neu.hpx"));
+    MausKlick(f.BT_GesamtWerteSpeichern);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("neu.hpx – Hoprex"));
+    // Undoing a load brings back the route before it with its file and state.
+    Taste(f.LB_HAbschnitteGesamt, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("*neu.hpx – Hoprex"));
+    EXPECT_TRUE(u.Dialoge.Rueckfragen.empty());
+}
+
+TEST(HoprexSchutz, ClosingAModifiedRouteAsksAndHonoursEachAnswer) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    // An unchanged route closes without a question.
+    ProfilLaden(u, "route.hpx", Route(), true);
+    EXPECT_TRUE(f.close());
+    EXPECT_TRUE(u.Dialoge.Rueckfragen.empty());
+    f.show();
+
+    MausKlick(f.B_AbschnitteSpiegeln); // nothing marked: no change
+    EXPECT_TRUE(f.close());
+    f.show();
+    f.LB_HAbschnitteGesamt->item(0)->setSelected(true);
+    MausKlick(f.BT_GesamtWerteLoeschen);
+    ASSERT_TRUE(f.Daten.GesamtGeaendert);
+
+    // "Abbrechen" (also Escape) and a cancelled save keep the window and the route.
+    u.Dialoge.Antworten = {"Abbrechen", "Speichern"};
+    EXPECT_FALSE(f.close());
+    Taste(f.LB_HAbschnitteGesamt, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(f.isVisible());
+    ASSERT_EQ(u.Dialoge.Rueckfragen.size(), 2u);
+    EXPECT_EQ(
+        u.Dialoge.Rueckfragen[0],
+        (TestDialoge::Rueckfrage{
+            "Hoprex", QStringLiteral("Der Höhenverlauf wurde geändert.\nÄnderungen speichern?"),
+            QStringList{"Speichern", "Verwerfen", "Abbrechen"}, 0}));
+    EXPECT_EQ(f.Daten.Gesamt.AnzahlAbschnitte(), 2);
+
+    // "Speichern" saves (the dialog proposes the route's name) and then closes.
+    u.Dialoge.Antworten = {"Speichern"};
+    u.Dialoge.Pfade.push_back(u.Pfad("gesichert.hpx"));
+    EXPECT_TRUE(f.close());
+    EXPECT_EQ(u.Dialoge.Fragen.back().Vorschlag, "route");
+    std::string gesichert;
+    ASSERT_TRUE(DateiLesen(u.Ordner.Datei("gesichert.hpx"), gesichert));
+    EXPECT_EQ(gesichert, ProfilDateiInhalt(f.Daten.Gesamt));
+    f.show();
+
+    // "Verwerfen" closes without saving.
+    f.LB_HAbschnitteGesamt->item(0)->setSelected(true);
+    MausKlick(f.BT_GesamtWerteLoeschen);
+    u.Dialoge.Antworten = {"Verwerfen"};
+    Taste(f.T_Schwelle, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(u.Dialoge.Rueckfragen.size(), 4u);
+    EXPECT_TRUE(u.Dialoge.Boxen.empty());
+}
+
+TEST(HoprexSchutz, TheLowerOpenAsksBeforeAModifiedRouteIsReplaced) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "route.hpx", Route(), true);
+    DateiAnlegen(u.Ordner.Datei("andere.hpx"),
+                 ProfilDateiInhalt(ProfilAus({Abschnitt({5, 6}, 1.0f)})));
+    f.LB_HAbschnitteGesamt->item(0)->setSelected(true);
+    MausKlick(f.BT_GesamtWerteLoeschen);
+
+    // "Abbrechen": no dialog, nothing changes.
+    u.Dialoge.Antworten = {"Abbrechen"};
+    const size_t dialoge = u.Dialoge.Fragen.size();
+    MausKlick(f.BT_GesamtWerteEinlesen);
+    EXPECT_EQ(u.Dialoge.Fragen.size(), dialoge);
+    EXPECT_EQ(f.Daten.Gesamt.AnzahlAbschnitte(), 2);
+    // The same for a file from outside.
+    u.Dialoge.Antworten = {"Abbrechen"};
+    EXPECT_FALSE(f.GesamtDateiOeffnen(u.Pfad("andere.hpx")));
+    EXPECT_EQ(f.Daten.Gesamt.AnzahlAbschnitte(), 2);
+
+    // "Speichern" into the route's own file, after the question before replacing it.
+    u.Dialoge.Antworten = {"Speichern", "Ja"};
+    u.Dialoge.Pfade = {u.Pfad("route.hpx"), u.Pfad("andere.hpx")};
+    MausKlick(f.BT_GesamtWerteEinlesen);
+    EXPECT_EQ(f.Daten.Gesamt.AnzahlAbschnitte(), 1);
+    std::string route;
+    ASSERT_TRUE(DateiLesen(u.Ordner.Datei("route.hpx"), route));
+    EXPECT_NE(route.find("Abschnitte \t   2\n"), std::string::npos);
+
+    // "Verwerfen" loads at once.
+    Taste(f.LB_HAbschnitteGesamt, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(f.Daten.Gesamt.AnzahlAbschnitte(), 2);
+    u.Dialoge.Antworten = {"Verwerfen"};
+    EXPECT_TRUE(f.GesamtDateiOeffnen(u.Pfad("andere.hpx")));
+    EXPECT_EQ(f.Daten.Gesamt.AnzahlAbschnitte(), 1);
+    EXPECT_TRUE(u.Dialoge.Boxen.empty());
+}
+
+TEST(HoprexSchutz, TheSaveDialogAsksBeforeItReplacesAFile) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "route.hpx", Route(), true);
+    DateiAnlegen(u.Ordner.Datei("alt.txt"), "alt");
+    // "Nein" shows the dialog again, with the name chosen; a cancel there writes nothing.
+    u.Dialoge.Antworten = {"Nein"};
+    u.Dialoge.Pfade = {u.Pfad("alt.txt")};
+    MausKlick(f.BT_Export);
+    ASSERT_EQ(u.Dialoge.Rueckfragen.size(), 1u);
+    EXPECT_EQ(
+        u.Dialoge.Rueckfragen[0].Text,
+        QStringLiteral("Die Datei \"alt.txt\" ist bereits vorhanden.\nSoll sie ersetzt werden?"));
+    EXPECT_EQ(u.Dialoge.Rueckfragen[0].Knoepfe, (QStringList{"Ja", "Nein"}));
+    EXPECT_EQ(u.Dialoge.Fragen.back().Vorschlag, "alt.txt");
+    std::string inhalt;
+    ASSERT_TRUE(DateiLesen(u.Ordner.Datei("alt.txt"), inhalt));
+    EXPECT_EQ(inhalt, "alt");
+    // "Ja" replaces it.
+    u.Dialoge.Antworten = {"Ja"};
+    u.Dialoge.Pfade = {u.Pfad("alt.txt")};
+    MausKlick(f.BT_Export);
+    ASSERT_TRUE(DateiLesen(u.Ordner.Datei("alt.txt"), inhalt));
+    EXPECT_NE(inhalt, "alt");
 }

@@ -89,6 +89,7 @@ TEST(HoprexVerlauf, EveryKindOfRouteEditIsUndoneExactlyAndRedone) {
          }},
         {"Öffnen",
          [&] {
+             u.Dialoge.Antworten.push_back("Verwerfen");
              ProfilLaden(u, "andere.hpx", ProfilAus({Abschnitt({5, 6}, 1.0f)}), true);
          }},
     };

@@ -106,8 +106,9 @@ TEST(HoprexWeg, FromTheClipboardToASavedRouteAndBack) {
     u.Dialoge.Pfade.push_back(u.Pfad("route.hpx"));
     MausKlick(f.BT_GesamtWerteSpeichern);
     ASSERT_EQ(u.Dialoge.Fragen.size(), 1u);
-    EXPECT_EQ(u.Dialoge.Fragen[0],
-              (TestDialoge::Frage{"HPX Daten speichern", "Hoprex Daten (*.hpx)", "", "", "hpx"}));
+    EXPECT_EQ(
+        u.Dialoge.Fragen[0],
+        (TestDialoge::Dateifrage{"HPX Daten speichern", "Hoprex Daten (*.hpx)", "", "", "hpx"}));
     const std::string datei = DateiInhalt(u.Ordner.Datei("route.hpx"));
     EXPECT_EQ(datei.rfind("Version \t 2\nGlaetten \t 450\nSteigungGlaetten \t 100\nleer\n", 0), 0u);
     EXPECT_NE(
@@ -119,7 +120,7 @@ TEST(HoprexWeg, FromTheClipboardToASavedRouteAndBack) {
     u.Dialoge.Pfade.push_back(u.Pfad("route.hpx"));
     MausKlick(f.BT_GesamtWerteEinlesen);
     EXPECT_EQ(u.Dialoge.Fragen.back(),
-              (TestDialoge::Frage{"HPX Daten laden", "Hoprex Daten (*.hpx)", "", "", ""}));
+              (TestDialoge::Dateifrage{"HPX Daten laden", "Hoprex Daten (*.hpx)", "", "", ""}));
     EXPECT_EQ(f.LB_HAbschnitteGesamt->count(), 2);
     EXPECT_TRUE(f.LB_HAbschnitteGesamt->selectedItems().isEmpty());
     EXPECT_EQ(f.Daten.Einfuegemarke, 0);
@@ -140,8 +141,8 @@ TEST(HoprexWeg, FromTheClipboardToASavedRouteAndBack) {
     u.Dialoge.Pfade.push_back(u.Pfad("route.txt"));
     MausKlick(f.BT_Export);
     EXPECT_EQ(u.Dialoge.Fragen.back(),
-              (TestDialoge::Frage{"HPX Daten exportieren (*.txt)", "Hoprex Daten (*.txt)", "",
-                                  "route", "txt"}));
+              (TestDialoge::Dateifrage{"HPX Daten exportieren (*.txt)", "Hoprex Daten (*.txt)", "",
+                                       "route", "txt"}));
     EXPECT_EQ(DateiInhalt(u.Ordner.Datei("route.txt")).rfind("    0,010\t 854\t\n", 0), 0u);
 }
 
