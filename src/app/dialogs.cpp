@@ -98,7 +98,7 @@ bool QtDialoge::Druckdialog(QPrinter& drucker) {
 }
 
 int QtDialoge::Frage(const QString& titel, const QString& text, const QStringList& knoepfe,
-                     int standard) {
+                     int standard, int abbruch) {
     QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     // The buttons carry the program's own German texts, whatever language Qt itself speaks.
@@ -106,11 +106,14 @@ int QtDialoge::Frage(const QString& titel, const QString& text, const QStringLis
     for (const QString& beschriftung : knoepfe)
         knopf.push_back(box.addButton(beschriftung, QMessageBox::ActionRole));
     box.setDefaultButton(knopf.at(static_cast<size_t>(standard)));
-    box.setEscapeButton(knopf.back());
-    box.exec();
-    const auto gedrueckt = std::find(knopf.begin(), knopf.end(), box.clickedButton());
-    return gedrueckt == knopf.end() ? static_cast<int>(knopf.size()) - 1
-                                    : static_cast<int>(gedrueckt - knopf.begin());
+    if (abbruch >= 0) box.setEscapeButton(knopf.at(static_cast<size_t>(abbruch)));
+    // Without an escape button the box closes only by a button (action roles only: Qt then
+    // picks none for Escape).
+    do
+        box.exec();
+    while (std::find(knopf.begin(), knopf.end(), box.clickedButton()) == knopf.end());
+    return static_cast<int>(std::find(knopf.begin(), knopf.end(), box.clickedButton()) -
+                            knopf.begin());
 }
 
 std::optional<QString> SpeichernPfadFragen(Dialoge& dialoge, const QString& titel,
@@ -125,7 +128,7 @@ std::optional<QString> SpeichernPfadFragen(Dialoge& dialoge, const QString& tite
         const QString frage = QStringLiteral("Die Datei \"%1\" ist bereits vorhanden.\nSoll sie "
                                              "ersetzt werden?")
                                   .arg(datei.fileName());
-        if (dialoge.Frage(titel, frage, {QStringLiteral("Ja"), QStringLiteral("Nein")}, 1) == 0)
+        if (dialoge.Frage(titel, frage, {QStringLiteral("Ja"), QStringLiteral("Nein")}, 1, 1) == 0)
             return pfad;
         ordner = datei.absolutePath();
         name = datei.fileName();

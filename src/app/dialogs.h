@@ -52,10 +52,10 @@ public:
     // Qt's print dialog for `drucker`. False: cancelled.
     virtual bool Druckdialog(QPrinter& drucker) = 0;
     // A question with the buttons `knoepfe` (their texts, left to right); Enter presses
-    // `knoepfe[standard]`, Escape and closing the box the last one. Returns the index of the
-    // button pressed.
+    // `knoepfe[standard]`, Escape and closing the box `knoepfe[abbruch]` (with -1 the box stays
+    // until a button is pressed). Returns the index of the button pressed.
     virtual int Frage(const QString& titel, const QString& text, const QStringList& knoepfe,
-                      int standard) = 0;
+                      int standard, int abbruch) = 0;
 };
 
 // The save dialog that asks before it replaces an existing file: "Nein" shows the dialog again
@@ -79,8 +79,8 @@ public:
     std::optional<QString> BildSpeichernPfad(const QString& titel, const QString& startordner,
                                              const QString& vorschlag) override;
     bool Druckdialog(QPrinter& drucker) override;
-    int Frage(const QString& titel, const QString& text, const QStringList& knoepfe,
-              int standard) override;
+    int Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int standard,
+              int abbruch) override;
 
 private:
     // The open dialog offers the name last chosen in it, as one reused dialog would.

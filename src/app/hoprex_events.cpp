@@ -111,7 +111,7 @@ void THoprex::EreignisseVerbinden() {
 
     RoutenprofilVerbinden();
 
-    connect(&Verlauf, &QUndoStack::indexChanged, this, &THoprex::ZustandZeigen);
+    connect(&Verlauf, &QUndoStack::indexChanged, this, &THoprex::ZustandNachfuehren);
     // Ctrl+V in a number edit evaluates a clipboard image instead of pasting nothing.
     for (QLineEdit* edit :
          {T_Schwelle, T_Steigung, T_SteigungGlaettung, TE_SkalFixMax, TE_SkalFixMin})

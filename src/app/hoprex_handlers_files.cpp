@@ -30,7 +30,7 @@ bool THoprex::GesamtSichern() {
                             QString::fromStdString(Daten.VerzeichnisSchreiben),
                             QString::fromStdString(Daten.Dateiname), QStringLiteral("hpx"));
     const bool gespeichert = GesamtSpeichern(Daten, Pfad(pfad), meldungen_);
-    ZustandZeigen();
+    ZustandNachfuehren();
     return gespeichert;
 }
 

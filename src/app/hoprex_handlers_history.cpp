@@ -1,5 +1,5 @@
-// The history of the window: undo and redo of the last steps, and the title that shows the
-// route's file and whether it is saved.
+// The history of the window: undo and redo of the last steps, and what follows the route's
+// saved state (the title with the route's file, the recovery copy).
 #include "app/error_display.h"
 #include "app/hoprex_window.h"
 #include "app/keys.h"
@@ -56,11 +56,12 @@ void THoprex::Auffrischen(Anzeige anzeige) {
     }
 }
 
-void THoprex::ZustandZeigen() {
+void THoprex::ZustandNachfuehren() {
     QString titel = QStringLiteral("Hoprex");
     if (!Daten.GesamtDatei.empty())
         titel =
             QString::fromStdString(DateinameVon(Daten.GesamtDatei)) + QStringLiteral(" – ") + titel;
     if (Daten.GesamtGeaendert) titel.prepend(QLatin1Char('*'));
     setWindowTitle(titel);
+    sicherung_.ZustandGeaendert();
 }

@@ -45,6 +45,7 @@ void WerteZeigen(const WerteTexte& werte, QLabel* strecke, QLabel* min, QLabel* 
 
 THoprex::THoprex(Dialoge& dialoge, std::string einstellungsPfad, QWidget* eltern)
     : QWidget(eltern), dialoge_(dialoge), meldungen_(dialoge),
+      sicherung_(Daten, WiederherstellungsOrdner()),
       einstellungsPfad_(std::move(einstellungsPfad)) {
     Hoprex = this;
     setWindowTitle(QStringLiteral("Hoprex"));
@@ -78,6 +79,9 @@ THoprex::~THoprex() {
     // dropping its selection) may reach a handler any more.
     for (QObject* steuerelement : findChildren<QObject*>())
         steuerelement->disconnect(this);
+    // The history empties itself as it goes, after the recovery copy's keeper: its index
+    // change must not reach the title and the copy any more.
+    Verlauf.disconnect(this);
 }
 
 // The order matters: positions that rewrite an edit's text and boxes that tick run their

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialogs.h"
+#include "app/recovery_copy.h"
 #include "display/undo_commands.h"
 #include "evaluation/bitmap.h"
 #include "evaluation/work_record.h"
@@ -45,6 +46,11 @@ public:
     // step. Messages and errors are shown in their boxes. Returns true when the route is now
     // the file's.
     bool GesamtDateiOeffnen(const QString& pfad);
+
+    // At start: for each route that a program which is gone left unsaved, newest first, the
+    // question whether to restore it. "Wiederherstellen" makes it the route, modified, and ends
+    // the questions; "Verwerfen" deletes the copy.
+    void WiederherstellungAnbieten();
 
     HoprexDaten Daten;
     TAuswertung Auswertung;
@@ -166,8 +172,9 @@ private:
     void Rueckgaengig();
     void Wiederholen();
     void Auffrischen(Anzeige anzeige);
-    // The title after every change of the route's file or saved state.
-    void ZustandZeigen();
+    // After every change of the route, its file or its saved state: the title, and the recovery
+    // copy (written soon while the route is modified, removed once it is saved).
+    void ZustandNachfuehren();
 
     // Refreshes, named by what they redraw from the records.
     void AktuellAnzeigen();      // current value fields, list with selection, graph
@@ -215,6 +222,7 @@ private:
 
     Dialoge& dialoge_;
     DialogMeldungen meldungen_;
+    TSicherungskopie sicherung_;
     std::string einstellungsPfad_;
     // The section under the pointer at the previous drag event in the current and the overall
     // graph; 0 until the first drag.

@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
         TFInfo info(&fenster);
         FInfo = &info;
         fenster.show();
+        fenster.WiederherstellungAnbieten();
         return app.exec();
     } catch (const std::exception& fehler) {
         // An error while starting ends the program after it was shown.

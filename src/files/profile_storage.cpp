@@ -27,6 +27,13 @@ bool ProfilAusDatei(const std::string& pfad, const Profile& vorbild, uint8_t mar
 
 } // namespace
 
+std::string ProfilDateiname(std::string_view pfad) {
+    std::string name = DateinameVon(pfad);
+    constexpr std::string_view endung = ".hpx";
+    if (name.ends_with(endung)) name.resize(name.size() - endung.size());
+    return name;
+}
+
 bool DatenVorhanden(const Profile& gesamt, Meldungen& meldungen) {
     if (!gesamt.Abschnitte.empty()) return true;
     meldungen.Meldung("Fehler", "Keine Daten zum Speichern vorhanden");
@@ -52,10 +59,7 @@ std::optional<Routendaten> GesamtLesen(HoprexDaten& daten, const std::string& pf
     if (!ProfilAusDatei(pfad, daten.Gesamt, 0, route.Gesamt, meldungen)) return std::nullopt;
     daten.VerzeichnisLaden = VerzeichnisVon(pfad);
     route.GesamtDatei = pfad;
-    route.Dateiname = DateinameVon(pfad);
-    constexpr std::string_view endung = ".hpx";
-    if (route.Dateiname.ends_with(endung))
-        route.Dateiname.resize(route.Dateiname.size() - endung.size());
+    route.Dateiname = ProfilDateiname(pfad);
     return route;
 }
 

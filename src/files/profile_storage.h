@@ -5,9 +5,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Saving and the two loads of the profile file, as the window runs them. `pfad` is the path the
 // file dialog returned, or none when the user cancelled it.
+
+// The name the save dialog proposes for a route read from `pfad`: its file name without a
+// trailing ".hpx".
+std::string ProfilDateiname(std::string_view pfad);
 
 // Before the save and export dialogs: false, after showing "Keine Daten zum Speichern
 // vorhanden" (caption "Fehler"), when the overall profile has no sections; the caller then

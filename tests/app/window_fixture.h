@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -83,17 +84,18 @@ public:
         return true;
     }
 
-    int Frage(const QString& titel, const QString& text, const QStringList& knoepfe,
-              int standard) override {
-        Rueckfragen.push_back({titel, text, knoepfe, standard});
-        const QString antwort = Antworten.empty() ? knoepfe.back() : Antworten.front();
-        if (!Antworten.empty()) Antworten.pop_front();
+    int Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int standard,
+              int abbruch) override {
+        Rueckfragen.push_back({titel, text, knoepfe, standard, abbruch});
+        if (Antworten.empty()) return abbruch >= 0 ? abbruch : standard;
+        const QString antwort = Antworten.front();
+        Antworten.pop_front();
         return static_cast<int>(knoepfe.indexOf(antwort));
     }
     struct Rueckfrage {
         QString Titel, Text;
         QStringList Knoepfe;
-        int Standard = 0;
+        int Standard = 0, Abbruch = 0;
         bool operator==(const Rueckfrage&) const = default;
     };
 
@@ -110,7 +112,7 @@ public:
     std::deque<QString> Pfade;
     std::vector<Rueckfrage> Rueckfragen;
     // The buttons that answer the coming questions, by their texts, in order; none left
-    // presses the last button (Escape).
+    // presses Escape (or Enter, where Escape does nothing).
     std::deque<QString> Antworten;
 
 private:
@@ -132,7 +134,11 @@ struct FensterUmgebung {
     std::string Einstellungen() const { return Ordner.Datei("hoprex.INI"); }
     QString Pfad(const char* name) const { return QString::fromStdString(Ordner.Datei(name)); }
 
+    // Recovery copies go to the test's own folder, as XDG_STATE_HOME/hoprex.
+    std::string Zustand() const { return Ordner.Datei("state"); }
+
     THoprex& Starten() {
+        setenv("XDG_STATE_HOME", Zustand().c_str(), 1);
         Fenster = std::make_unique<THoprex>(Dialoge, Einstellungen());
         Fenster->show();
         Fenster->activateWindow();

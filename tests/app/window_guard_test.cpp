@@ -6,8 +6,14 @@
 #include "support/profile_builder.h"
 #include "window_fixture.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QThread>
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -91,7 +97,7 @@ TEST(HoprexSchutz, ClosingAModifiedRouteAsksAndHonoursEachAnswer) {
         u.Dialoge.Rueckfragen[0],
         (TestDialoge::Rueckfrage{
             "Hoprex", QStringLiteral("Der Höhenverlauf wurde geändert.\nÄnderungen speichern?"),
-            QStringList{"Speichern", "Verwerfen", "Abbrechen"}, 0}));
+            QStringList{"Speichern", "Verwerfen", "Abbrechen"}, 0, 2}));
     EXPECT_EQ(f.Daten.Gesamt.AnzahlAbschnitte(), 2);
 
     // "Speichern" saves (the dialog proposes the route's name) and then closes.
@@ -176,4 +182,96 @@ TEST(HoprexSchutz, TheSaveDialogAsksBeforeItReplacesAFile) {
     MausKlick(f.BT_Export);
     ASSERT_TRUE(DateiLesen(u.Ordner.Datei("alt.txt"), inhalt));
     EXPECT_NE(inhalt, "alt");
+}
+
+namespace {
+
+int Kopien(const FensterUmgebung& u) {
+    const std::filesystem::path ordner = u.Zustand() + "/hoprex";
+    int n = 0;
+    if (std::filesystem::exists(ordner))
+        for (const auto& e : std::filesystem::directory_iterator(ordner))
+            n += e.path().extension() == ".hpx";
+    return n;
+}
+
+// Runs the event loop until `bedingung` holds, at most `ms` milliseconds.
+bool Warten(const std::function<bool()>& bedingung, int ms) {
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!bedingung() && uhr.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    return bedingung();
+}
+
+} // namespace
+
+TEST(HoprexWiederherstellung, AModifiedRouteHasACopyUntilItIsSaved) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "route.hpx", Route(), true);
+    f.LB_HAbschnitteGesamt->item(0)->setSelected(true);
+    MausKlick(f.BT_GesamtWerteLoeschen);
+    EXPECT_EQ(Kopien(u), 0);
+    EXPECT_TRUE(Warten([&] { return Kopien(u) == 1; }, 2000));
+    u.Dialoge.Pfade.push_back(u.Pfad("route.hpx"));
+    u.Dialoge.Antworten = {"Ja"};
+    MausKlick(f.BT_GesamtWerteSpeichern);
+    EXPECT_EQ(Kopien(u), 0);
+    // Modified again and closed with "Verwerfen": the copy goes too.
+    Taste(f.LB_HAbschnitteGesamt, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(Warten([&] { return Kopien(u) == 1; }, 2000));
+    u.Dialoge.Antworten = {"Verwerfen"};
+    EXPECT_TRUE(f.close());
+    EXPECT_EQ(Kopien(u), 0);
+}
+
+// A real window process is killed with SIGKILL after its route changed: the next start finds
+// the copy and restores it; "Verwerfen" would delete it.
+TEST(HoprexWiederherstellung, TheRouteOfAKilledProgramIsRestoredAtTheNextStart) {
+    FensterUmgebung u;
+    DateiAnlegen(u.Ordner.Datei("route.hpx"), ProfilDateiInhalt(Route()));
+    QProcess kind;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert("XDG_STATE_HOME", QString::fromStdString(u.Zustand()));
+    umgebung.insert("QT_QPA_PLATFORM", "offscreen");
+    kind.setProcessEnvironment(umgebung);
+    kind.start(HOPREX_KILL_CHILD_PATH, {u.Pfad("route.hpx"), u.Pfad("kind.INI")});
+    ASSERT_TRUE(kind.waitForStarted());
+    ASSERT_TRUE(Warten([&] { return Kopien(u) == 1; }, 10000));
+
+    // A program started while the other runs does not offer its copy.
+    THoprex& f = u.Starten();
+    f.WiederherstellungAnbieten();
+    EXPECT_TRUE(u.Dialoge.Rueckfragen.empty());
+
+    kind.kill(); // SIGKILL
+    ASSERT_TRUE(kind.waitForFinished());
+    EXPECT_EQ(Kopien(u), 1);
+    u.Beenden();
+    THoprex& g = u.Starten();
+    u.Dialoge.Antworten = {"Wiederherstellen"};
+    g.WiederherstellungAnbieten();
+    ASSERT_EQ(u.Dialoge.Rueckfragen.size(), 1u);
+    EXPECT_EQ(u.Dialoge.Rueckfragen[0],
+              (TestDialoge::Rueckfrage{"Hoprex",
+                                       QStringLiteral("Ein nicht gespeicherter Höhenverlauf wurde "
+                                                      "gefunden.\nWiederherstellen?"),
+                                       QStringList{"Wiederherstellen", "Verwerfen"}, 0, -1}));
+    EXPECT_EQ(g.LB_HAbschnitteGesamt->count(), 2);
+    EXPECT_EQ(g.Daten.Gesamt.Abschnitte[0].Beschreibung, "B");
+    EXPECT_EQ(g.windowTitle(), QStringLiteral("*route.hpx – Hoprex"));
+    EXPECT_EQ(g.Daten.Dateiname, "route");
+
+    // Its copy is now this program's own; once this one is gone as well, "Verwerfen" deletes it.
+    u.Beenden();
+    THoprex& h = u.Starten();
+    u.Dialoge.Antworten = {"Verwerfen"};
+    h.WiederherstellungAnbieten();
+    EXPECT_EQ(u.Dialoge.Rueckfragen.size(), 2u);
+    EXPECT_EQ(h.Daten.Gesamt.AnzahlAbschnitte(), 0);
+    EXPECT_EQ(Kopien(u), 0);
+    EXPECT_TRUE(u.Dialoge.Boxen.empty());
 }

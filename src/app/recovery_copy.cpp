@@ -1,0 +1,54 @@
+#include "app/recovery_copy.h"
+
+#include <chrono>
+
+namespace {
+
+// A second leaves room for the write itself within the two seconds the user may lose at most.
+constexpr int WarteMs = 1000;
+// While a write is in flight the next one waits this long for it.
+constexpr int NochmalMs = 100;
+
+} // namespace
+
+TSicherungskopie::TSicherungskopie(const HoprexDaten& daten, std::string ordner)
+    : daten_(daten), ablage_(std::move(ordner)) {
+    takt_.setSingleShot(true);
+    QObject::connect(&takt_, &QTimer::timeout, [this] { Schreiben(); });
+}
+
+TSicherungskopie::~TSicherungskopie() {
+    Abwarten();
+}
+
+void TSicherungskopie::ZustandGeaendert() {
+    if (!daten_.GesamtGeaendert) {
+        Entfernen();
+        return;
+    }
+    // A running timer already covers this change: restarting it on every change would put the
+    // write off for as long as the user keeps working.
+    if (!takt_.isActive()) takt_.start(WarteMs);
+}
+
+void TSicherungskopie::Entfernen() {
+    takt_.stop();
+    Abwarten();
+    ablage_.Entfernen();
+}
+
+void TSicherungskopie::Abwarten() {
+    if (schreiben_.valid()) schreiben_.wait();
+}
+
+void TSicherungskopie::Schreiben() {
+    using namespace std::chrono_literals;
+    if (schreiben_.valid() && schreiben_.wait_for(0s) != std::future_status::ready) {
+        takt_.start(NochmalMs);
+        return;
+    }
+    schreiben_ =
+        std::async(std::launch::async, [this, route = daten_.Gesamt, datei = daten_.GesamtDatei] {
+            ablage_.Schreiben(KopieInhalt(route, datei));
+        });
+}

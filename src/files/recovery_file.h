@@ -1,0 +1,64 @@
+#pragma once
+
+#include "model/hoprex_data.h"
+
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+// Recovery copies of a modified route, so that a crash or a killed process loses nothing: one
+// copy per running program in the state folder, each with a lock file that its program holds
+// while it runs. The kernel drops the lock when the program ends in any way, so a copy whose
+// lock can be taken belongs to a program that is gone.
+
+// $XDG_STATE_HOME/hoprex, or ~/.local/state/hoprex when that variable is unset or not an
+// absolute path; "" when not even HOME is set (no copies then).
+std::string WiederherstellungsOrdner();
+
+// The bytes of a recovery copy: a first line that names it, the route file's path (length in
+// bytes on a line of its own, then the path and a line end), then the route in the profile
+// file format, which holds the smoothing and gradient window lengths.
+std::string KopieInhalt(const Profile& gesamt, const std::string& gesamtDatei);
+
+// Reads a recovery copy into `route`: the sections unmarked, the window lengths, the route
+// file's path and name (without ".hpx"), the insertion mark at 0 and the route modified.
+// Settings missing from the copy come from `vorbild`. False when `inhalt` is no sound copy.
+bool KopieLesen(std::string_view inhalt, const Profile& vorbild, Routendaten& route);
+
+// This program's place in the state folder. Nothing is created before the first write.
+// Schreiben may run on another thread than the rest, but never at the same time as another
+// member function.
+class Kopienablage {
+public:
+    explicit Kopienablage(std::string ordner) : ordner_(std::move(ordner)) {}
+    ~Kopienablage(); // gives up the lock; the copy stays
+    Kopienablage(const Kopienablage&) = delete;
+    Kopienablage& operator=(const Kopienablage&) = delete;
+
+    // Replaces this program's copy by `inhalt`, atomically. The first write creates the folder
+    // and takes a name no other copy has. False when the folder cannot be written.
+    bool Schreiben(std::string_view inhalt);
+
+    // Deletes this program's copy and its lock file; the next write takes a new name.
+    void Entfernen();
+
+    // The newest copy left by a program that is gone and not yet offered by this one: it then
+    // becomes this program's copy (its lock is taken, so no other program offers it, and the
+    // next write replaces it). Returns its path. Only while this program has no copy of its own.
+    std::optional<std::string> VerwaisteKopieUebernehmen();
+
+    // Gives a taken-over copy back untouched (one that could not be read): it stays for a later
+    // start, and this program takes a new name at its next write.
+    void Freigeben();
+
+private:
+    // Takes the lock of copy `name`; false when another program holds it.
+    bool Sperren(const std::string& name);
+    std::string Pfad(const std::string& name, const char* endung) const;
+
+    std::string ordner_;
+    std::string name_; // "" while this program has no copy
+    int sperre_ = -1;  // the open lock file of name_
+    std::set<std::string> angeboten_;
+};
