@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <future>
 
-// Keeps the recovery copy of the window's route up to date: within a second after a change
+// Keeps the recovery copy of the window's route up to date: half a second after a change
 // while the route is modified, without freezing the window. The window thread only copies the
 // route (a few milliseconds at 1,000 sections); a worker formats and writes it.
 class TSicherungskopie {
