@@ -38,6 +38,9 @@ public:
         return {};
     }
     bool Druckdialog(QPrinter&) override { return false; }
+    int Frage(const QString&, const QString&, const QStringList&, int, int abbruch) override {
+        return abbruch;
+    }
 };
 
 // The main window with the long route, smoothed (the smoothed line, the plain one behind it).

@@ -2,7 +2,6 @@
 // replaced or the window closes, and the offer of a route that a crash left unsaved.
 #include "app/error_display.h"
 #include "app/hoprex_window.h"
-#include "files/file_io.h"
 #include "files/recovery_file.h"
 
 #include <QCloseEvent>
@@ -40,9 +39,8 @@ void THoprex::closeEvent(QCloseEvent* ereignis) {
 void THoprex::WiederherstellungAnbieten() {
     Kopienablage& ablage = sicherung_.Ablage();
     while (const std::optional<std::string> pfad = ablage.VerwaisteKopieUebernehmen()) {
-        std::string inhalt;
         Routendaten route;
-        if (!DateiLesen(*pfad, inhalt) || !KopieLesen(inhalt, Daten.Gesamt, route)) {
+        if (!KopieDateiLesen(*pfad, Daten.Gesamt, route)) {
             ablage.Freigeben();
             continue;
         }

@@ -1,6 +1,7 @@
 #include "files/recovery_file.h"
 
 #include "files/file_io.h"
+#include "files/file_replace.h"
 #include "files/profile_file.h"
 #include "files/profile_storage.h"
 
@@ -58,6 +59,13 @@ bool KopieLesen(std::string_view inhalt, const Profile& vorbild, Routendaten& ro
     neu.GesamtGeaendert = true;
     route = std::move(neu);
     return true;
+}
+
+bool KopieDateiLesen(const std::string& pfad, const Profile& vorbild, Routendaten& route) {
+    // A path takes at most PATH_MAX (4096) bytes, its length line a few more.
+    constexpr size_t kopf = 8192;
+    std::string inhalt;
+    return DateiLesen(pfad, inhalt, MaxProfilDatei + kopf) && KopieLesen(inhalt, vorbild, route);
 }
 
 Kopienablage::~Kopienablage() {

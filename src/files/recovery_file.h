@@ -26,6 +26,10 @@ std::string KopieInhalt(const Profile& gesamt, const std::string& gesamtDatei);
 // Settings missing from the copy come from `vorbild`. False when `inhalt` is no sound copy.
 bool KopieLesen(std::string_view inhalt, const Profile& vorbild, Routendaten& route);
 
+// KopieLesen of the file at `pfad`, read with the size bound of a profile file (plus room for
+// the path). False when it cannot be read or is no sound copy.
+bool KopieDateiLesen(const std::string& pfad, const Profile& vorbild, Routendaten& route);
+
 // This program's place in the state folder. Nothing is created before the first write.
 // Schreiben may run on another thread than the rest, but never at the same time as another
 // member function.

@@ -1,7 +1,6 @@
 // Nothing of the route is lost in the window: opening a file from outside the dialogs, the
 // question before unsaved changes are thrown away, and the title that shows the route's state.
 #include "app/section_list.h"
-#include "files/file_io.h"
 #include "files/profile_file.h"
 #include "support/profile_builder.h"
 #include "window_fixture.h"
@@ -106,7 +105,7 @@ TEST(HoprexSchutz, ClosingAModifiedRouteAsksAndHonoursEachAnswer) {
     EXPECT_TRUE(f.close());
     EXPECT_EQ(u.Dialoge.Fragen.back().Vorschlag, "route");
     std::string gesichert;
-    ASSERT_TRUE(DateiLesen(u.Ordner.Datei("gesichert.hpx"), gesichert));
+    gesichert = DateiInhalt(u.Ordner.Datei("gesichert.hpx"));
     EXPECT_EQ(gesichert, ProfilDateiInhalt(f.Daten.Gesamt));
     f.show();
 
@@ -146,7 +145,7 @@ TEST(HoprexSchutz, TheLowerOpenAsksBeforeAModifiedRouteIsReplaced) {
     MausKlick(f.BT_GesamtWerteEinlesen);
     EXPECT_EQ(f.Daten.Gesamt.AnzahlAbschnitte(), 1);
     std::string route;
-    ASSERT_TRUE(DateiLesen(u.Ordner.Datei("route.hpx"), route));
+    route = DateiInhalt(u.Ordner.Datei("route.hpx"));
     EXPECT_NE(route.find("Abschnitte \t   2\n"), std::string::npos);
 
     // "Verwerfen" loads at once.
@@ -174,13 +173,13 @@ TEST(HoprexSchutz, TheSaveDialogAsksBeforeItReplacesAFile) {
     EXPECT_EQ(u.Dialoge.Rueckfragen[0].Knoepfe, (QStringList{"Ja", "Nein"}));
     EXPECT_EQ(u.Dialoge.Fragen.back().Vorschlag, "alt.txt");
     std::string inhalt;
-    ASSERT_TRUE(DateiLesen(u.Ordner.Datei("alt.txt"), inhalt));
+    inhalt = DateiInhalt(u.Ordner.Datei("alt.txt"));
     EXPECT_EQ(inhalt, "alt");
     // "Ja" replaces it.
     u.Dialoge.Antworten = {"Ja"};
     u.Dialoge.Pfade = {u.Pfad("alt.txt")};
     MausKlick(f.BT_Export);
-    ASSERT_TRUE(DateiLesen(u.Ordner.Datei("alt.txt"), inhalt));
+    inhalt = DateiInhalt(u.Ordner.Datei("alt.txt"));
     EXPECT_NE(inhalt, "alt");
 }
 

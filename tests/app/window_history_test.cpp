@@ -2,7 +2,6 @@
 // back by Ctrl+Z and done again by Ctrl+Y or Ctrl+Shift+Z, exactly, with the normal refresh.
 #include "app/section_list.h"
 #include "editing/marking.h"
-#include "files/file_io.h"
 #include "files/profile_file.h"
 #include "support/profile_builder.h"
 #include "window_fixture.h"
@@ -120,10 +119,10 @@ TEST(HoprexVerlauf, EveryKindOfRouteEditIsUndoneExactlyAndRedone) {
 
     // Back at the loaded route: saved again, it is the file byte for byte.
     std::string geladen, gespeichert;
-    ASSERT_TRUE(DateiLesen(u.Ordner.Datei("route.hpx"), geladen));
+    geladen = DateiInhalt(u.Ordner.Datei("route.hpx"));
     u.Dialoge.Pfade.push_back(u.Pfad("wieder.hpx"));
     MausKlick(f.BT_GesamtWerteSpeichern);
-    ASSERT_TRUE(DateiLesen(u.Ordner.Datei("wieder.hpx"), gespeichert));
+    gespeichert = DateiInhalt(u.Ordner.Datei("wieder.hpx"));
     EXPECT_EQ(gespeichert, geladen);
 }
 

@@ -140,8 +140,7 @@ TEST(FeindlicheProfildatei, OnlyRegularFilesAreOpened) {
         MeldungsProtokoll m;
         EXPECT_FALSE(GesamtLaden(d, pfad, m));
         EXPECT_EQ(Abbild(d), vorher);
-        AktuellLaden(d, pfad, m);
-        EXPECT_EQ(d.Aktuell.AnzahlAbschnitte(), 0);
+        EXPECT_EQ(AktuellLaden(d.Aktuell, pfad, m).AnzahlAbschnitte(), 0);
         EXPECT_EQ(m.Eintraege, (std::vector<Eintrag>{meldung, meldung}));
     }
 }

@@ -1,5 +1,4 @@
 // Recovery copies: what they hold, and which program may offer which copy.
-#include "files/file_io.h"
 #include "files/profile_file.h"
 #include "files/recovery_file.h"
 #include "support/profile_builder.h"
@@ -90,14 +89,14 @@ TEST(Wiederherstellung, TwoProgramsKeepTheirOwnCopiesAndOnlyAGoneOnesIsOffered) 
     Kopienablage naechster(ordner), anderer(ordner);
     const std::optional<std::string> pfad = naechster.VerwaisteKopieUebernehmen();
     ASSERT_TRUE(pfad);
-    ASSERT_TRUE(DateiLesen(*pfad, gelesen));
+    gelesen = DateiInhalt(*pfad);
     EXPECT_EQ(gelesen, "eins, neuer");
     EXPECT_FALSE(anderer.VerwaisteKopieUebernehmen());
     EXPECT_FALSE(naechster.VerwaisteKopieUebernehmen());
     // Its writes replace the copy it took over.
     ASSERT_TRUE(naechster.Schreiben("weiter"));
     EXPECT_EQ(Kopien(ordner), 1);
-    ASSERT_TRUE(DateiLesen(*pfad, gelesen));
+    gelesen = DateiInhalt(*pfad);
     EXPECT_EQ(gelesen, "weiter");
     // Given back untouched, a copy is offered at a later start again.
     naechster.Freigeben();

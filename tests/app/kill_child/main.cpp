@@ -24,6 +24,12 @@ public:
     int Frage(const QString&, const QString&, const QStringList&, int, int abbruch) override {
         return abbruch;
     }
+    bool BildOptionenFragen(RoutenBildOptionen&, QSize) override { return false; }
+    std::optional<QString> BildSpeichernPfad(const QString&, const QString&,
+                                             const QString&) override {
+        return std::nullopt;
+    }
+    bool Druckdialog(QPrinter&) override { return false; }
 };
 
 } // namespace
