@@ -1,41 +1,16 @@
-// Which event of which control reaches which handler, and the keys, clipboard shortcut and
-// dropped files that the window handles itself.
+// Which event of which control reaches which handler, and the keys and clipboard shortcut that
+// the window handles itself (dropped files: file_opening.cpp).
 #include "app/error_display.h"
+#include "app/file_opening.h"
 #include "app/graph_surface.h"
 #include "app/hoprex_window.h"
 #include "app/keys.h"
 #include "app/section_list.h"
-#include "display/bitmap_image.h"
 
 #include <QCheckBox>
-#include <QClipboard>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
-
-namespace {
-
-// A single local PNG or BMP file, as a file manager drags it.
-std::optional<QString> BildDatei(const QMimeData* daten) {
-    if (daten == nullptr || !daten->hasUrls() || daten->urls().size() != 1) return {};
-    const QUrl url = daten->urls().constFirst();
-    if (!url.isLocalFile()) return {};
-    const QString endung = QFileInfo(url.toLocalFile()).suffix().toLower();
-    if (endung != QLatin1String("png") && endung != QLatin1String("bmp")) return {};
-    return url.toLocalFile();
-}
-
-bool AblageHatBild() {
-    const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
-    return daten != nullptr && daten->hasImage();
-}
-
-} // namespace
 
 void THoprex::EreignisseVerbinden() {
     // Every handler runs through Geschuetzt: an error ends it and is shown, never reaching Qt.
@@ -134,7 +109,7 @@ bool THoprex::eventFilter(QObject* objekt, QEvent* ereignis) {
         return QWidget::eventFilter(objekt, ereignis);
     }
     if (ereignis->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Paste) && AblageHatBild()) {
+        static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Paste) && AblageBietetBild()) {
         Geschuetzt(dialoge_, [&] { BT_BMPAusZwischenablageClick(); });
         return true;
     }
@@ -147,30 +122,4 @@ void THoprex::keyPressEvent(QKeyEvent* ereignis) {
         return;
     }
     QWidget::keyPressEvent(ereignis);
-}
-
-void THoprex::dragEnterEvent(QDragEnterEvent* ereignis) {
-    if (BildDatei(ereignis->mimeData())) ereignis->acceptProposedAction();
-}
-
-void THoprex::dropEvent(QDropEvent* ereignis) {
-    const std::optional<QString> datei = BildDatei(ereignis->mimeData());
-    if (!datei) return;
-    ereignis->acceptProposedAction();
-    // Evaluated once the drop has finished, so that its messages do not hold up the program
-    // the file came from.
-    QMetaObject::invokeMethod(
-        this,
-        [this, pfad = *datei] {
-            Geschuetzt(dialoge_, [&] {
-                const QImage bild(pfad);
-                if (bild.isNull()) {
-                    dialoge_.Meldung(QStringLiteral("Fehler"),
-                                     QStringLiteral("Fehler beim Öffnen der Datei"));
-                    return;
-                }
-                BildAuswerten(BitmapAusQImage(bild));
-            });
-        },
-        Qt::QueuedConnection);
 }

@@ -31,7 +31,11 @@ void THoprex::BT_GesamtWerteEinlesenClick() {
     const std::optional<QString> pfad =
         dialoge_.OeffnenPfad(QStringLiteral("HPX Daten laden"), HpxFilter,
                              QString::fromStdString(Daten.VerzeichnisLaden));
-    if (!GesamtLaden(Daten, Pfad(pfad), meldungen_)) return;
+    GesamtprofilOeffnen(Pfad(pfad));
+}
+
+void THoprex::GesamtprofilOeffnen(const std::optional<std::string>& pfad) {
+    if (!GesamtLaden(Daten, pfad, meldungen_)) return;
     // The file's window lengths go into the edits, whose change handlers react as usual; the
     // refresh chain then smooths with them. Both are taken before the first edit changes: with
     // smoothing on, its handler smooths with the other edit's old text and stores that.

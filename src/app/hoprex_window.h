@@ -37,6 +37,11 @@ public:
     // Writes the settings file (a failure is reported and the window still goes).
     ~THoprex() override;
 
+    // Opens a file given on the command line or dropped on the window: a screenshot is
+    // evaluated as by "Aus Ablage", anything else is loaded into the overall profile as by the
+    // lower "Öffnen" (file_opening.h says which is which).
+    void DateiOeffnen(const QString& pfad);
+
     HoprexDaten Daten;
     TAuswertung Auswertung;
 
@@ -90,9 +95,11 @@ private:
     // Event handlers. The event loop reaches them through Geschuetzt: an error ends only the
     // handler.
     void BT_BMPAusZwischenablageClick();
-    // Evaluates a screenshot that came by the clipboard, by Ctrl+V or by a dropped file;
+    // Evaluates a screenshot that came by the clipboard, by Ctrl+V or by a file;
     // std::nullopt: no bitmap was offered.
     void BildAuswerten(std::optional<TBitmap> bitmap);
+    // Evaluates the image file at `pfad`; one that cannot be read is reported with its name.
+    void BildDateiAuswerten(const QString& pfad);
     void Image_HoehenverlaufAktuellMouseDown(int x, Qt::KeyboardModifiers umschalter);
     void Image_HoehenverlaufAktuellMouseMove(int x, Qt::MouseButtons knoepfe);
     void LB_HAbschnitteAktuellClick();
@@ -127,6 +134,9 @@ private:
 
     void BT_GesamtWerteSpeichernClick();
     void BT_GesamtWerteEinlesenClick();
+    // What "Öffnen" in the lower half does with the chosen file (none: the dialog was
+    // cancelled): load it, show its window lengths, run the refresh chain.
+    void GesamtprofilOeffnen(const std::optional<std::string>& pfad);
     void BT_ExportClick();
     void BT_ExportOptionenClick();
     void BitBtn2Click();
