@@ -6,6 +6,7 @@
 #include "app/hoprex_window.h"
 #include "app/keys.h"
 #include "app/section_list.h"
+#include "app/shortcuts.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -86,7 +87,8 @@ void THoprex::EreignisseVerbinden() {
 
     RoutenprofilVerbinden();
 
-    // Ctrl+V in a number edit evaluates a clipboard image instead of pasting nothing.
+    // Ctrl+V in a number edit evaluates a clipboard image instead of pasting nothing; the
+    // window's shortcuts work there, too.
     for (QLineEdit* edit :
          {T_Schwelle, T_Steigung, T_SteigungGlaettung, TE_SkalFixMax, TE_SkalFixMin})
         edit->installEventFilter(this);
@@ -108,6 +110,10 @@ bool THoprex::eventFilter(QObject* objekt, QEvent* ereignis) {
         }
         return QWidget::eventFilter(objekt, ereignis);
     }
+    // The window's shortcuts win over an edit's own use of the same keys.
+    if (ereignis->type() == QEvent::ShortcutOverride &&
+        IstFensterKuerzel(*static_cast<QKeyEvent*>(ereignis)))
+        return true;
     if (ereignis->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Paste) && AblageBietetBild()) {
         Geschuetzt(dialoge_, [&] { BT_BMPAusZwischenablageClick(); });

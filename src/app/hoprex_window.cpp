@@ -62,6 +62,7 @@ THoprex::THoprex(Dialoge& dialoge, std::string einstellungsPfad, QWidget* eltern
 
     SteuerelementeAnlegen();
     EreignisseVerbinden();
+    TastenkuerzelAnlegen();
     Starten();
     T_Schwelle->setFocus();
 }

@@ -168,7 +168,8 @@ private:
     void RoutenprofilVerbinden(); // hoprex_route_view.cpp
     void GraphKontextmenue(QPoint ort);
     TRoutenprofil& RoutenprofilBereitstellen();
-    void Starten(); // the construction steps after the settings are read
+    void TastenkuerzelAnlegen(); // shortcuts.cpp
+    void Starten();              // the construction steps after the settings are read
     void SkalFixSteuerelementeFreigeben();
     void SkalFixMaxKorrigieren();
     void EinfuegemarkeBewegen(Richtung richtung);
