@@ -37,15 +37,14 @@ QLabel* Beschriftung(QWidget* eltern, int x, int y, int b, int h, const QString&
 }
 
 void Hintergrund(QLabel* label, const QColor& farbe) {
-    QPalette farben = label->palette();
-    farben.setColor(QPalette::Window, farbe);
-    label->setPalette(farben);
+    FesteFarben(label, QPalette::Window, farbe);
     label->setAutoFillBackground(true);
 }
 
 // A label that lies over a graph: the graph takes the mouse under it.
 QLabel* UeberGraph(QLabel* label) {
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SchwarzeSchrift(label);
     return label;
 }
 
@@ -120,6 +119,7 @@ void THoprex::SteuerelementeAnlegen() {
     Label2 = UeberGraph(Beschriftung(this, 375, 392, 42, 13, QStringLiteral("Steigung")));
     T_BMPZwischenablage = Beschriftung(this, 117, 44, 207, 20, "Zwischenablage auslesen",
                                        SansSerifSchrift(Pt12, true));
+    SchwarzeSchrift(T_BMPZwischenablage); // over the current graph
     T_BMPZwischenablage->hide();
     T_SteigungNurBei = UeberGraph(Beschriftung(
         this, 97, 432, 230, 16, QStringLiteral("Steigung nur bei geglätteter Höhenlinie"),
@@ -190,9 +190,11 @@ void THoprex::SteuerelementeAnlegen() {
     T_Beschreibung->setFrame(false);
     T_Beschreibung->setFont(FestbreitenSchrift(Pt8));
     {
+        // The tooltip colours of the scheme, a pair that reads under every scheme (black on
+        // light yellow under a light one).
         QPalette farben = T_Beschreibung->palette();
         farben.setColor(QPalette::Base, farben.color(QPalette::ToolTipBase));
-        farben.setColor(QPalette::Text, Qt::black);
+        farben.setColor(QPalette::Text, farben.color(QPalette::ToolTipText));
         T_Beschreibung->setPalette(farben);
     }
     T_Beschreibung->setMaxLength(MaxBeschreibung);
