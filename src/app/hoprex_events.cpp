@@ -45,6 +45,16 @@ void THoprex::EreignisseVerbinden() {
                     Geschuetzt(dialoge_, [&] { (this->*zug)(x, knoepfe); });
                 });
     };
+    // Drawn anew in the device pixels of another screen, after the paint that noticed it.
+    const auto massstab = [this](TBildFlaeche* bild, void (THoprex::*zeichnen)()) {
+        connect(
+            bild, &TBildFlaeche::MassstabGeaendert, this,
+            [this, zeichnen] { Geschuetzt(dialoge_, [&] { (this->*zeichnen)(); }); },
+            Qt::QueuedConnection);
+    };
+    massstab(Image_HoehenverlaufAktuell, &THoprex::AktuellGraphZeichnen);
+    massstab(Image_Gesamt, &THoprex::GesamtGraphZeichnen);
+    massstab(Image_Hoehenverlauf, &THoprex::GesamtGraphZeichnen);
 
     klick(BitBtn2, &THoprex::BitBtn2Click);
     klick(BT_BMPAusZwischenablage, &THoprex::BT_BMPAusZwischenablageClick);

@@ -10,12 +10,15 @@
 #include "display/list_lines.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -27,10 +30,19 @@ QFrame* Rahmen(QWidget* eltern, int x, int y, int b, int h, bool erhaben) {
     return rahmen;
 }
 
+// Width that holds `text` wherever its ink ends. A scaled screen draws text without hinting,
+// up to two pixels wider than at 1x, where a caption's box was just wide enough: the box
+// grows to hold that ink. A caption has no background of its own, so at 1x nothing changes.
+int TextBreite(const QString& text, QFont schrift, int b) {
+    schrift.setHintingPreference(QFont::PreferNoHinting);
+    const double rechts = QFontMetricsF(schrift).boundingRect(text).right();
+    return std::max(b, static_cast<int>(std::ceil(rechts)));
+}
+
 QLabel* Beschriftung(QWidget* eltern, int x, int y, int b, int h, const QString& text,
                      const QFont& schrift = SansSerifSchrift(Pt8)) {
     auto* label = new QLabel(text, eltern);
-    label->setGeometry(x, y, b, h);
+    label->setGeometry(x, y, TextBreite(text, schrift, b), h);
     label->setFont(schrift);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;

@@ -116,8 +116,12 @@ void THoprex::AktuellAnzeigen() {
     AktuellGraphZeichnen();
 }
 
+Geraetepixel THoprex::Geraet() const {
+    return {devicePixelRatioF()};
+}
+
 void THoprex::AktuellGraphZeichnen() {
-    Image_HoehenverlaufAktuell->BildSetzen(GraphAktuellBild(Daten));
+    Image_HoehenverlaufAktuell->BildSetzen(GraphAktuellBild(Daten, Geraet()));
 }
 
 void THoprex::GesamtAnzeigen() {
@@ -133,7 +137,7 @@ void THoprex::GesamtListeFuellen() {
 }
 
 void THoprex::GesamtGraphZeichnen() {
-    const GesamtBilder bilder = GraphGesamtBilder(Daten);
+    const GesamtBilder bilder = GraphGesamtBilder(Daten, Geraet());
     Image_Gesamt->BildSetzen(bilder.Graph);
     Image_Hoehenverlauf->BildSetzen(bilder.Streifen);
     T_SteigungNurBei->setVisible(bilder.SteigungNurBeiSichtbar);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialogs.h"
+#include "display/graph_mapping.h"
 #include "evaluation/bitmap.h"
 #include "evaluation/work_record.h"
 #include "model/hoprex_data.h"
@@ -146,6 +147,8 @@ private:
     void RoutenprofilBildSpeichern();
     void RoutenprofilDrucken();
 
+    // The screen's device pixels, in which the graphs are drawn.
+    Geraetepixel Geraet() const;
     // Refreshes, named by what they redraw from the records.
     void AktuellAnzeigen();      // current value fields, list with selection, graph
     void AktuellGraphZeichnen(); // current graph
@@ -181,6 +184,7 @@ private:
     struct Haelfte {
         Profile& Profil;
         TAbschnittListe* Liste;
+        const TBildFlaeche* Graph;
         void (THoprex::*GraphZeichnen)();
         int32_t& LetzterAbschnitt;
     };
