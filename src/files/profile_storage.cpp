@@ -18,15 +18,10 @@ Profile LeeresProfilWie(const Profile& vorbild) {
     return p;
 }
 
-// Reads the file at `pfad` into a new profile built on `vorbild`. Shows the message of an open
-// or read fault and returns false; `ziel` is then untouched.
-bool ProfilAusDatei(const std::string& pfad, const Profile& vorbild, uint8_t markiert,
-                    Profile& ziel, Meldungen& meldungen) {
-    std::string inhalt;
-    if (!DateiLesen(pfad, inhalt, MaxProfilDatei)) {
-        meldungen.Meldung("Fehler", "Fehler beim Öffnen der Datei");
-        return false;
-    }
+// Reads the bytes of a profile file into a new profile built on `vorbild`. Shows the message
+// of a read fault and returns false; `ziel` is then untouched.
+bool ProfilAusInhalt(const std::string& inhalt, const Profile& vorbild, uint8_t markiert,
+                     Profile& ziel, Meldungen& meldungen) {
     Profile neu = LeeresProfilWie(vorbild);
     int32_t zeile = 0;
     if (!ProfilDateiLesen(inhalt, markiert, neu, zeile)) {
@@ -37,7 +32,26 @@ bool ProfilAusDatei(const std::string& pfad, const Profile& vorbild, uint8_t mar
     return true;
 }
 
+// The bytes of the profile file at `pfad`; false with the message of an open fault.
+bool ProfilDateiOeffnen(const std::string& pfad, std::string& inhalt, Meldungen& meldungen) {
+    if (DateiLesen(pfad, inhalt, MaxProfilDatei)) return true;
+    meldungen.Meldung("Fehler", "Fehler beim Öffnen der Datei");
+    return false;
+}
+
 } // namespace
+
+bool GesamtAusInhalt(HoprexDaten& daten, const std::string& inhalt, const std::string& pfad,
+                     Meldungen& meldungen) {
+    if (!ProfilAusInhalt(inhalt, daten.Gesamt, 0, daten.Gesamt, meldungen)) return false;
+    daten.Einfuegemarke = 0;
+    daten.VerzeichnisLaden = VerzeichnisVon(pfad);
+    daten.Dateiname = DateinameVon(pfad);
+    constexpr std::string_view endung = ".hpx";
+    if (daten.Dateiname.size() >= endung.size() && daten.Dateiname.ends_with(endung))
+        daten.Dateiname.resize(daten.Dateiname.size() - endung.size());
+    return true;
+}
 
 bool DatenVorhanden(const Profile& gesamt, Meldungen& meldungen) {
     if (!gesamt.Abschnitte.empty()) return true;
@@ -57,20 +71,17 @@ bool GesamtSpeichern(HoprexDaten& daten, const std::optional<std::string>& pfad,
 
 bool GesamtLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen) {
     if (!pfad) return true;
-    if (!ProfilAusDatei(*pfad, daten.Gesamt, 0, daten.Gesamt, meldungen)) return false;
-    daten.Einfuegemarke = 0;
-    daten.VerzeichnisLaden = VerzeichnisVon(*pfad);
-    daten.Dateiname = DateinameVon(*pfad);
-    constexpr std::string_view endung = ".hpx";
-    if (daten.Dateiname.size() >= endung.size() && daten.Dateiname.ends_with(endung))
-        daten.Dateiname.resize(daten.Dateiname.size() - endung.size());
-    return true;
+    std::string inhalt;
+    return ProfilDateiOeffnen(*pfad, inhalt, meldungen) &&
+           GesamtAusInhalt(daten, inhalt, *pfad, meldungen);
 }
 
 void AktuellLaden(HoprexDaten& daten, const std::optional<std::string>& pfad,
                   Meldungen& meldungen) {
     ProfilLeeren(daten.Aktuell);
     daten.Einfuegemarke = 0;
-    if (pfad) ProfilAusDatei(*pfad, daten.Aktuell, 1, daten.Aktuell, meldungen);
+    std::string inhalt;
+    if (pfad && ProfilDateiOeffnen(*pfad, inhalt, meldungen))
+        ProfilAusInhalt(inhalt, daten.Aktuell, 1, daten.Aktuell, meldungen);
     StatistikUngeglaettet(daten.Aktuell);
 }

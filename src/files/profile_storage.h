@@ -31,6 +31,12 @@ bool GesamtSpeichern(HoprexDaten& daten, const std::optional<std::string>& pfad,
 // Lesen der Datei\nZeile %d"); everything is then as it was and the caller does nothing more.
 bool GesamtLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen);
 
+// GesamtLaden of the bytes `inhalt` that the caller read from the file `pfad` (hoprex-cli; ""
+// for standard input, which names no folder or file): false with "Fehler beim Lesen der
+// Datei\nZeile %d" for an unsound file, everything then as it was.
+bool GesamtAusInhalt(HoprexDaten& daten, const std::string& inhalt, const std::string& pfad,
+                     Meldungen& meldungen);
+
 // "Öffnen" in the upper half: empties the current profile and sets Einfuegemarke to 0 (also on a
 // cancelled dialog or a failure, with the same messages as GesamtLaden), then reads `pfad` into
 // it with every section marked. The file's window values, VerzeichnisLaden and Dateiname are
