@@ -70,7 +70,7 @@ manual)
     page=$share/man/man1/hoprex-cli.1
     warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 > /dev/null)
     expect "warnings of man" "$warnings" ""
-    expect "NAME section" "$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" | sed -n 2p | xargs)" \
+    expect "NAME section" "$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" | sed -n "/^NAME\$/{n;p;q}" | xargs)" \
         "hoprex-cli - Höhenprofile aus Geländeschnitt-Screenshots ohne Fenster"
     ;;
 *)
