@@ -34,6 +34,10 @@ QPoint TBildFlaeche::Pixel(const QMouseEvent* ereignis) const {
     return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
 }
 
+QPoint TBildFlaeche::GlobalerOrt(int x, int y) const {
+    return mapToGlobal((QPointF(x, y) / bild_.devicePixelRatio()).toPoint());
+}
+
 void TBildFlaeche::mousePressEvent(QMouseEvent* ereignis) {
     const QPoint p = Pixel(ereignis);
     emit MausGedrueckt(p.x(), p.y(), ereignis->button(), ereignis->modifiers());

@@ -14,6 +14,8 @@ public:
 
     void BildSetzen(const QImage& bild);
     const QImage& Bild() const { return bild_; }
+    // The screen position of the image pixel (x, y), e.g. for a menu at a reported press.
+    QPoint GlobalerOrt(int x, int y) const;
 
 signals:
     void MausGedrueckt(int x, int y, Qt::MouseButton knopf, Qt::KeyboardModifiers umschalter);

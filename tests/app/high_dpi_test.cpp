@@ -61,6 +61,10 @@ TEST(HoprexHochaufloesend, AClickMarksTheSectionUnderThePointer) {
     EXPECT_EQ(Marken(f.Daten.Gesamt), (std::vector<uint8_t>{0, 1, 0, 0, 0}));
     MausKlick(f.Image_Hoehenverlauf, QPoint(165, 30));
     EXPECT_EQ(Marken(f.Daten.Gesamt), (std::vector<uint8_t>{0, 0, 1, 0, 0}));
+    // The route view's menu opens where the pointer pressed, not at the image pixel's number.
+    const double faktor = f.devicePixelRatioF();
+    EXPECT_EQ(f.Image_Gesamt->GlobalerOrt(Runden(200, faktor), Runden(40, faktor)),
+              f.Image_Gesamt->mapToGlobal(QPoint(200, 40)));
 }
 
 TEST(HoprexHochaufloesend, EveryCaptionHoldsItsTextAlsoWhereItIsDrawnWithoutHinting) {
