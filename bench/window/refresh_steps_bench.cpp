@@ -112,16 +112,20 @@ void BM_Schritt_Verschieben(benchmark::State& state) {
     Fenster w;
     if (state.range(0) == 0) MarkierenMausDruck(w.gesamt, 500, false, false);
     bool rechts = false;
-    for (auto _ : state)
-        AbschnitteVerschieben(w.gesamt, (rechts = !rechts) ? Richtung::Rechts : Richtung::Links,
-                              w.meldungen);
+    for (auto _ : state) {
+        const Richtung r = (rechts = !rechts) ? Richtung::Rechts : Richtung::Links;
+        if (const auto v = VerschiebungPlanen(w.gesamt, r, w.meldungen))
+            BlockVerschieben(w.gesamt, *v);
+    }
 }
 BENCHMARK(BM_Schritt_Verschieben)->ArgName("half")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_Schritt_Spiegeln(benchmark::State& state) {
     Fenster w;
-    for (auto _ : state)
-        AbschnitteSpiegeln(w.gesamt, w.meldungen);
+    for (auto _ : state) {
+        MarkierterBlock block;
+        if (MarkierterBlockSuchen(w.gesamt, block, w.meldungen)) BlockSpiegeln(w.gesamt, block);
+    }
 }
 BENCHMARK(BM_Schritt_Spiegeln)->Unit(benchmark::kMillisecond);
 

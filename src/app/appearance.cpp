@@ -1,6 +1,7 @@
 #include "app/appearance.h"
 
 #include <QStringList>
+#include <QWidget>
 
 namespace {
 
@@ -34,6 +35,20 @@ QFont FestbreitenSchrift(int pixelHoehe, bool fett) {
     // description column starts 266 pixels into a line.
     schrift.setHintingPreference(QFont::PreferFullHinting);
     return schrift;
+}
+
+void FesteFarben(QWidget* steuerelement, QPalette::ColorRole hintergrund, const QColor& farbe) {
+    QPalette farben = steuerelement->palette();
+    farben.setColor(hintergrund, farbe);
+    farben.setColor(hintergrund == QPalette::Base ? QPalette::Text : QPalette::WindowText,
+                    Qt::black);
+    steuerelement->setPalette(farben);
+}
+
+void SchwarzeSchrift(QWidget* label) {
+    QPalette farben = label->palette();
+    farben.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(farben);
 }
 
 void BilderBereitstellen() {

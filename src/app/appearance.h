@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPalette>
+
+class QWidget;
 
 // Fonts and colours of the windows. The layout is in pixels, so fonts are set by their pixel
 // height (the character heights of the original point sizes at 96 pixels per inch: 6 pt is 8 px,
@@ -32,6 +35,16 @@ inline const QColor InaktiverRahmen{212, 208, 200};
 // Backgrounds of the two halves' lists and graphs.
 inline const QColor HellGruen{204, 255, 204};
 inline const QColor HellGelb{255, 255, 204};
+
+// Gives `steuerelement` the fixed light background `farbe` in its palette role `hintergrund`
+// (Window or Base) and black text in the matching role (WindowText or Text): a control whose
+// background the window fixes also fixes its text, so that it reads the same under a light and
+// a dark colour scheme.
+void FesteFarben(QWidget* steuerelement, QPalette::ColorRole hintergrund, const QColor& farbe);
+
+// Black text for a label without a background of its own that lies over a graph: the graphs
+// are light under every colour scheme.
+void SchwarzeSchrift(QWidget* label);
 
 // The program's icon, in 32 x 32 and 16 x 16 pixels.
 QIcon Programmsymbol();

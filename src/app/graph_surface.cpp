@@ -24,17 +24,19 @@ void TBildFlaeche::BildSetzen(const QImage& bild) {
 void TBildFlaeche::paintEvent(QPaintEvent* /*ereignis*/) {
     QPainter maler(this);
     maler.drawImage(0, 0, bild_);
+    if (bild_.devicePixelRatio() != devicePixelRatioF()) emit MassstabGeaendert();
 }
 
-namespace {
-
-// The pixel under the pointer; positions are fractional on scaled screens.
-QPoint Pixel(const QMouseEvent* ereignis) {
-    const QPointF p = ereignis->position();
+// The image pixel under the pointer; positions are in window pixels, fractional on scaled
+// screens.
+QPoint TBildFlaeche::Pixel(const QMouseEvent* ereignis) const {
+    const QPointF p = ereignis->position() * bild_.devicePixelRatio();
     return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
 }
 
-} // namespace
+QPoint TBildFlaeche::GlobalerOrt(int x, int y) const {
+    return mapToGlobal((QPointF(x, y) / bild_.devicePixelRatio()).toPoint());
+}
 
 void TBildFlaeche::mousePressEvent(QMouseEvent* ereignis) {
     const QPoint p = Pixel(ereignis);

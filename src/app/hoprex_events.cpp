@@ -1,41 +1,17 @@
 // Which event of which control reaches which handler, and the keys (clipboard, undo and redo,
-// closing) and dropped files that the window handles itself.
+// closing) that the window handles itself (dropped files: file_opening.cpp).
 #include "app/error_display.h"
+#include "app/file_opening.h"
 #include "app/graph_surface.h"
 #include "app/hoprex_window.h"
 #include "app/keys.h"
 #include "app/section_list.h"
-#include "display/bitmap_image.h"
+#include "app/shortcuts.h"
 
 #include <QCheckBox>
-#include <QClipboard>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
-
-namespace {
-
-// A single local PNG or BMP file, as a file manager drags it.
-std::optional<QString> BildDatei(const QMimeData* daten) {
-    if (daten == nullptr || !daten->hasUrls() || daten->urls().size() != 1) return {};
-    const QUrl url = daten->urls().constFirst();
-    if (!url.isLocalFile()) return {};
-    const QString endung = QFileInfo(url.toLocalFile()).suffix().toLower();
-    if (endung != QLatin1String("png") && endung != QLatin1String("bmp")) return {};
-    return url.toLocalFile();
-}
-
-bool AblageHatBild() {
-    const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
-    return daten != nullptr && daten->hasImage();
-}
-
-} // namespace
 
 void THoprex::EreignisseVerbinden() {
     // Every handler runs through Geschuetzt: an error ends it and is shown, never reaching Qt.
@@ -69,6 +45,16 @@ void THoprex::EreignisseVerbinden() {
                     Geschuetzt(dialoge_, [&] { (this->*zug)(x, knoepfe); });
                 });
     };
+    // Drawn anew in the device pixels of another screen, after the paint that noticed it.
+    const auto massstab = [this](TBildFlaeche* bild, void (THoprex::*zeichnen)()) {
+        connect(
+            bild, &TBildFlaeche::MassstabGeaendert, this,
+            [this, zeichnen] { Geschuetzt(dialoge_, [&] { (this->*zeichnen)(); }); },
+            Qt::QueuedConnection);
+    };
+    massstab(Image_HoehenverlaufAktuell, &THoprex::AktuellGraphZeichnen);
+    massstab(Image_Gesamt, &THoprex::GesamtGraphZeichnen);
+    massstab(Image_Hoehenverlauf, &THoprex::GesamtGraphZeichnen);
 
     klick(BitBtn2, &THoprex::BitBtn2Click);
     klick(BT_BMPAusZwischenablage, &THoprex::BT_BMPAusZwischenablageClick);
@@ -112,7 +98,8 @@ void THoprex::EreignisseVerbinden() {
     RoutenprofilVerbinden();
 
     connect(&Verlauf, &QUndoStack::indexChanged, this, &THoprex::ZustandNachfuehren);
-    // Ctrl+V in a number edit evaluates a clipboard image instead of pasting nothing.
+    // Ctrl+V in a number edit evaluates a clipboard image instead of pasting nothing; the
+    // window's shortcuts work there, too.
     for (QLineEdit* edit :
          {T_Schwelle, T_Steigung, T_SteigungGlaettung, TE_SkalFixMax, TE_SkalFixMin})
         edit->installEventFilter(this);
@@ -134,9 +121,13 @@ bool THoprex::eventFilter(QObject* objekt, QEvent* ereignis) {
         }
         return QWidget::eventFilter(objekt, ereignis);
     }
+    // The window's shortcuts win over an edit's own use of the same keys.
+    if (ereignis->type() == QEvent::ShortcutOverride &&
+        IstFensterKuerzel(*static_cast<QKeyEvent*>(ereignis)))
+        return true;
     if (ereignis->type() == QEvent::KeyPress) {
         const auto* taste = static_cast<QKeyEvent*>(ereignis);
-        if (taste->matches(QKeySequence::Paste) && AblageHatBild()) {
+        if (taste->matches(QKeySequence::Paste) && AblageBietetBild()) {
             Geschuetzt(dialoge_, [&] { BT_BMPAusZwischenablageClick(); });
             return true;
         }
@@ -154,30 +145,4 @@ void THoprex::keyPressEvent(QKeyEvent* ereignis) {
     }
     if (FensterTaste(*ereignis)) return;
     QWidget::keyPressEvent(ereignis);
-}
-
-void THoprex::dragEnterEvent(QDragEnterEvent* ereignis) {
-    if (BildDatei(ereignis->mimeData())) ereignis->acceptProposedAction();
-}
-
-void THoprex::dropEvent(QDropEvent* ereignis) {
-    const std::optional<QString> datei = BildDatei(ereignis->mimeData());
-    if (!datei) return;
-    ereignis->acceptProposedAction();
-    // Evaluated once the drop has finished, so that its messages do not hold up the program
-    // the file came from.
-    QMetaObject::invokeMethod(
-        this,
-        [this, pfad = *datei] {
-            Geschuetzt(dialoge_, [&] {
-                const QImage bild(pfad);
-                if (bild.isNull()) {
-                    dialoge_.Meldung(QStringLiteral("Fehler"),
-                                     QStringLiteral("Fehler beim Öffnen der Datei"));
-                    return;
-                }
-                BildAuswerten(BitmapAusQImage(bild));
-            });
-        },
-        Qt::QueuedConnection);
 }

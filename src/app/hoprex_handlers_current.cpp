@@ -1,5 +1,6 @@
 // Handlers of the upper half: the screenshot evaluation, loading a profile file into the
 // current profile, and the transfer into the route.
+#include "app/file_opening.h"
 #include "app/hoprex_window.h"
 #include "display/bitmap_image.h"
 #include "editing/transfer.h"
@@ -16,16 +17,22 @@ namespace {
 
 // The clipboard's bitmap: none when it offers no image; an empty bitmap when it offers one
 // that cannot be taken over.
-std::optional<TBitmap> AblageBitmap() {
-    const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
+std::optional<TBitmap> AblageBitmap(const QMimeData* daten) {
     if (daten == nullptr || !daten->hasImage()) return std::nullopt;
     return BitmapAusQImage(qvariant_cast<QImage>(daten->imageData()));
 }
 
 } // namespace
 
+// A bitmap on the clipboard comes first; else an image file that a file manager copied.
 void THoprex::BT_BMPAusZwischenablageClick() {
-    BildAuswerten(AblageBitmap());
+    const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
+    if (std::optional<TBitmap> bitmap = AblageBitmap(daten)) {
+        BildAuswerten(std::move(bitmap));
+        return;
+    }
+    const std::optional<QString> datei = EinzelneDatei(daten);
+    if (datei && ZielFuerDatei(*datei) == DateiZiel::Auswertung) BildDateiAuswerten(*datei);
 }
 
 void THoprex::BildAuswerten(std::optional<TBitmap> bitmap) {

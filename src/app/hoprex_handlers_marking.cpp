@@ -1,17 +1,19 @@
 // Handlers that mark sections in the graphs and lists of both halves. The two halves follow the
 // same rules; each handler names its half and leaves the rest to one shared step.
+#include "app/graph_surface.h"
 #include "app/hoprex_window.h"
 #include "app/section_list.h"
 #include "display/graph_mapping.h"
 #include "editing/marking.h"
 
 THoprex::Haelfte THoprex::AktuelleHaelfte() {
-    return {Daten.Aktuell, LB_HAbschnitteAktuell, &THoprex::AktuellGraphZeichnen,
-            LetzterAbschnittAktuell};
+    return {Daten.Aktuell, LB_HAbschnitteAktuell, Image_HoehenverlaufAktuell,
+            &THoprex::AktuellGraphZeichnen, LetzterAbschnittAktuell};
 }
 
 THoprex::Haelfte THoprex::GesamteHaelfte() {
-    return {Daten.Gesamt, LB_HAbschnitteGesamt, &THoprex::GesamtGraphZeichnen,
+    // The strip has the graph's width, so the graph's columns serve both.
+    return {Daten.Gesamt, LB_HAbschnitteGesamt, Image_Gesamt, &THoprex::GesamtGraphZeichnen,
             LetzterAbschnittGesamt};
 }
 
@@ -21,7 +23,7 @@ void THoprex::MarkierungZeigen(const Haelfte& h) {
 }
 
 void THoprex::GraphMausDruck(const Haelfte& h, int x, Qt::KeyboardModifiers umschalter) {
-    if (MarkierenMausDruck(h.Profil, AbschnittBeiSpalte(h.Profil, x),
+    if (MarkierenMausDruck(h.Profil, AbschnittBeiSpalte(h.Profil, x, h.Graph->Bild().width()),
                            umschalter.testFlag(Qt::ShiftModifier),
                            umschalter.testFlag(Qt::ControlModifier)))
         MarkierungZeigen(h);
@@ -29,7 +31,8 @@ void THoprex::GraphMausDruck(const Haelfte& h, int x, Qt::KeyboardModifiers umsc
 
 void THoprex::GraphMausZug(const Haelfte& h, int x, Qt::MouseButtons knoepfe) {
     if (knoepfe.testFlag(Qt::LeftButton) &&
-        MarkierenMausZug(h.Profil, AbschnittBeiSpalte(h.Profil, x), h.LetzterAbschnitt))
+        MarkierenMausZug(h.Profil, AbschnittBeiSpalte(h.Profil, x, h.Graph->Bild().width()),
+                         h.LetzterAbschnitt))
         MarkierungZeigen(h);
 }
 

@@ -10,12 +10,15 @@
 #include "display/list_lines.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -27,25 +30,33 @@ QFrame* Rahmen(QWidget* eltern, int x, int y, int b, int h, bool erhaben) {
     return rahmen;
 }
 
+// Width that holds `text` wherever its ink ends. A scaled screen draws text without hinting,
+// up to two pixels wider than at 1x, where a caption's box was just wide enough: the box
+// grows to hold that ink. A caption has no background of its own, so at 1x nothing changes.
+int TextBreite(const QString& text, QFont schrift, int b) {
+    schrift.setHintingPreference(QFont::PreferNoHinting);
+    const double rechts = QFontMetricsF(schrift).boundingRect(text).right();
+    return std::max(b, static_cast<int>(std::ceil(rechts)));
+}
+
 QLabel* Beschriftung(QWidget* eltern, int x, int y, int b, int h, const QString& text,
                      const QFont& schrift = SansSerifSchrift(Pt8)) {
     auto* label = new QLabel(text, eltern);
-    label->setGeometry(x, y, b, h);
+    label->setGeometry(x, y, TextBreite(text, schrift, b), h);
     label->setFont(schrift);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
 void Hintergrund(QLabel* label, const QColor& farbe) {
-    QPalette farben = label->palette();
-    farben.setColor(QPalette::Window, farbe);
-    label->setPalette(farben);
+    FesteFarben(label, QPalette::Window, farbe);
     label->setAutoFillBackground(true);
 }
 
 // A label that lies over a graph: the graph takes the mouse under it.
 QLabel* UeberGraph(QLabel* label) {
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SchwarzeSchrift(label);
     return label;
 }
 
@@ -120,6 +131,7 @@ void THoprex::SteuerelementeAnlegen() {
     Label2 = UeberGraph(Beschriftung(this, 375, 392, 42, 13, QStringLiteral("Steigung")));
     T_BMPZwischenablage = Beschriftung(this, 117, 44, 207, 20, "Zwischenablage auslesen",
                                        SansSerifSchrift(Pt12, true));
+    SchwarzeSchrift(T_BMPZwischenablage); // over the current graph
     T_BMPZwischenablage->hide();
     T_SteigungNurBei = UeberGraph(Beschriftung(
         this, 97, 432, 230, 16, QStringLiteral("Steigung nur bei geglätteter Höhenlinie"),
@@ -190,9 +202,11 @@ void THoprex::SteuerelementeAnlegen() {
     T_Beschreibung->setFrame(false);
     T_Beschreibung->setFont(FestbreitenSchrift(Pt8));
     {
+        // The tooltip colours of the scheme, a pair that reads under every scheme (black on
+        // light yellow under a light one).
         QPalette farben = T_Beschreibung->palette();
         farben.setColor(QPalette::Base, farben.color(QPalette::ToolTipBase));
-        farben.setColor(QPalette::Text, Qt::black);
+        farben.setColor(QPalette::Text, farben.color(QPalette::ToolTipText));
         T_Beschreibung->setPalette(farben);
     }
     T_Beschreibung->setMaxLength(MaxBeschreibung);

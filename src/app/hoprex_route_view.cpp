@@ -16,8 +16,7 @@ void THoprex::RoutenprofilVerbinden() {
     for (TBildFlaeche* bild : {Image_Gesamt, Image_Hoehenverlauf})
         connect(bild, &TBildFlaeche::MausGedrueckt, this,
                 [this, bild](int x, int y, Qt::MouseButton knopf, Qt::KeyboardModifiers) {
-                    if (knopf == Qt::RightButton)
-                        GraphKontextmenue(bild->mapToGlobal(QPoint(x, y)));
+                    if (knopf == Qt::RightButton) GraphKontextmenue(bild->GlobalerOrt(x, y));
                 });
 }
 

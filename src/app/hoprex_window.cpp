@@ -64,6 +64,7 @@ THoprex::THoprex(Dialoge& dialoge, std::string einstellungsPfad, QWidget* eltern
 
     SteuerelementeAnlegen();
     EreignisseVerbinden();
+    TastenkuerzelAnlegen();
     Starten();
     T_Schwelle->setFocus();
 }
@@ -120,8 +121,12 @@ void THoprex::AktuellAnzeigen() {
     AktuellGraphZeichnen();
 }
 
+Geraetepixel THoprex::Geraet() const {
+    return {devicePixelRatioF()};
+}
+
 void THoprex::AktuellGraphZeichnen() {
-    Image_HoehenverlaufAktuell->BildSetzen(GraphAktuellBild(Daten));
+    Image_HoehenverlaufAktuell->BildSetzen(GraphAktuellBild(Daten, Geraet()));
 }
 
 void THoprex::GesamtAnzeigen() {
@@ -137,7 +142,7 @@ void THoprex::GesamtListeFuellen() {
 }
 
 void THoprex::GesamtGraphZeichnen() {
-    const GesamtBilder bilder = GraphGesamtBilder(Daten);
+    const GesamtBilder bilder = GraphGesamtBilder(Daten, Geraet());
     Image_Gesamt->BildSetzen(bilder.Graph);
     Image_Hoehenverlauf->BildSetzen(bilder.Streifen);
     T_SteigungNurBei->setVisible(bilder.SteigungNurBeiSichtbar);

@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 #include "app/recovery_copy.h"
+#include "display/graph_mapping.h"
 #include "display/undo_commands.h"
 #include "evaluation/bitmap.h"
 #include "evaluation/work_record.h"
@@ -51,6 +52,10 @@ public:
     // question whether to restore it. "Wiederherstellen" makes it the route, modified, and ends
     // the questions; "Verwerfen" deletes the copy.
     void WiederherstellungAnbieten();
+    // Opens a file given on the command line or dropped on the window: a screenshot is
+    // evaluated as by "Aus Ablage", anything else is loaded into the overall profile as by the
+    // lower "Öffnen" (file_opening.h says which is which).
+    void DateiOeffnen(const QString& pfad);
 
     HoprexDaten Daten;
     TAuswertung Auswertung;
@@ -110,9 +115,11 @@ private:
     // Event handlers. The event loop reaches them through Geschuetzt: an error ends only the
     // handler.
     void BT_BMPAusZwischenablageClick();
-    // Evaluates a screenshot that came by the clipboard, by Ctrl+V or by a dropped file;
+    // Evaluates a screenshot that came by the clipboard, by Ctrl+V or by a file;
     // std::nullopt: no bitmap was offered.
     void BildAuswerten(std::optional<TBitmap> bitmap);
+    // Evaluates the image file at `pfad`; one that cannot be read is reported with its name.
+    void BildDateiAuswerten(const QString& pfad);
     void Image_HoehenverlaufAktuellMouseDown(int x, Qt::KeyboardModifiers umschalter);
     void Image_HoehenverlaufAktuellMouseMove(int x, Qt::MouseButtons knoepfe);
     void LB_HAbschnitteAktuellClick();
@@ -176,6 +183,8 @@ private:
     // copy (written soon while the route is modified, removed once it is saved).
     void ZustandNachfuehren();
 
+    // The screen's device pixels, in which the graphs are drawn.
+    Geraetepixel Geraet() const;
     // Refreshes, named by what they redraw from the records.
     void AktuellAnzeigen();      // current value fields, list with selection, graph
     void AktuellGraphZeichnen(); // current graph
@@ -198,7 +207,8 @@ private:
     void RoutenprofilVerbinden(); // hoprex_route_view.cpp
     void GraphKontextmenue(QPoint ort);
     TRoutenprofil& RoutenprofilBereitstellen();
-    void Starten(); // the construction steps after the settings are read
+    void TastenkuerzelAnlegen(); // shortcuts.cpp
+    void Starten();              // the construction steps after the settings are read
     void SkalFixSteuerelementeFreigeben();
     void SkalFixMaxKorrigieren();
     void EinfuegemarkeBewegen(Richtung richtung);
@@ -210,6 +220,7 @@ private:
     struct Haelfte {
         Profile& Profil;
         TAbschnittListe* Liste;
+        const TBildFlaeche* Graph;
         void (THoprex::*GraphZeichnen)();
         int32_t& LetzterAbschnitt;
     };

@@ -3,20 +3,42 @@
 #include "app/export_options_dialog.h"
 #include "app/hoprex_window.h"
 #include "app/info_dialog.h"
+#include "app/translations.h"
 #include "files/settings_file.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <csignal>
 
-// Hoprex takes no command-line arguments. The window reads the settings file while it is
-// built and writes it when it goes, after the event loop has ended.
+// "hoprex [DATEI]": the desktop passes the profile file or screenshot to open (Exec=hoprex %f).
+// The window reads the settings file while it is built and writes it when it goes, after the
+// event loop has ended.
 int main(int argc, char** argv) {
     // Beyond a file size limit (ulimit -f) a write fails and is reported; the signal's default
     // action would end the program and lose the unsaved route.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hoprex"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("hoprex"));
+    QApplication::setApplicationVersion(QStringLiteral(HOPREX_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.hoprex.Hoprex"));
+    const QtTexteDeutsch qtTexte;
+
+    QCommandLineParser aufruf;
+    aufruf.setApplicationDescription(
+        QStringLiteral("Höhenprofile aus Geländeschnitt-Screenshots des Orvan-Viewers"));
+    aufruf.addHelpOption();
+    aufruf.addVersionOption();
+    aufruf.addPositionalArgument(
+        QStringLiteral("DATEI"),
+        QStringLiteral("Profildatei (.hpx), die geöffnet, oder Screenshot, der ausgewertet wird"),
+        QStringLiteral("[DATEI]"));
+    aufruf.process(app);
+    const QStringList dateien = aufruf.positionalArguments();
+    if (dateien.size() > 1) {
+        fputs("hoprex: nur eine Datei angeben\nMehr mit: hoprex --help\n", stderr);
+        return 2;
+    }
+
     QtDialoge dialoge;
     try {
         THoprex fenster(dialoge,
@@ -30,6 +52,11 @@ int main(int argc, char** argv) {
         FInfo = &info;
         fenster.show();
         fenster.WiederherstellungAnbieten();
+        // Opened from the running event loop, so that a message stands over the shown window.
+        if (!dateien.isEmpty())
+            QMetaObject::invokeMethod(
+                &fenster, [&fenster, &dateien] { fenster.DateiOeffnen(dateien.constFirst()); },
+                Qt::QueuedConnection);
         return app.exec();
     } catch (const std::exception& fehler) {
         // An error while starting ends the program after it was shown.

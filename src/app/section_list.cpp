@@ -30,9 +30,7 @@ TAbschnittListe::TAbschnittListe(const QColor& hintergrund, QWidget* eltern) : Q
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    QPalette farben = palette();
-    farben.setColor(QPalette::Base, hintergrund);
-    setPalette(farben);
+    FesteFarben(this, QPalette::Base, hintergrund);
     connect(this, &QListWidget::itemSelectionChanged, this, &TAbschnittListe::Geklickt);
 }
 

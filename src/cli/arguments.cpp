@@ -4,13 +4,15 @@
 #include "files/settings_file.h"
 #include "model/integer_text.h"
 
+#include <algorithm>
+
 std::string Hilfetext() {
     const HoprexDaten vorgabe = Voreinstellungen();
     return R"(hoprex-cli: Höhenprofile aus Geländeschnitt-Screenshots ohne Fenster, mit demselben
 Programmkern wie Hoprex.
 
   hoprex-cli evaluate [-o AUS.hpx] [--glaetten L] [--steigung-glaetten G] BILD...
-      Wertet jede PNG- oder BMP-Datei aus wie "Aus Ablage" ein Bild der Zwischenablage und
+      Wertet jede PNG-, BMP- oder JPEG-Datei aus wie "Aus Ablage" ein Bild der Zwischenablage und
       überträgt jeden Abschnitt, in der gegebenen Reihenfolge, an das Ende eines
       Gesamtprofils. Schreibt die Profildatei nach AUS.hpx oder auf die Standardausgabe, mit
       den Mittelungslängen L und G in Metern (Vorgabe )" +
@@ -47,9 +49,15 @@ Programmkern wie Hoprex.
            std::to_string(BildSeiteMin) + " bis " + std::to_string(BildSeiteMax) +
            R"(). Das Format folgt der Endung von AUS.
 
+  hoprex-cli --help | --version
+      Gibt diesen Text oder die Version aus.
+
+"-" als BILD oder EIN.hpx liest die Standardeingabe, "-o -" schreibt auf die
+Standardausgabe (nicht bei plot).
 Jede Meldung, die das Fenster in einem Meldungsfenster zeigen würde, erscheint auf der
 Standardfehlerausgabe als "TITEL: TEXT".
-Rückgabewert: 0 bei Erfolg, 1 wenn das Programm ablehnt (mit Meldung), 2 bei falschem Aufruf.
+Rückgabewert: 0 bei Erfolg, 1 wenn das Programm ablehnt oder eine Datei nicht gelesen oder
+geschrieben werden kann (mit Meldung), 2 bei falschem Aufruf.
 )";
 }
 
@@ -95,7 +103,8 @@ bool OptionLesen(const std::string& option, Leser& l, CliAufruf& c, std::string&
     if (option == "-o" && c.Befehl != CliBefehl::Stats) {
         std::string pfad;
         if (!l.Wert(option, pfad, fehler)) return false;
-        c.Ausgabe = pfad;
+        // "-o -" is standard output, as without -o.
+        c.Ausgabe = pfad == "-" ? std::nullopt : std::optional(pfad);
         return true;
     }
     if (evaluate && option == "--glaetten") return l.Zahl(option, 0, c.Glaetten, fehler);
@@ -142,8 +151,14 @@ bool OptionLesen(const std::string& option, Leser& l, CliAufruf& c, std::string&
 
 std::optional<CliAufruf> ArgumenteLesen(const std::vector<std::string>& argumente,
                                         std::string& fehler) {
-    for (const std::string& a : argumente)
+    for (const std::string& a : argumente) {
         if (a == "--help" || a == "-h") return CliAufruf{};
+        if (a == "--version") {
+            CliAufruf version;
+            version.Befehl = CliBefehl::Version;
+            return version;
+        }
+    }
     if (argumente.empty()) {
         fehler = "kein Befehl angegeben";
         return std::nullopt;
@@ -195,6 +210,11 @@ std::optional<CliAufruf> ArgumenteLesen(const std::vector<std::string>& argument
     if (c.Befehl == CliBefehl::Plot &&
         (!c.Ausgabe || !BildFormatVon(QString::fromStdString(*c.Ausgabe)))) {
         fehler = "plot braucht -o mit einer Bilddatei .png, .svg oder .pdf";
+        return std::nullopt;
+    }
+    // Standard input can be read only once.
+    if (std::count(c.Dateien.begin(), c.Dateien.end(), "-") > 1) {
+        fehler = "die Standardeingabe (-) nur einmal angeben";
         return std::nullopt;
     }
     return c;

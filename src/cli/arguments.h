@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-enum class CliBefehl { Hilfe, Evaluate, Export, Stats, Plot };
+enum class CliBefehl { Hilfe, Version, Evaluate, Export, Stats, Plot };
 
 // One call of hoprex-cli, as the command line gave it.
 struct CliAufruf {
     CliBefehl Befehl = CliBefehl::Hilfe;
-    std::vector<std::string> Dateien;   // the images, or the one profile file
-    std::optional<std::string> Ausgabe; // -o; standard output without it
+    std::vector<std::string> Dateien;   // the images, or the one profile file; "-" standard input
+    std::optional<std::string> Ausgabe; // -o; standard output without it or with "-o -"
     // The window lengths (m) of evaluate --glaetten and --steigung-glaetten, and the options of
     // export: the settings file's defaults unless given.
     int32_t Glaetten = 0;
@@ -27,7 +27,7 @@ struct CliAufruf {
 };
 
 // Reads the arguments after the program name. Returns no call, with the reason in `fehler`,
-// when they do not make one (the caller prints the reason and the usage text and ends with 2).
+// when they do not make one (the caller prints the reason in one line and ends with 2).
 std::optional<CliAufruf> ArgumenteLesen(const std::vector<std::string>& argumente,
                                         std::string& fehler);
 

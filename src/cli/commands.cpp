@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "chart/route_picture.h"
+#include "cli/cli_files.h"
 #include "display/bitmap_image.h"
 #include "display/list_lines.h"
 #include "display/value_texts.h"
@@ -13,6 +14,7 @@
 #include "files/text_export.h"
 #include "model/smoothing.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <memory>
 #include <ostream>
@@ -20,11 +22,15 @@
 
 namespace {
 
-// Loads the one profile file of the call as the overall profile and runs the refresh chain.
-// `daten` starts as the window does without a settings file, whose window lengths stand in for
-// those a profile file may not hold.
+// Loads the one profile file of the call (or standard input) as the overall profile and runs
+// the refresh chain. `daten` starts as the window does without a settings file, whose window
+// lengths stand in for those a profile file may not hold.
 bool GesamtprofilLaden(const CliAufruf& aufruf, HoprexDaten& daten, Meldungen& meldungen) {
-    if (!GesamtLaden(daten, aufruf.Dateien.at(0), meldungen)) return false;
+    const std::string& pfad = aufruf.Dateien.at(0);
+    std::string inhalt;
+    if (!EingabeLesen(pfad, inhalt, MaxProfilDatei, meldungen) ||
+        !GesamtAusInhalt(daten, inhalt, pfad == "-" ? std::string() : pfad, meldungen))
+        return false;
     GesamtNeuBerechnen(daten.Gesamt, daten.Gesamt.GlaettungMittelungUeber,
                        daten.Gesamt.SteigungMittelungUeber);
     return true;
@@ -42,16 +48,17 @@ bool AusgabeNichtEingabe(const CliAufruf& aufruf, Meldungen& meldungen) {
     return true;
 }
 
-// Writes `inhalt` to the -o file (replacing it only once complete) or to `aus`.
-int Ausgeben(const CliAufruf& aufruf, const std::string& inhalt, std::ostream& aus,
-             Meldungen& meldungen) {
-    if (aufruf.Ausgabe)
-        return DateiSchreiben(*aufruf.Ausgabe, inhalt, meldungen) == SchreibErgebnis::Ok ? 0 : 1;
-    aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-    aus.flush();
-    if (aus) return 0;
-    meldungen.Meldung("Fehler", "Fehler beim Schreiben der Datei");
-    return 1;
+// The image in the file `pfad` (or on standard input); a null image after the message when it
+// cannot be read or holds no image in a format Qt reads. The evaluation would call that an
+// unreadable clipboard.
+QImage BildLesen(const std::string& pfad, Meldungen& meldungen) {
+    std::string inhalt;
+    if (!EingabeLesen(pfad, inhalt, MaxBildDatei, meldungen)) return {};
+    QImage bild = QImage::fromData(
+        QByteArray::fromRawData(inhalt.data(), static_cast<qsizetype>(inhalt.size())));
+    if (bild.isNull())
+        meldungen.Meldung("hoprex-cli", EingabeName(pfad) + ": kein Bild in einem lesbaren Format");
+    return bild;
 }
 
 } // namespace
@@ -62,9 +69,8 @@ int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
     // The work record holds several bitmaps and per-column arrays: too large for the stack.
     auto auswertung = std::make_unique<TAuswertung>();
     for (const std::string& pfad : aufruf.Dateien) {
-        // An image that cannot be read is what a clipboard bitmap that cannot be taken over
-        // is to the window: the empty bitmap, which the evaluation rejects with its message.
-        const QImage bild(QString::fromStdString(pfad));
+        const QImage bild = BildLesen(pfad, meldungen);
+        if (bild.isNull()) return 1;
         const AuswertungsErgebnis ergebnis =
             BitmapAuswerten(BitmapAusQImage(bild), *auswertung, daten.Aktuell, meldungen, {});
         if (ergebnis != AuswertungsErgebnis::Ausgewertet) {
@@ -75,7 +81,7 @@ int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
         if (!WerteUebernehmen(daten, meldungen)) return 1;
     }
     GesamtNeuBerechnen(daten.Gesamt, aufruf.Glaetten, aufruf.SteigungGlaetten);
-    return Ausgeben(aufruf, ProfilDateiInhalt(daten.Gesamt), aus, meldungen);
+    return AusgabeSchreiben(aufruf.Ausgabe, ProfilDateiInhalt(daten.Gesamt), aus, meldungen);
 }
 
 int Export(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
@@ -83,7 +89,8 @@ int Export(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
     if (!AusgabeNichtEingabe(aufruf, meldungen) || !GesamtprofilLaden(aufruf, daten, meldungen) ||
         !DatenVorhanden(daten.Gesamt, meldungen))
         return 1;
-    return Ausgeben(aufruf, ExportInhalt(daten.Gesamt, aufruf.Optionen), aus, meldungen);
+    return AusgabeSchreiben(aufruf.Ausgabe, ExportInhalt(daten.Gesamt, aufruf.Optionen), aus,
+                            meldungen);
 }
 
 int Stats(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
@@ -96,7 +103,7 @@ int Stats(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
     const WerteTexte w = WerteGesamt(daten.Gesamt);
     text += "Gesamt\t" + w.Strecke + "\t" + w.HoeheMin + "\t" + w.HoeheMax + "\t" +
             w.HoehenmeterPlus + "\t" + w.HoehenmeterMinus + "\n";
-    return Ausgeben(aufruf, text, aus, meldungen);
+    return AusgabeSchreiben(aufruf.Ausgabe, text, aus, meldungen);
 }
 
 int Plot(const CliAufruf& aufruf, Meldungen& meldungen) {
@@ -112,8 +119,6 @@ int Plot(const CliAufruf& aufruf, Meldungen& meldungen) {
         meldungen.Meldung("Fehler", "Fehler beim Schreiben der Datei");
         return 1;
     }
-    return DateiSchreiben(*aufruf.Ausgabe, std::string_view(bild.constData(), bild.size()),
-                          meldungen) == SchreibErgebnis::Ok
-               ? 0
-               : 1;
+    return DateiAusgeben(*aufruf.Ausgabe, std::string_view(bild.constData(), bild.size()),
+                         meldungen);
 }

@@ -3,9 +3,11 @@
 // offscreen platform, so that the tool runs where no display exists.
 
 #include "cli/arguments.h"
+#include "cli/cli_files.h"
 #include "cli/commands.h"
 
 #include <QApplication>
+#include <clocale>
 #include <csignal>
 #include <iostream>
 #include <new>
@@ -28,18 +30,22 @@ int main(int argc, char** argv) try {
     // Beyond a file size limit (ulimit -f) a write then fails with a message instead of the
     // signal ending the tool without one; standard output redirected into a file included.
     std::signal(SIGXFSZ, SIG_IGN);
+    // The system's reasons for file errors in the user's language; numbers stay as written.
+    setlocale(LC_MESSAGES, "");
     std::string fehler;
     const std::optional<CliAufruf> aufruf =
         ArgumenteLesen(std::vector<std::string>(argv + 1, argv + argc), fehler);
     if (!aufruf) {
-        std::cerr << "hoprex-cli: " << fehler << "\n\n" << Hilfetext();
+        std::cerr << "hoprex-cli: " << fehler << "\nMehr mit: hoprex-cli --help\n";
         return 2;
     }
     FehlerausgabeMeldungen meldungen;
     switch (aufruf->Befehl) {
     case CliBefehl::Hilfe:
-        std::cout << Hilfetext();
-        return 0;
+        return AusgabeSchreiben(std::nullopt, Hilfetext(), std::cout, meldungen);
+    case CliBefehl::Version:
+        return AusgabeSchreiben(std::nullopt, "hoprex-cli " HOPREX_VERSION "\n", std::cout,
+                                meldungen);
     case CliBefehl::Evaluate:
         return Evaluate(*aufruf, std::cout, meldungen);
     case CliBefehl::Export:

@@ -35,16 +35,16 @@ std::optional<int32_t> SkalFixMaxKorrektur(int32_t skalFixMax, int32_t skalFixMi
     return skalFixMin < std::numeric_limits<int32_t>::max() ? skalFixMin + 1 : skalFixMin;
 }
 
-int32_t HoeheZuY(int32_t hoehe, const Hoehenskala& skala, int32_t bildHoehe) {
+int32_t HoeheZuY(int32_t hoehe, const Hoehenskala& skala, int32_t bildHoehe, int32_t rand) {
     const int64_t spanne = int64_t{skala.Oben} - skala.Unten;
     if (spanne <= 0) return bildHoehe / 2;
-    const int32_t H = bildHoehe - 10;
+    const int32_t H = bildHoehe - 2 * rand;
     // Extended precision: the quotient of a 32-bit product and a span below 2^33 never rounds
     // across an integer, so the truncation is that of the exact quotient.
     const long double t =
         std::trunc(static_cast<long double>(Produkt32(Differenz32(hoehe, skala.Unten), H)) /
                    static_cast<long double>(spanne));
-    return Saettigen(static_cast<long double>(H + 5) - t);
+    return Saettigen(static_cast<long double>(H + rand) - t);
 }
 
 int32_t StreckeZuX(float position, float strecke, int32_t bildBreite) {

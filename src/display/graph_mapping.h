@@ -2,6 +2,9 @@
 
 #include "model/profile.h"
 
+#include <QSize>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -12,11 +15,29 @@ inline constexpr int32_t GraphAktuellHoehe = 129;     // Image_HoehenverlaufAktu
 inline constexpr int32_t GraphGesamtHoehe = 141;      // Image_Gesamt
 inline constexpr int32_t SteigungsStreifenHoehe = 60; // Image_Hoehenverlauf
 
+// A screen with `Faktor` device pixels per window pixel (1.5 or 2 on a scaled desktop): the
+// graphs are drawn in its device pixels, so that the height line shows the route's detail
+// instead of doubled window pixels. Widths of lines and frames, the margins and the insertion
+// mark grow with the factor, rounded to whole device pixels, so the graph keeps its look; at
+// Faktor 1 every pixel is the window pixel as drawn without scaling.
+struct Geraetepixel {
+    double Faktor = 1.0;
+    // `fensterPixel` window pixels in device pixels.
+    int32_t Pixel(int32_t fensterPixel) const {
+        return static_cast<int32_t>(std::lround(fensterPixel * Faktor));
+    }
+    // Width of every line and frame, at least one device pixel.
+    int32_t Strich() const { return std::max(Pixel(1), 1); }
+    // A surface of `fenster` window pixels in device pixels.
+    QSize Groesse(QSize fenster) const { return {Pixel(fenster.width()), Pixel(fenster.height())}; }
+};
+
 // Mapped coordinates are saturated to +-KoordinatenGrenze pixels: far outside every surface,
 // yet small enough that the line rasteriser's products stay within 64 bits.
 inline constexpr int64_t KoordinatenGrenze = int64_t{1} << 24;
 
-// The height range a graph spans, in metres: Oben lands on row 5, Unten on row height - 5.
+// The height range a graph spans, in metres: Oben lands on row 5, Unten on row height - 5 (the
+// margin grows with the device pixels of a scaled screen).
 struct Hoehenskala {
     int32_t Oben = 0;
     int32_t Unten = 0;
@@ -32,12 +53,13 @@ Hoehenskala HoehenskalaFuer(const Profile& profil, bool skalFixEin, int32_t skal
 // is then the bottom itself (a flat scale, which HoeheZuY handles) rather than wrapping round.
 std::optional<int32_t> SkalFixMaxKorrektur(int32_t skalFixMax, int32_t skalFixMin);
 
-// Pixel row of height `hoehe` (m) on a graph `bildHoehe` rows high: (hoehe - Unten) times
-// (bildHoehe - 10) as a 32-bit product, divided by the scale's span in floating point,
-// truncated toward zero, counted up from row bildHoehe - 5. Heights outside the scale fall
-// outside the band and are clipped by the surface. A scale whose top is not above its bottom
-// puts every height on the middle row, bildHoehe / 2.
-int32_t HoeheZuY(int32_t hoehe, const Hoehenskala& skala, int32_t bildHoehe);
+// Pixel row of height `hoehe` (m) on a graph `bildHoehe` rows high with a margin of `rand` rows
+// above and below: (hoehe - Unten) times (bildHoehe - 2 rand) as a 32-bit product, divided by
+// the scale's span in floating point, truncated toward zero, counted up from row
+// bildHoehe - rand. Heights outside the scale fall outside the band and are clipped by the
+// surface. A scale whose top is not above its bottom puts every height on the middle row,
+// bildHoehe / 2.
+int32_t HoeheZuY(int32_t hoehe, const Hoehenskala& skala, int32_t bildHoehe, int32_t rand = 5);
 
 // Pixel column of position `position` (km) on a graph `bildBreite` columns wide showing a
 // profile of `strecke` km: position times bildBreite divided by strecke, truncated toward zero.

@@ -3,14 +3,15 @@
 #include "display/pixel_drawing.h"
 
 void BaenderZeichnen(QPainter& maler, const Profile& profil, int32_t breite, int32_t hoehe,
-                     const QColor& farbe) {
+                     const QColor& farbe, int32_t strich) {
     float anfang = 0.0f;
     for (const ProfileSection& a : profil.Abschnitte) {
         const float ende = anfang + a.Strecke;
         if (a.Markiert) {
             const int32_t x1 = StreckeZuX(anfang, profil.Strecke, breite);
             const int32_t x2 = StreckeZuX(ende, profil.Strecke, breite);
-            Rechteck(maler, x1, 0, x2 + 1, hoehe, farbe);
+            // The band ends under the separator drawn in its end column, as wide as that line.
+            Rechteck(maler, x1, 0, x2 + strich, hoehe, farbe, strich);
         }
         anfang = ende;
     }

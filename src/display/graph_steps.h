@@ -12,10 +12,11 @@ class QPainter;
 // Drawing steps that both graphs share.
 
 // The bands behind the marked sections, from the column of the section's start to that of its
-// end, both included, over rows 0 to `hoehe` - 1, outlined in black. Positions are the float32
-// sums of the sections' lengths; `breite` is the graph's width in pixels.
+// end, both included, over rows 0 to `hoehe` - 1, outlined in black `strich` pixels wide.
+// Positions are the float32 sums of the sections' lengths; `breite` is the graph's width in
+// pixels.
 void BaenderZeichnen(QPainter& maler, const Profile& profil, int32_t breite, int32_t hoehe,
-                     const QColor& farbe);
+                     const QColor& farbe, int32_t strich = 1);
 
 // Position in km of the gap before section `einfuegemarke` (clamped to 0 .. sections): the
 // float32 sum of the lengths of the sections in front of it.

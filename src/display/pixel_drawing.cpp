@@ -46,10 +46,12 @@ void LinienPixel(QPoint von, QPoint bis, const QRect& flaeche, Pixel&& pixel) {
     }
 }
 
-// Gathers neighbouring pixels of one row or one column into a single fillRect.
+// Gathers neighbouring pixels of one row or one column into a single fillRect, each pixel
+// grown to `strich` x `strich`.
 class Laeufe {
 public:
-    Laeufe(QPainter& maler, const QColor& farbe) : maler_(maler), farbe_(farbe) {}
+    Laeufe(QPainter& maler, const QColor& farbe, int strich)
+        : maler_(maler), farbe_(farbe), strich_(strich) {}
     ~Laeufe() { Ausgeben(); }
     Laeufe(const Laeufe&) = delete;
     Laeufe& operator=(const Laeufe&) = delete;
@@ -77,34 +79,39 @@ public:
 
 private:
     void Ausgeben() {
-        if (!lauf_.isNull()) maler_.fillRect(lauf_, farbe_);
+        if (!lauf_.isNull())
+            maler_.fillRect(lauf_.adjusted(0, 0, strich_ - 1, strich_ - 1), farbe_);
         lauf_ = QRect();
     }
 
     QPainter& maler_;
     QColor farbe_;
+    int strich_;
     QRect lauf_;
 };
 
 } // namespace
 
-void Linie(QPainter& maler, QPoint von, QPoint bis, const QColor& farbe, const QRect& flaeche) {
-    Laeufe laeufe(maler, farbe);
+void Linie(QPainter& maler, QPoint von, QPoint bis, const QColor& farbe, const QRect& flaeche,
+           int strich) {
+    Laeufe laeufe(maler, farbe, strich);
     LinienPixel(von, bis, flaeche, [&](int x, int y) { laeufe.Pixel(x, y); });
 }
 
-void Rechteck(QPainter& maler, int links, int oben, int rechts, int unten, const QColor& fuellung) {
+void Rechteck(QPainter& maler, int links, int oben, int rechts, int unten, const QColor& fuellung,
+              int strich) {
     if (rechts <= links || unten <= oben) return;
     const int breite = rechts - links;
     const int hoehe = unten - oben;
+    const int rand = std::min({strich, breite, hoehe});
     maler.fillRect(QRect(links, oben, breite, hoehe), fuellung);
-    maler.fillRect(QRect(links, oben, breite, 1), Qt::black);
-    maler.fillRect(QRect(links, unten - 1, breite, 1), Qt::black);
-    maler.fillRect(QRect(links, oben, 1, hoehe), Qt::black);
-    maler.fillRect(QRect(rechts - 1, oben, 1, hoehe), Qt::black);
+    maler.fillRect(QRect(links, oben, breite, rand), Qt::black);
+    maler.fillRect(QRect(links, unten - rand, breite, rand), Qt::black);
+    maler.fillRect(QRect(links, oben, rand, hoehe), Qt::black);
+    maler.fillRect(QRect(rechts - rand, oben, rand, hoehe), Qt::black);
 }
 
-void Dreieck(QPainter& maler, QPoint a, QPoint b, QPoint c, const QColor& fuellung) {
+void Dreieck(QPainter& maler, QPoint a, QPoint b, QPoint c, const QColor& fuellung, int strich) {
     // The outline is traced over the triangle's whole bounding box, also where it lies outside
     // the surface, so that a half-visible mark is still filled up to its visible edge.
     const QRect rahmen(QPoint(std::min({a.x(), b.x(), c.x()}), std::min({a.y(), b.y(), c.y()})),
@@ -122,5 +129,5 @@ void Dreieck(QPainter& maler, QPoint a, QPoint b, QPoint c, const QColor& fuellu
     for (const auto& [y, spanne] : zeilen)
         maler.fillRect(QRect(spanne.first, y, spanne.second - spanne.first + 1, 1), fuellung);
     for (const auto& [von, bis] : kanten)
-        Linie(maler, von, bis, Qt::black, rahmen);
+        Linie(maler, von, bis, Qt::black, rahmen, strich);
 }

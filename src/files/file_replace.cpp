@@ -27,6 +27,8 @@ public:
         pthread_sigmask(SIG_BLOCK, &menge_, &alt_);
     }
     ~SignaleZurueckhalten() {
+        // The write's reason stays for the caller to name; dropping a signal sets errno.
+        const int grund = errno;
         sigset_t offen;
         sigpending(&offen);
         for (const int signal : {SIGPIPE, SIGXFSZ}) {
@@ -38,6 +40,7 @@ public:
             sigtimedwait(&eines, nullptr, &sofort);
         }
         pthread_sigmask(SIG_SETMASK, &alt_, nullptr);
+        errno = grund;
     }
     SignaleZurueckhalten(const SignaleZurueckhalten&) = delete;
     SignaleZurueckhalten& operator=(const SignaleZurueckhalten&) = delete;
@@ -125,9 +128,13 @@ bool ZielAufloesen(std::string& pfad) {
         std::error_code fehler;
         if (!fs::is_symlink(fs::symlink_status(pfad, fehler))) return true;
         const fs::path ziel = fs::read_symlink(pfad, fehler);
-        if (fehler) return false;
+        if (fehler) {
+            errno = fehler.value();
+            return false;
+        }
         pfad = ziel.is_absolute() ? ziel.string() : (fs::path(pfad).parent_path() / ziel).string();
     }
+    errno = ELOOP;
     return false;
 }
 
@@ -206,7 +213,10 @@ SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt) 
     struct stat alt {};
     if (stat(ziel.c_str(), &alt) != 0)
         return errno == ENOENT ? NeueDatei(ziel, inhalt) : SchreibErgebnis::OeffnenFehler;
-    if (S_ISDIR(alt.st_mode)) return SchreibErgebnis::OeffnenFehler;
+    if (S_ISDIR(alt.st_mode)) {
+        errno = EISDIR;
+        return SchreibErgebnis::OeffnenFehler;
+    }
     if (faccessat(AT_FDCWD, ziel.c_str(), W_OK, AT_EACCESS) != 0)
         return SchreibErgebnis::SchreibFehler;
     if (!S_ISREG(alt.st_mode)) return HineinSchreiben(ziel, inhalt, false);

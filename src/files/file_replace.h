@@ -25,7 +25,8 @@ enum class SchreibErgebnis {
 //   OeffnenFehler at once rather than a wait.
 // - A new file gets the permissions the umask gives.
 // A file the process may not write is refused with SchreibFehler, as the shell refuses it; a
-// folder is OeffnenFehler. On every failure the old content of a regular file is as it was and
-// no temporary file is left. SIGPIPE and SIGXFSZ raised by these writes are held back and
-// dropped: the failed write is reported in the result instead of the signal ending the program.
+// folder is OeffnenFehler. On every failure errno gives the reason, and the old content of a
+// regular file is as it was and no temporary file is left. SIGPIPE and SIGXFSZ raised by these
+// writes are held back and dropped: the failed write is reported in the result instead of the
+// signal ending the program.
 SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt);

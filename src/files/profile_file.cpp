@@ -206,3 +206,9 @@ bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,
     fehlerZeile = 0;
     return true;
 }
+
+bool BeginntWieProfilDatei(std::string_view anfang) {
+    constexpr std::string_view kopf = "Version";
+    return anfang.starts_with(kopf) && anfang.size() > kopf.size() &&
+           (anfang[kopf.size()] == ' ' || anfang[kopf.size()] == '\t');
+}

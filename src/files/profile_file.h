@@ -34,3 +34,8 @@ inline constexpr size_t MaxProfilDatei = size_t{256} << 20;
 // half-read, to be dropped by the caller.
 bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,
                       int32_t& fehlerZeile);
+
+// Whether `anfang`, the first bytes of a file, begin as Hoprex writes a profile file: "Version"
+// and a blank or tab. Files are known by this whatever their name (the desktop's MIME type for
+// profile files looks at this start, too).
+bool BeginntWieProfilDatei(std::string_view anfang);

@@ -6,15 +6,10 @@
 
 namespace {
 
-// Reads the file at `pfad` into a new profile built on `vorbild`. Shows the message of an open
-// or read fault and returns false; `ziel` is then untouched.
-bool ProfilAusDatei(const std::string& pfad, const Profile& vorbild, uint8_t markiert,
-                    Profile& ziel, Meldungen& meldungen) {
-    std::string inhalt;
-    if (!DateiLesen(pfad, inhalt, MaxProfilDatei)) {
-        meldungen.Meldung("Fehler", "Fehler beim Öffnen der Datei");
-        return false;
-    }
+// Reads the bytes of a profile file into a new profile built on `vorbild`. Shows the message
+// of a read fault and returns false; `ziel` is then untouched.
+bool ProfilAusInhalt(const std::string& inhalt, const Profile& vorbild, uint8_t markiert,
+                     Profile& ziel, Meldungen& meldungen) {
     Profile neu = LeeresProfilWie(vorbild);
     int32_t zeile = 0;
     if (!ProfilDateiLesen(inhalt, markiert, neu, zeile)) {
@@ -25,6 +20,26 @@ bool ProfilAusDatei(const std::string& pfad, const Profile& vorbild, uint8_t mar
     return true;
 }
 
+// The bytes of the profile file at `pfad`; false with the message of an open fault.
+bool ProfilDateiOeffnen(const std::string& pfad, std::string& inhalt, Meldungen& meldungen) {
+    if (DateiLesen(pfad, inhalt, MaxProfilDatei)) return true;
+    meldungen.Meldung("Fehler", "Fehler beim Öffnen der Datei");
+    return false;
+}
+
+// The route read from the bytes of the profile file `pfad` ("" for standard input, which names
+// no folder or file); VerzeichnisLaden becomes the file's folder. None after a message.
+std::optional<Routendaten> RouteAusInhalt(HoprexDaten& daten, const std::string& inhalt,
+                                          const std::string& pfad, Meldungen& meldungen) {
+    Routendaten route;
+    if (!ProfilAusInhalt(inhalt, daten.Gesamt, 0, route.Gesamt, meldungen)) return std::nullopt;
+    if (pfad.empty()) return route;
+    daten.VerzeichnisLaden = VerzeichnisVon(pfad);
+    route.GesamtDatei = pfad;
+    route.Dateiname = ProfilDateiname(pfad);
+    return route;
+}
+
 } // namespace
 
 std::string ProfilDateiname(std::string_view pfad) {
@@ -32,6 +47,14 @@ std::string ProfilDateiname(std::string_view pfad) {
     constexpr std::string_view endung = ".hpx";
     if (name.ends_with(endung)) name.resize(name.size() - endung.size());
     return name;
+}
+
+bool GesamtAusInhalt(HoprexDaten& daten, const std::string& inhalt, const std::string& pfad,
+                     Meldungen& meldungen) {
+    std::optional<Routendaten> route = RouteAusInhalt(daten, inhalt, pfad, meldungen);
+    if (!route) return false;
+    RouteTauschen(daten, *route);
+    return true;
 }
 
 bool DatenVorhanden(const Profile& gesamt, Meldungen& meldungen) {
@@ -55,12 +78,9 @@ bool GesamtSpeichern(HoprexDaten& daten, const std::optional<std::string>& pfad,
 
 std::optional<Routendaten> GesamtLesen(HoprexDaten& daten, const std::string& pfad,
                                        Meldungen& meldungen) {
-    Routendaten route;
-    if (!ProfilAusDatei(pfad, daten.Gesamt, 0, route.Gesamt, meldungen)) return std::nullopt;
-    daten.VerzeichnisLaden = VerzeichnisVon(pfad);
-    route.GesamtDatei = pfad;
-    route.Dateiname = ProfilDateiname(pfad);
-    return route;
+    std::string inhalt;
+    if (!ProfilDateiOeffnen(pfad, inhalt, meldungen)) return std::nullopt;
+    return RouteAusInhalt(daten, inhalt, pfad, meldungen);
 }
 
 bool GesamtLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen) {
@@ -74,7 +94,9 @@ bool GesamtLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Mel
 Profile AktuellLaden(const Profile& aktuell, const std::optional<std::string>& pfad,
                      Meldungen& meldungen) {
     Profile neu = LeeresProfilWie(aktuell);
-    if (pfad) ProfilAusDatei(*pfad, aktuell, 1, neu, meldungen);
+    std::string inhalt;
+    if (pfad && ProfilDateiOeffnen(*pfad, inhalt, meldungen))
+        ProfilAusInhalt(inhalt, aktuell, 1, neu, meldungen);
     StatistikUngeglaettet(neu);
     return neu;
 }

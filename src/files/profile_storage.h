@@ -43,6 +43,12 @@ std::optional<Routendaten> GesamtLesen(HoprexDaten& daten, const std::string& pf
 // nothing more.
 bool GesamtLaden(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen);
 
+// GesamtLaden of the bytes `inhalt` that the caller read from the file `pfad` (hoprex-cli; ""
+// for standard input, which names no folder or file): false with "Fehler beim Lesen der
+// Datei\nZeile %d" for an unsound file, everything then as it was.
+bool GesamtAusInhalt(HoprexDaten& daten, const std::string& inhalt, const std::string& pfad,
+                     Meldungen& meldungen);
+
 // "Öffnen" in the upper half: the new current profile, read from `pfad` with every section
 // marked and StatistikUngeglaettet run; empty on a cancelled dialog or a failure (with the same
 // messages as GesamtLesen). Settings and Anker are those of `aktuell`; the file's window values

@@ -216,34 +216,3 @@ TEST(HoprexAblage, CtrlVEvaluatesAClipboardImageWhereverTheFocusIs) {
     EXPECT_EQ(f.T_Steigung->text(), "9");
     EXPECT_EQ(f.Daten.Gesamt.SteigungMax, 9);
 }
-
-TEST(HoprexAblage, ADroppedPngIsEvaluatedLikeAClipboardBitmap) {
-    FensterUmgebung u;
-    THoprex& f = u.Starten();
-    const QString png = u.Pfad("schnitt.png");
-    ASSERT_TRUE(QImageAusBitmap(RoutenScreenshot()).save(png));
-    DateiAnlegen(u.Ordner.Datei("kaputt.bmp"), "kein Bild");
-    DateiAnlegen(u.Ordner.Datei("notiz.txt"), "kein Bild");
-
-    const auto ziehen = [&](const QString& pfad) {
-        QMimeData daten;
-        daten.setUrls({QUrl::fromLocalFile(pfad)});
-        QDragEnterEvent hinein({100, 100}, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&f, &hinein);
-        if (!hinein.isAccepted()) return false;
-        QDropEvent fallen(QPointF(100, 100), Qt::CopyAction, &daten, Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(&f, &fallen);
-        QApplication::processEvents();
-        return true;
-    };
-
-    EXPECT_FALSE(ziehen(u.Pfad("notiz.txt")));
-    EXPECT_TRUE(ziehen(u.Pfad("kaputt.bmp")));
-    EXPECT_EQ(u.Dialoge.Boxen,
-              (std::vector<TestDialoge::Box>{{false, "Fehler", "Fehler beim Öffnen der Datei"}}));
-    EXPECT_TRUE(ziehen(png));
-    EXPECT_EQ(f.LB_HAbschnitteAktuell->count(), 1);
-    EXPECT_EQ(f.E_HoeheMaxAktuell->text(), "1250");
-    EXPECT_EQ(u.Dialoge.Boxen.size(), 1u);
-}

@@ -80,7 +80,7 @@ TEST(CliDateien, AFifoIsWrittenIntoAndOneWithoutReaderRefusedAtOnce) {
     FifoAnlegen(fifo);
     const Lauf ohneLeser = Starten({"export", "-o", Q(fifo), Q(kRoute)});
     EXPECT_EQ(ohneLeser.Status, 1);
-    EXPECT_EQ(ohneLeser.Fehler, "Fehler: Fehler beim Öffnen der Datei\n");
+    EXPECT_EQ(ohneLeser.Fehler, "hoprex-cli: " + fifo + ": No such device or address\n");
 
     const int leser = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(leser, 0);
@@ -103,7 +103,7 @@ TEST(CliDateien, ADeviceStaysADevice) {
         GTEST_SKIP() << "device nodes can only be made by root";
     const Lauf l = Starten({"export", "-o", Q(voll), Q(kRoute)});
     EXPECT_EQ(l.Status, 1);
-    EXPECT_EQ(l.Fehler, "Fehler: Fehler beim Schreiben der Datei\n");
+    EXPECT_EQ(l.Fehler, "hoprex-cli: " + voll + ": No space left on device\n");
     struct stat info {};
     ASSERT_EQ(lstat(voll.c_str(), &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
@@ -121,13 +121,13 @@ TEST(CliDateien, AFileSizeLimitIsAMessageNotTheEnd) {
     };
     const Lauf l = Starten({"export", "-o", Q(aus), Q(kRoute)}, grenze);
     EXPECT_EQ(l.Status, 1);
-    EXPECT_EQ(l.Fehler, "Fehler: Fehler beim Schreiben der Datei\n");
+    EXPECT_EQ(l.Fehler, "hoprex-cli: " + aus + ": File too large\n");
     EXPECT_EQ(DateiInhalt(aus), "alt");
 
     // Standard output redirected into a file, as "hoprex-cli stats r.hpx > liste.txt" does.
     const Lauf umgeleitet = Starten({"stats", Q(kRoute)}, grenze, Q(dir.Datei("liste.txt")));
     EXPECT_EQ(umgeleitet.Status, 1);
-    EXPECT_EQ(umgeleitet.Fehler, "Fehler: Fehler beim Schreiben der Datei\n");
+    EXPECT_EQ(umgeleitet.Fehler, "hoprex-cli: Standardausgabe: File too large\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Pfad()), {}), 2);
 }
 

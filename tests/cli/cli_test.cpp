@@ -113,7 +113,7 @@ TEST(CliEvaluate, ARejectedImageOrMisplacedCrossWritesNoFile) {
     klein.save(Q(falsch));
 
     const std::string aus = dir.Datei("route.hpx");
-    for (const std::string& schlecht : {kreuz, falsch, dir.Datei("fehlt.png")}) {
+    for (const std::string& schlecht : {kreuz, falsch}) {
         const Lauf l = Starten({"evaluate", "-o", Q(aus), Q(gut), Q(schlecht)});
         EXPECT_EQ(l.Status, 1) << schlecht;
         EXPECT_NE(l.Fehler.find("nicht ausgewertet: " + schlecht), std::string::npos) << l.Fehler;
@@ -209,7 +209,7 @@ TEST(CliPlot, RefusesWithoutAPictureFileOrARoute) {
     EXPECT_EQ(l.Status, 1);
     EXPECT_EQ(l.Fehler, "Fehler: Keine Daten zum Speichern vorhanden\n");
     EXPECT_EQ(Starten({"plot", "-o", aus, Q(dir.Datei("fehlt.hpx"))}).Fehler,
-              "Fehler: Fehler beim Öffnen der Datei\n");
+              "hoprex-cli: " + dir.Datei("fehlt.hpx") + ": No such file or directory\n");
     EXPECT_FALSE(std::filesystem::exists(dir.Datei("route.png")));
 }
 
@@ -223,7 +223,7 @@ TEST(CliFehler, FaultyFilesAndUsage) {
 
     const Lauf leer = Starten({});
     EXPECT_EQ(leer.Status, 2);
-    EXPECT_NE(leer.Fehler.find("hoprex-cli evaluate"), std::string::npos);
+    EXPECT_EQ(leer.Fehler, "hoprex-cli: kein Befehl angegeben\nMehr mit: hoprex-cli --help\n");
     for (const QStringList& falsch :
          {QStringList{"export"}, QStringList{"export", "--bogus", "a.hpx"},
           QStringList{"export", "--reduzieren", "0", "a.hpx"}, QStringList{"stats", "a", "b"},

@@ -91,3 +91,24 @@ TEST(GraphAktuell, PaintsOntoAnyPainter) {
 }
 
 } // namespace
+
+TEST(GraphAktuell, OnAScreenOfFactor2LinesFramesAndMarginsAreTwoDevicePixels) {
+    // The bands and separators of MarkedBandsAndSectionSeparators on 818 x 258 device pixels.
+    ProfileSection erster = Abschnitt({50, 50}, 0.5f);
+    ProfileSection zweiter = Abschnitt({50, 50, 50}, 1.0f);
+    zweiter.Markiert = 1;
+    const QImage bild = GraphAktuellBild(MitAktuell({erster, zweiter}, 119, 0), {2.0});
+    ASSERT_EQ(bild.size(), QSize(818, 258));
+    EXPECT_EQ(bild.devicePixelRatio(), 2.0);
+    EXPECT_EQ(SpaltenMit(bild, 100, Schwarz), (std::vector<int>{0, 1, 204, 205}));
+    EXPECT_EQ(Farbe(bild, 203, 100), Hintergrund);
+    EXPECT_EQ(Farbe(bild, 206, 100), Band);
+    EXPECT_EQ(Farbe(bild, 817, 100), Band); // over the frame, as at 1x
+    // 50 m: row 248 - trunc(50 * 238 / 119) = 148, the line's two rows from there.
+    EXPECT_EQ(ZeilenMit(bild, 600, Schwarz), (std::vector<int>{0, 1, 148, 149, 256, 257}));
+
+    // At 1.5 a window pixel is one and a half device pixels: lines round up to two.
+    const QImage anderthalb = GraphAktuellBild(MitAktuell({erster, zweiter}, 119, 0), {1.5});
+    EXPECT_EQ(anderthalb.size(), QSize(614, 194));
+    EXPECT_EQ(SpaltenMit(anderthalb, 100, Schwarz), (std::vector<int>{0, 1, 153, 154}));
+}

@@ -5,8 +5,13 @@ Run from this folder after changing a picture: python3 make_icons.py
 The pictures are 16 x 16 (buttons, small window icon) and 32 x 32 (window icon), drawn pixel
 by pixel without smoothing so that they stay crisp at their size. The toolkit derives the greyed
 variant of a disabled button itself.
+
+The desktop's icon sizes of 48 to 256 pixels are rendered from hoprex.svg, the same drawing on
+a 32 unit grid, with rsvg-convert (Debian package librsvg2-bin) when it is there.
 """
+import shutil
 import struct
+import subprocess
 import zlib
 
 TRANSPARENT = (0, 0, 0, 0)
@@ -299,3 +304,7 @@ if __name__ == "__main__":
     }
     for name, bild in bilder.items():
         bild.png(name + ".png")
+    if shutil.which("rsvg-convert"):
+        for groesse in (48, 64, 128, 256):
+            subprocess.run(["rsvg-convert", "-w", str(groesse), "-h", str(groesse), "hoprex.svg",
+                            "-o", "hoprex_%d.png" % groesse], check=True)
