@@ -21,12 +21,11 @@ std::string BeschreibungsZeile(const std::string& beschreibung) {
     return zeile;
 }
 
-// The line the writer puts for an empty description, perhaps with blanks an editor left behind.
-// Only that: "BESCHREIBUNG_LEERE Strasse" is a description.
+// The line the writer puts for an empty description, perhaps with white space an editor left
+// behind (a stray carriage return too: the writer would turn it into a blank, and the line must
+// read back the same after that). Only that: "BESCHREIBUNG_LEERE Strasse" is a description.
 bool IstPlatzhalter(std::string_view zeile) {
-    if (!zeile.starts_with(kLeer)) return false;
-    zeile.remove_prefix(kLeer.size());
-    return zeile.find_first_not_of(" \t") == std::string_view::npos;
+    return zeile.starts_with(kLeer) && BeschreibungLeer(zeile.substr(kLeer.size()));
 }
 
 // Walks the file text the way the formatted reads do: numbers and words separated by any white

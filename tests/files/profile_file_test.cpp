@@ -99,12 +99,15 @@ TEST(ProfilDatei, ADescriptionBeginningWithThePlaceholderIsKept) {
     EXPECT_EQ(q.Abschnitte[0].Beschreibung, "BESCHREIBUNG_LEERE Strasse");
     EXPECT_EQ(q.Abschnitte[1].Beschreibung, "BESCHREIBUNG_LEER2");
 
-    // Blanks an editor left behind the placeholder, or Windows line ends, keep it a placeholder.
-    const Profile r = Lesen(Kopf("2") + "BESCHREIBUNG_LEER \t \r\n1\n0 \t 0.0 \t 5 \t 0\n" +
-                            "BESCHREIBUNG_LEER\r\n1\n0 \t 0.0 \t 6 \t 0\n");
-    ASSERT_EQ(r.AnzahlAbschnitte(), 2);
-    EXPECT_EQ(r.Abschnitte[0].Beschreibung, "");
-    EXPECT_EQ(r.Abschnitte[1].Beschreibung, "");
+    // White space an editor left behind the placeholder, Windows line ends or a stray carriage
+    // return keep it a placeholder.
+    const std::string datei = Kopf("3") + "BESCHREIBUNG_LEER \t \r\n1\n0 \t 0.0 \t 5 \t 0\n" +
+                              "BESCHREIBUNG_LEER\r\n1\n0 \t 0.0 \t 6 \t 0\n" +
+                              "BESCHREIBUNG_LEER  \r \t \n1\n0 \t 0.0 \t 7 \t 0\n";
+    const Profile r = Lesen(datei);
+    ASSERT_EQ(r.AnzahlAbschnitte(), 3);
+    for (const ProfileSection& a : r.Abschnitte)
+        EXPECT_EQ(a.Beschreibung, "");
 }
 
 TEST(ProfilDatei, ReadsTheGoldenFile) {
