@@ -1,5 +1,6 @@
 #include "display/pixel_drawing.h"
 
+#include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <cstdint>
@@ -8,6 +9,40 @@
 #include <utility>
 
 namespace {
+
+// The image a painter draws on when its pixels can be written directly: an image of 32-bit
+// pixels at 1x, no transformation, clipping or blending beyond plain painting over.
+QImage* DirektesBild(QPainter& maler) {
+    QPaintDevice* geraet = maler.device();
+    if (geraet == nullptr || geraet->devType() != QInternal::Image) return nullptr;
+    auto* bild = static_cast<QImage*>(geraet);
+    const QImage::Format format = bild->format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+        format != QImage::Format_ARGB32_Premultiplied)
+        return nullptr;
+    if (bild->devicePixelRatio() != 1.0 || !maler.transform().isIdentity() || maler.hasClipping() ||
+        maler.opacity() != 1.0 || maler.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return nullptr;
+    return bild;
+}
+
+// QPainter::fillRect with an opaque colour, which the graphs draw some thousands of times per
+// refresh (a separator per section, a run per line step): on a plain image the pixels are set
+// directly, the very pixels fillRect sets, without its per-call setup.
+void Fuellen(QPainter& maler, const QRect& rechteck, const QColor& farbe) {
+    QImage* bild = farbe.alpha() == 255 && rechteck.isValid() ? DirektesBild(maler) : nullptr;
+    if (bild == nullptr) {
+        maler.fillRect(rechteck, farbe);
+        return;
+    }
+    const QRect r = rechteck & bild->rect();
+    if (r.isEmpty()) return;
+    const QRgb pixel = farbe.rgba();
+    const qsizetype zeilenLaenge = bild->bytesPerLine();
+    uchar* zeile = bild->bits() + r.top() * zeilenLaenge;
+    for (int y = r.top(); y <= r.bottom(); ++y, zeile += zeilenLaenge)
+        std::fill_n(reinterpret_cast<QRgb*>(zeile) + r.left(), r.width(), pixel);
+}
 
 // Visits the pixels of the line from `von` to `bis` inside `flaeche`, start included, end
 // excluded: one pixel per step along the longer axis, the other coordinate rounded half up.
@@ -80,7 +115,7 @@ public:
 private:
     void Ausgeben() {
         if (!lauf_.isNull())
-            maler_.fillRect(lauf_.adjusted(0, 0, strich_ - 1, strich_ - 1), farbe_);
+            Fuellen(maler_, lauf_.adjusted(0, 0, strich_ - 1, strich_ - 1), farbe_);
         lauf_ = QRect();
     }
 
@@ -94,6 +129,17 @@ private:
 
 void Linie(QPainter& maler, QPoint von, QPoint bis, const QColor& farbe, const QRect& flaeche,
            int strich) {
+    // An upright or level line is one run: its pixels inside the surface, the end excluded.
+    if (von != bis && (von.x() == bis.x() || von.y() == bis.y())) {
+        const QPoint letzter = bis - QPoint((bis.x() > von.x()) - (bis.x() < von.x()),
+                                            (bis.y() > von.y()) - (bis.y() < von.y()));
+        const QRect lauf =
+            QRect(QPoint(std::min(von.x(), letzter.x()), std::min(von.y(), letzter.y())),
+                  QPoint(std::max(von.x(), letzter.x()), std::max(von.y(), letzter.y()))) &
+            flaeche;
+        if (!lauf.isEmpty()) Fuellen(maler, lauf.adjusted(0, 0, strich - 1, strich - 1), farbe);
+        return;
+    }
     Laeufe laeufe(maler, farbe, strich);
     LinienPixel(von, bis, flaeche, [&](int x, int y) { laeufe.Pixel(x, y); });
 }
@@ -104,11 +150,11 @@ void Rechteck(QPainter& maler, int links, int oben, int rechts, int unten, const
     const int breite = rechts - links;
     const int hoehe = unten - oben;
     const int rand = std::min({strich, breite, hoehe});
-    maler.fillRect(QRect(links, oben, breite, hoehe), fuellung);
-    maler.fillRect(QRect(links, oben, breite, rand), Qt::black);
-    maler.fillRect(QRect(links, unten - rand, breite, rand), Qt::black);
-    maler.fillRect(QRect(links, oben, rand, hoehe), Qt::black);
-    maler.fillRect(QRect(rechts - rand, oben, rand, hoehe), Qt::black);
+    Fuellen(maler, QRect(links, oben, breite, hoehe), fuellung);
+    Fuellen(maler, QRect(links, oben, breite, rand), Qt::black);
+    Fuellen(maler, QRect(links, unten - rand, breite, rand), Qt::black);
+    Fuellen(maler, QRect(links, oben, rand, hoehe), Qt::black);
+    Fuellen(maler, QRect(rechts - rand, oben, rand, hoehe), Qt::black);
 }
 
 void Dreieck(QPainter& maler, QPoint a, QPoint b, QPoint c, const QColor& fuellung, int strich) {
@@ -127,7 +173,7 @@ void Dreieck(QPainter& maler, QPoint a, QPoint b, QPoint c, const QColor& fuellu
     for (const auto& [von, bis] : kanten)
         LinienPixel(von, bis, rahmen, umriss);
     for (const auto& [y, spanne] : zeilen)
-        maler.fillRect(QRect(spanne.first, y, spanne.second - spanne.first + 1, 1), fuellung);
+        Fuellen(maler, QRect(spanne.first, y, spanne.second - spanne.first + 1, 1), fuellung);
     for (const auto& [von, bis] : kanten)
         Linie(maler, von, bis, Qt::black, rahmen, strich);
 }

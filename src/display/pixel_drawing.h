@@ -8,7 +8,8 @@ class QPainter;
 
 // Pixel-exact drawing of the graphs. QPainter's aliased lines also set their end pixel and its
 // polygon fill follows its own edge rules; the graphs need the viewer's conventions instead, so
-// every pixel is set here with fillRect, which QPainter renders exactly.
+// every pixel is set here with fillRect, which QPainter renders exactly, or, on a plain image of
+// 32-bit pixels, written directly as fillRect would write it.
 
 // `strich` is the width of lines and outlines in pixels: each pixel a line sets becomes a square
 // of strich x strich pixels with that pixel at its top left corner (1: the pixel alone).
