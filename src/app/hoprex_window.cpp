@@ -153,26 +153,41 @@ void THoprex::GesamtGraphZeichnen() {
     if (Routenprofil != nullptr) Routenprofil->Aktualisieren();
 }
 
+std::pair<int32_t, int32_t> THoprex::FensterlaengenAusEdits() {
+    const int32_t L = StrToInt(T_Schwelle->text().toStdString());
+    try {
+        return {L, StrToInt(T_SteigungGlaettung->text().toStdString())};
+    } catch (...) {
+        // Each text is converted right before its pass needs it: the smoothing with the new
+        // length has run when the gradient window's text turns out wrong.
+        HoehenGlaetten(Daten.Gesamt, L);
+        throw;
+    }
+}
+
 void THoprex::GlaettungslaufAusEdits() {
     if (Daten.Gesamt.Abschnitte.empty()) return;
-    HoehenGlaetten(Daten.Gesamt, StrToInt(T_Schwelle->text().toStdString()));
-    SteigungenBerechnen(Daten.Gesamt, StrToInt(T_SteigungGlaettung->text().toStdString()));
+    const auto [L, G] = FensterlaengenAusEdits();
+    Glaettungslauf(Daten.Gesamt, L, G);
 }
 
 void THoprex::GesamtNeuBerechnenUndAnzeigen() {
     try {
-        GlaettungslaufAusEdits();
+        if (Daten.Gesamt.Abschnitte.empty()) {
+            Statistik(Daten.Gesamt);
+        } else {
+            const auto [L, G] = FensterlaengenAusEdits();
+            GesamtNeuBerechnen(Daten.Gesamt, L, G);
+        }
     } catch (...) {
         // The route has changed already: list, graph and values show it as it now is,
         // smoothed with the windows of its last smoothing pass, before the box tells about
         // the edit's text. Otherwise the marked lines on screen would not be those that
         // "Löschen" deletes.
-        Glaettungslauf(Daten.Gesamt, Daten.Gesamt.GlaettungMittelungUeber,
-                       Daten.Gesamt.SteigungMittelungUeber);
-        Statistik(Daten.Gesamt);
+        GesamtNeuBerechnen(Daten.Gesamt, Daten.Gesamt.GlaettungMittelungUeber,
+                           Daten.Gesamt.SteigungMittelungUeber);
         GesamtAnzeigen();
         throw;
     }
-    Statistik(Daten.Gesamt);
     GesamtAnzeigen();
 }

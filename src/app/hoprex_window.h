@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 class QCheckBox;
 class QFrame;
@@ -200,6 +201,9 @@ private:
     // before its pass needs it, so a gradient text that is no whole number ends the handler
     // after the heights were smoothed.
     void GlaettungslaufAusEdits();
+    // The two window lengths of the edits, for an overall profile with sections; when the
+    // gradient window's text is no whole number, the heights are smoothed before the error.
+    std::pair<int32_t, int32_t> FensterlaengenAusEdits();
 
     void SteuerelementeAnlegen(); // hoprex_layout.cpp
     void TabFolgeSetzen();        // hoprex_layout.cpp

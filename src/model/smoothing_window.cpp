@@ -23,3 +23,56 @@ int64_t GanzeMeter(float abstand) {
     const double unten = m == (int64_t{1} << k) ? oben / 2.0 : oben;
     return (-unten < e && e < oben) ? m : -1;
 }
+
+void Wegtabelle::Fuellen(Profile& profil, bool positionen) {
+    int64_t n = 0;
+    for (const ProfileSection& a : profil.Abschnitte)
+        n += a.Punktanzahl;
+    punkte.resize(static_cast<size_t>(n));
+    meter.resize(static_cast<size_t>(n) + 1);
+    hoehen.resize(static_cast<size_t>(n) + 1);
+    // Two running sums over the same points: on a long route the second runs on a thread of
+    // its own.
+    const auto Meter = [&] {
+        // One memory of steps for the whole route: a screenshot's steps take two values.
+        Schrittmeter schrittmeter;
+        int64_t i = 0;
+        int64_t m = 0;
+        float position = 0.0f;
+        meter[0] = 0;
+        for (ProfileSection& a : profil.Abschnitte) {
+            for (int32_t j = 0; j < a.Punktanzahl; ++j, ++i) {
+                ProfilePoint& p = a.Punkte[j];
+                punkte[i] = &p;
+                m += schrittmeter(p.Abstand);
+                meter[i + 1] = m;
+                if (positionen) {
+                    position += p.Abstand;
+                    p.Strecke = position;
+                }
+            }
+        }
+    };
+    const auto Hoehen = [&] {
+        int64_t i = 0;
+        int64_t h = 0;
+        hoehen[0] = 0;
+        for (const ProfileSection& a : profil.Abschnitte)
+            for (int32_t j = 0; j < a.Punktanzahl; ++j)
+                hoehen[++i] = h += a.Punkte[j].Hoehe;
+    };
+    if (n < ParallelAb || std::thread::hardware_concurrency() < 2) {
+        Meter();
+        Hoehen();
+        return;
+    }
+    std::future<void> meterLauf = std::async(std::launch::async, Meter);
+    Hoehen();
+    meterLauf.get();
+}
+
+Wegtabelle& WegtabelleFuer(Profile& profil, bool positionen) {
+    thread_local Wegtabelle tabelle;
+    tabelle.Fuellen(profil, positionen);
+    return tabelle;
+}

@@ -2,8 +2,12 @@
 
 #include "model/profile.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <future>
+#include <thread>
+#include <vector>
 
 // Finding the ends of the smoothing and gradient windows in about one step per point.
 //
@@ -48,53 +52,21 @@ private:
     int64_t meter_[2] = {0, 0};
 };
 
-// A cursor over the points of the overall profile in route order across section borders,
-// passing over sections without points, with the step of its point in whole metres. Stepping
-// past either end of the profile is not allowed.
-class Wegpunkt {
-public:
-    // At the first point; the profile must have one.
-    Wegpunkt(const Profile& profil, Schrittmeter& schrittmeter)
-        : abschnitt_(profil.Abschnitte.data()), schrittmeter_(schrittmeter) {
-        while (abschnitt_->Punktanzahl == 0)
-            ++abschnitt_;
-        punkt_ = abschnitt_->Punkte.data();
-        ende_ = punkt_ + abschnitt_->Punktanzahl;
-        meter_ = schrittmeter_(punkt_->Abstand);
-    }
+// The points of the overall profile in route order, sections without points passed over, with
+// running sums of their steps in whole metres and of their heights. The steps and the height
+// sum of any run of points are two differences, so a window's ends follow from the window of
+// the point before by moving two indices, without walking across section borders.
+struct Wegtabelle {
+    std::vector<ProfilePoint*> punkte;
+    // meter[i]: the steps of points 0 .. i-1 (UngenauerSchritt for one that is not whole);
+    // hoehen[i]: their Hoehe. One entry more than points.
+    std::vector<int64_t> meter;
+    std::vector<int64_t> hoehen;
 
-    const ProfilePoint& Punkt() const { return *punkt_; }
-    int64_t Meter() const { return meter_; }
-
-    void Vor() {
-        if (++punkt_ == ende_) {
-            do
-                ++abschnitt_;
-            while (abschnitt_->Punktanzahl == 0);
-            punkt_ = abschnitt_->Punkte.data();
-            ende_ = punkt_ + abschnitt_->Punktanzahl;
-        }
-        meter_ = schrittmeter_(punkt_->Abstand);
-    }
-
-    void Zurueck() {
-        if (punkt_ == abschnitt_->Punkte.data()) {
-            do
-                --abschnitt_;
-            while (abschnitt_->Punktanzahl == 0);
-            ende_ = abschnitt_->Punkte.data() + abschnitt_->Punktanzahl;
-            punkt_ = ende_;
-        }
-        --punkt_;
-        meter_ = schrittmeter_(punkt_->Abstand);
-    }
-
-private:
-    const ProfileSection* abschnitt_;
-    const ProfilePoint* punkt_;
-    const ProfilePoint* ende_; // past the section's last point in use
-    int64_t meter_;
-    Schrittmeter& schrittmeter_;
+    int64_t Anzahl() const { return static_cast<int64_t>(punkte.size()); }
+    // Fills the table for `profil`, keeping the memory of the last filling; with `positionen`
+    // also sets every point's Strecke as the statistics pass does.
+    void Fuellen(Profile& profil, bool positionen);
 };
 
 // The window of one point, both ends inclusive.
@@ -109,77 +81,79 @@ struct Fenster {
     bool genau;
 };
 
-// Calls tun(punkt, abschnitt, index, fenster) for every point of the overall profile in route
-// order: the point, the indices of its section and of the point within it, and its window of
-// `laenge` metres. The window reaches back until twice the steps passed are at least the
-// length, then on until all steps passed are at least the length; both phases stop at the ends
-// of the profile. tun may change the point's HoeheGeglaettet and Steigung, nothing else.
-//
-// From one point to the next the start only moves forward; the end moves forward too, or back
-// after a long step. Neither moves further than across the windows of the point and the one
-// before it, so a point never costs more than walking those, and on a route of similar steps it
-// costs a step or two. The sums live in locals, so that they stay in registers: this runs twice
-// for every point of a route.
-template <typename Tun> void FuerJedesFenster(Profile& profil, int32_t laenge, Tun&& tun) {
-    const ProfilePoint* letzter = nullptr;
-    for (const ProfileSection& a : profil.Abschnitte)
-        if (a.Punktanzahl > 0) letzter = &a.Punkte[a.Punktanzahl - 1];
-    if (letzter == nullptr) return;
+// The table the passes of this thread share; its memory stays for the next pass, so that a
+// refresh does not fault in ten megabytes of fresh pages each time.
+Wegtabelle& WegtabelleFuer(Profile& profil, bool positionen);
 
-    // One memory of steps for all three: they pass over the same few values.
-    Schrittmeter schrittmeter;
-    Wegpunkt anfang(profil, schrittmeter);
-    Wegpunkt ende(profil, schrittmeter);
-    // Counted as the loop comes to a point, before its window is set: the first point starts
-    // as if the point before it had a window ending at the first point.
-    int64_t zurueckPunkte = 0;  // points from anfang to the point, without it
-    int64_t vorPunkte = 0;      // points from the point to ende, without it; -1: ende is behind
-    int64_t zurueck = 0;        // m, steps of anfang .. the point before
-    int64_t vor = ende.Meter(); // m, steps of the point after .. ende
-    int64_t hoehen = 0;         // m, Hoehe of anfang .. ende, without ende
-    int64_t eigener = 0;        // m, step of the point before, then of the point
-    for (int32_t s = 0; s < static_cast<int32_t>(profil.Abschnitte.size()); ++s) {
-        ProfileSection& abschnitt = profil.Abschnitte[s];
-        const int32_t anzahl = abschnitt.Punktanzahl;
-        for (int32_t j = 0; j < anzahl; ++j) {
-            ProfilePoint& punkt = abschnitt.Punkte[j];
-            // The walk of this point adds the step of the one before going back, and no longer
-            // its own going forward.
-            zurueck += eigener;
-            eigener = schrittmeter(punkt.Abstand);
-            if (vorPunkte < 0) {
-                hoehen += ende.Punkt().Hoehe;
-                ende.Vor();
-                vorPunkte = 0;
-            } else {
-                vor -= eigener;
-            }
-            // Back: drop the first step while the rest still reaches half the length.
-            while (zurueckPunkte > 0 && 2 * (zurueck - anfang.Meter()) >= laenge) {
-                zurueck -= anfang.Meter();
-                hoehen -= anfang.Punkt().Hoehe;
-                anfang.Vor();
-                --zurueckPunkte;
-            }
-            // On: take in steps until all of them reach the length, then give back those not
-            // needed for it (after a long step of the point, or zero steps at the end).
-            while (zurueck + vor < laenge && &ende.Punkt() != letzter) {
-                hoehen += ende.Punkt().Hoehe;
-                ende.Vor();
-                ++vorPunkte;
-                vor += ende.Meter();
-            }
-            while (vorPunkte > 0 && zurueck + vor - ende.Meter() >= laenge) {
-                vor -= ende.Meter();
-                ende.Zurueck();
-                --vorPunkte;
-                hoehen -= ende.Punkt().Hoehe;
-            }
-            tun(punkt, s, j,
-                Fenster{anfang.Punkt(), ende.Punkt(), zurueckPunkte + vorPunkte + 1,
-                        hoehen + ende.Punkt().Hoehe, zurueck + vor <= GanzeMeterGrenze});
-            ++zurueckPunkte;
-            --vorPunkte;
+// Calls tun(punkt, abschnitt, index, fenster) for every point of sections [von, bis) of the
+// overall profile in route order, the first of them at index c of the table: the point, the
+// indices of its section and of the point within it, and its window of `laenge` metres. The
+// window reaches back until twice the steps passed are at least the length, then on until all
+// steps passed are at least the length; both phases stop at the ends of the profile. Walking
+// back onto a point passes its step, walking on onto a point too. tun may change the point's
+// HoeheGeglaettet and Steigung, nothing else.
+//
+// For point c (M = meter): the start a is the last index up to c with 2 (M[c] - M[a]) >= laenge,
+// or 0; the end e the first index from c on with M[e+1] >= laenge + M[a] + the step of c, or the
+// last point. From one point to the next a only moves forward; e moves forward, or back after a
+// long step of the point, and never further than across the windows of the point and the one
+// before it.
+template <typename Tun>
+void FensterDurchlaufen(Profile& profil, const Wegtabelle& tabelle, int32_t laenge, int32_t von,
+                        int32_t bis, int64_t c, Tun& tun) {
+    const int64_t n = tabelle.Anzahl();
+    const int64_t* const M = tabelle.meter.data();
+    const int64_t* const H = tabelle.hoehen.data();
+    ProfilePoint* const* const punkte = tabelle.punkte.data();
+    // The start of the first point's window found at once; the end follows in the loop.
+    int64_t a =
+        std::partition_point(M, M + c + 1, [&](int64_t m) { return 2 * (M[c] - m) >= laenge; }) - M;
+    a = a > 0 ? a - 1 : 0;
+    int64_t e = c;
+    for (int32_t s = von; s < bis; ++s) {
+        const int32_t anzahl = profil.Abschnitte[s].Punktanzahl;
+        for (int32_t j = 0; j < anzahl; ++j, ++c) {
+            while (a < c && 2 * (M[c] - M[a + 1]) >= laenge)
+                ++a;
+            const int64_t ziel = laenge + M[a] + (M[c + 1] - M[c]);
+            if (e < c) e = c;
+            while (e + 1 < n && M[e + 1] < ziel)
+                ++e;
+            while (e > c && M[e] >= ziel)
+                --e;
+            const int64_t schritte = (M[c] - M[a]) + (M[e + 1] - M[c + 1]);
+            tun(*punkte[c], s, j,
+                Fenster{*punkte[a], *punkte[e], e - a + 1, H[e + 1] - H[a],
+                        schritte <= GanzeMeterGrenze});
         }
     }
+}
+
+// Below this many points a second thread costs more than it saves.
+inline constexpr int64_t ParallelAb = 50000;
+
+// FensterDurchlaufen over the whole profile. A long route is split at a section border near its
+// middle and the second half walked on a second thread: every window is defined by the table
+// alone, and tun writes only to its own point.
+template <typename Tun>
+void FuerJedesFenster(Profile& profil, const Wegtabelle& tabelle, int32_t laenge, Tun&& tun) {
+    const int64_t n = tabelle.Anzahl();
+    if (n == 0) return;
+    const auto abschnitte = static_cast<int32_t>(profil.Abschnitte.size());
+    int32_t mitte = abschnitte;
+    int64_t c = 0;
+    if (n >= ParallelAb && std::thread::hardware_concurrency() >= 2) {
+        mitte = 0;
+        while (mitte < abschnitte && 2 * c < n)
+            c += profil.Abschnitte[mitte++].Punktanzahl;
+    }
+    if (mitte == abschnitte) {
+        FensterDurchlaufen(profil, tabelle, laenge, 0, abschnitte, 0, tun);
+        return;
+    }
+    std::future<void> zweite = std::async(std::launch::async, [&] {
+        FensterDurchlaufen(profil, tabelle, laenge, mitte, abschnitte, c, tun);
+    });
+    FensterDurchlaufen(profil, tabelle, laenge, 0, mitte, 0, tun);
+    zweite.get();
 }
