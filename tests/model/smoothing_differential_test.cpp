@@ -134,6 +134,37 @@ TEST(SmoothingAgainstWalk, RandomRoutesOfManySections) {
     }
 }
 
+// A route long enough to be walked in two halves on two threads; the chain after an edit, which
+// sets the positions from its table, leaves the very route that the smoothing pass and the
+// statistics pass leave one after the other.
+TEST(SmoothingAgainstWalk, LongRouteInTwoHalvesAndTheChainAfterAnEdit) {
+    Zufallsprofil erzeuger(4711);
+    const Profile profil = erzeuger.Erzeugen(520);
+    ASSERT_GT(profil.Abschnitte.size() * 100, static_cast<size_t>(ParallelAb));
+    Vergleichen(profil, 450, 100, "long route");
+
+    Profile kette = profil;
+    Profile einzeln = profil;
+    GesamtNeuBerechnen(kette, 451, 99);
+    Glaettungslauf(einzeln, 451, 99);
+    Statistik(einzeln);
+    ASSERT_EQ(kette.Strecke, einzeln.Strecke);
+    ASSERT_EQ(kette.HoehenmeterPlusGeglaettet, einzeln.HoehenmeterPlusGeglaettet);
+    for (size_t s = 0; s < kette.Abschnitte.size(); ++s) {
+        const ProfileSection& a = kette.Abschnitte[s];
+        const ProfileSection& b = einzeln.Abschnitte[s];
+        ASSERT_EQ(a.HoeheMaxGeglaettet, b.HoeheMaxGeglaettet) << "section " << s;
+        ASSERT_EQ(a.HoehenmeterMinusGeglaettet, b.HoehenmeterMinusGeglaettet) << "section " << s;
+        for (int32_t j = 0; j < a.Punktanzahl; ++j) {
+            ASSERT_EQ(std::bit_cast<uint32_t>(a.Punkte[j].Strecke),
+                      std::bit_cast<uint32_t>(b.Punkte[j].Strecke));
+            ASSERT_EQ(a.Punkte[j].HoeheGeglaettet, b.Punkte[j].HoeheGeglaettet);
+            ASSERT_EQ(std::bit_cast<uint32_t>(a.Punkte[j].Steigung),
+                      std::bit_cast<uint32_t>(b.Punkte[j].Steigung));
+        }
+    }
+}
+
 TEST(SmoothingAgainstWalk, LongestWindowsOverScreenshotColumns) {
     // 1000 m screenshots of 446 columns: steps of 2 m and 3 m, windows of thousands of points.
     Profile profil;
