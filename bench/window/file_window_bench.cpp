@@ -28,8 +28,11 @@ struct Fenster {
         f.CB_Glaettung->setChecked(true);
         QApplication::processEvents();
     }
+    // The file dialog answered with `datei`; the question whether to replace it, once it
+    // exists, with "Ja".
     void Klick(QPushButton* knopf, const char* datei) {
         u.Dialoge.Pfade.push_back(u.Pfad(datei));
+        u.Dialoge.Antworten = {QStringLiteral("Ja")};
         MausKlick(knopf);
         QApplication::processEvents();
     }
