@@ -60,11 +60,13 @@ private:
     }
 };
 
-// Section statistics over Hoehe; with `geglaettet` also over HoeheGeglaettet and the running
-// position, which continues from section to section. The sums run in locals, not in the
-// records: the stores into each point's Strecke would otherwise make the compiler reload every
-// running value, and this pass runs twice after each click of a window-length spin button.
-template <bool geglaettet> void AbschnittStatistik(ProfileSection& a, float& laufend) {
+// Section statistics over Hoehe; with `geglaettet` also over HoeheGeglaettet, and with
+// `positionen` the running position, which continues from section to section. The sums run in
+// locals, not in the records: the stores into each point's Strecke would otherwise make the
+// compiler reload every running value, and this pass runs twice after each click of a window-length
+// spin button.
+template <bool geglaettet, bool positionen = geglaettet>
+void AbschnittStatistik(ProfileSection& a, float& laufend) {
     int32_t max = HoeheMaxLeer, min = HoeheMinLeer, maxG = HoeheMaxLeer, minG = HoeheMinLeer;
     Hoehenmeter hm, hmG;
     float strecke = 0.0f;
@@ -81,6 +83,8 @@ template <bool geglaettet> void AbschnittStatistik(ProfileSection& a, float& lau
             maxG = std::max(maxG, p.HoeheGeglaettet);
             minG = std::min(minG, p.HoeheGeglaettet);
             if (j > 0) hmG.Schritt(a.Punkte[j - 1].HoeheGeglaettet, p.HoeheGeglaettet);
+        }
+        if constexpr (positionen) {
             position += p.Abstand;
             p.Strecke = position;
         }
@@ -103,8 +107,8 @@ template <bool geglaettet> void AbschnittStatistik(ProfileSection& a, float& lau
         a.HoeheMinGeglaettet = minG;
         a.HoehenmeterPlusGeglaettet = hmG.Plus();
         a.HoehenmeterMinusGeglaettet = hmG.Minus();
-        laufend = position;
     }
+    if constexpr (positionen) laufend = position;
 }
 
 void Summen(Profile& profil, bool geglaettet) {
@@ -141,6 +145,15 @@ void Statistik(Profile& profil) {
     float position = 0.0f;
     for (ProfileSection& a : profil.Abschnitte)
         AbschnittStatistik<true>(a, position);
+    Summen(profil, true);
+}
+
+void AbschnittStatistikGeglaettet(ProfileSection& abschnitt) {
+    float ohne = 0.0f;
+    AbschnittStatistik<true, false>(abschnitt, ohne);
+}
+
+void StatistikSummen(Profile& profil) {
     Summen(profil, true);
 }
 

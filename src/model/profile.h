@@ -95,6 +95,12 @@ void ProfilLeeren(Profile& profil);
 // Hoehe, HoeheGeglaettet and Abstand; leaves marks, parameters and marked statistics alone.
 void Statistik(Profile& profil);
 
+// The statistics pass in two steps, for a chain that has set the point positions already: the
+// plain and smoothed statistics of one section (no position written), and the profile's totals
+// from those of its sections.
+void AbschnittStatistikGeglaettet(ProfileSection& abschnitt);
+void StatistikSummen(Profile& profil);
+
 // The same rules restricted to Hoehe, for the current profile: section Strecke, HoeheMax,
 // HoeheMin, ascent and descent, and the profile's totals. Point positions are not written.
 void StatistikUngeglaettet(Profile& profil);

@@ -10,17 +10,22 @@ namespace {
 // the window. A window that cannot be found exactly from whole metres is walked.
 void Glaetten(Profile& profil, const Wegtabelle& tabelle, int32_t L) {
     FuerJedesFenster(profil, tabelle, L,
-                     [&](ProfilePoint& p, int32_t s, int32_t j, const Fenster& f) {
-                         p.HoeheGeglaettet = f.genau ? Mittelwert(f.hoehenSumme, f.punkte)
+                     [&profil, L, mittelwert = Mittelwerte()](ProfilePoint& p, int32_t s, int32_t j,
+                                                              const Fenster& f) mutable {
+                         p.HoeheGeglaettet = f.genau ? mittelwert(f.hoehenSumme, f.punkte)
                                                      : GeglaetteteHoeheReferenz(profil, s, j, L);
                      });
 }
 
-void Steigungen(Profile& profil, const Wegtabelle& tabelle, int32_t G) {
+// With `statistik` each section's statistics follow its last gradient, while its points are at
+// hand; the heights are final then, and the positions set.
+void Steigungen(Profile& profil, const Wegtabelle& tabelle, int32_t G, bool statistik) {
     FuerJedesFenster(profil, tabelle, G,
                      [&](ProfilePoint& p, int32_t s, int32_t j, const Fenster& f) {
                          p.Steigung = f.genau ? SteigungSchnell(f.anfang, f.ende)
                                               : SteigungReferenz(profil, s, j, G);
+                         ProfileSection& a = profil.Abschnitte[s];
+                         if (statistik && j + 1 == a.Punktanzahl) AbschnittStatistikGeglaettet(a);
                      });
 }
 
@@ -36,7 +41,7 @@ void HoehenGlaetten(Profile& profil, int32_t L) {
 void SteigungenBerechnen(Profile& profil, int32_t G) {
     profil.SteigungMittelungUeber = G;
     if (profil.Abschnitte.empty()) return;
-    Steigungen(profil, WegtabelleFuer(profil, false), G);
+    Steigungen(profil, WegtabelleFuer(profil, false), G, false);
 }
 
 void Glaettungslauf(Profile& profil, int32_t L, int32_t G) {
@@ -47,18 +52,24 @@ void Glaettungslauf(Profile& profil, int32_t L, int32_t G) {
     // Both passes share one table: the heights and steps do not change between them.
     const Wegtabelle& tabelle = WegtabelleFuer(profil, false);
     Glaetten(profil, tabelle, L);
-    Steigungen(profil, tabelle, G);
+    Steigungen(profil, tabelle, G, false);
 }
 
 void GesamtNeuBerechnen(Profile& profil, int32_t L, int32_t G) {
-    if (!profil.Abschnitte.empty()) {
-        profil.GlaettungMittelungUeber = L;
-        profil.SteigungMittelungUeber = G;
-        // The smoothing pass's own statistics pass would only give the gradient its point
-        // positions before the statistics pass below redoes all of it: the table sets them.
-        const Wegtabelle& tabelle = WegtabelleFuer(profil, true);
-        Glaetten(profil, tabelle, L);
-        Steigungen(profil, tabelle, G);
+    if (profil.Abschnitte.empty()) {
+        Statistik(profil);
+        return;
     }
-    Statistik(profil);
+    profil.GlaettungMittelungUeber = L;
+    profil.SteigungMittelungUeber = G;
+    // The statistics pass is done by parts of the others: the table sets the point positions the
+    // gradients need (the smoothing pass's own statistics pass is left out, as the chain's
+    // statistics pass redid it in full), and the gradient pass ends each section with its
+    // statistics. One walk over the points fewer than the passes one after the other.
+    const Wegtabelle& tabelle = WegtabelleFuer(profil, true);
+    Glaetten(profil, tabelle, L);
+    Steigungen(profil, tabelle, G, true);
+    for (ProfileSection& a : profil.Abschnitte)
+        if (a.Punktanzahl == 0) AbschnittStatistikGeglaettet(a);
+    StatistikSummen(profil);
 }

@@ -7,17 +7,43 @@
 
 // The two divisions of the smoothing and gradient passes, once per point each, done in double
 // arithmetic, which the processor pipelines, instead of 64-bit integer and x87 extended
-// division, which it does not. Both give exactly the results of the plain divisions.
+// division, which it does not, and the mean by a multiplication. Both give exactly the results
+// of the plain divisions.
 
-// Integer mean of `anzahl` heights that sum to `summe`, truncated toward zero like the 64-bit
-// division. Exact for |summe| < 2^53: a mean that is not whole lies at least 1/anzahl from the
-// next whole number, and the quotient's rounding error, |summe| / anzahl * 2^-53, stays below
-// that, so truncation lands on the same number.
-inline int32_t Mittelwert(int64_t summe, int64_t anzahl) {
-    constexpr int64_t grenze = int64_t{1} << 53;
-    if (summe >= grenze || summe <= -grenze) return static_cast<int32_t>(summe / anzahl);
-    return static_cast<int32_t>(static_cast<double>(summe) / static_cast<double>(anzahl));
-}
+// Integer means of `anzahl` heights that sum to `summe`, truncated toward zero like the 64-bit
+// division. Along a route the windows mostly hold the same number of points, so the reciprocal
+// of the last count is kept and the mean found by a multiplication. For |summe| < 2^53 the
+// product lies within |summe / anzahl| * 2^-51 < 1 of the exact quotient, so its truncation is
+// the true mean or next to it, and one integer check of the remainder settles it.
+class Mittelwerte {
+public:
+    int32_t operator()(int64_t summe, int64_t anzahl) {
+        constexpr int64_t grenze = int64_t{1} << 53;
+        if (summe >= grenze || summe <= -grenze) return static_cast<int32_t>(summe / anzahl);
+        if (anzahl != anzahl_) {
+            anzahl_ = anzahl;
+            kehrwert_ = 1.0 / static_cast<double>(anzahl);
+        }
+        int64_t q = static_cast<int64_t>(static_cast<double>(summe) * kehrwert_);
+        const int64_t rest = summe - q * anzahl; // |q * anzahl| stays near |summe| < 2^53
+        if (summe >= 0) {
+            if (rest < 0)
+                --q;
+            else if (rest >= anzahl)
+                ++q;
+        } else {
+            if (rest > 0)
+                ++q;
+            else if (rest <= -anzahl)
+                --q;
+        }
+        return static_cast<int32_t>(q);
+    }
+
+private:
+    int64_t anzahl_ = 0;
+    double kehrwert_ = 0.0;
+};
 
 // SteigungZwischen (percent), bit for bit. The double result and the extended one each come
 // from four roundings of the exact slope, so both lie within 2^-50 of it. When everything within

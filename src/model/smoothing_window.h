@@ -91,7 +91,7 @@ Wegtabelle& WegtabelleFuer(Profile& profil, bool positionen);
 // window reaches back until twice the steps passed are at least the length, then on until all
 // steps passed are at least the length; both phases stop at the ends of the profile. Walking
 // back onto a point passes its step, walking on onto a point too. tun may change the point's
-// HoeheGeglaettet and Steigung, nothing else.
+// HoeheGeglaettet and Steigung, nothing else; each walk has its own copy of it.
 //
 // For point c (M = meter): the start a is the last index up to c with 2 (M[c] - M[a]) >= laenge,
 // or 0; the end e the first index from c on with M[e+1] >= laenge + M[a] + the step of c, or the
@@ -100,7 +100,7 @@ Wegtabelle& WegtabelleFuer(Profile& profil, bool positionen);
 // before it.
 template <typename Tun>
 void FensterDurchlaufen(Profile& profil, const Wegtabelle& tabelle, int32_t laenge, int32_t von,
-                        int32_t bis, int64_t c, Tun& tun) {
+                        int32_t bis, int64_t c, Tun tun) {
     const int64_t n = tabelle.Anzahl();
     const int64_t* const M = tabelle.meter.data();
     const int64_t* const H = tabelle.hoehen.data();
@@ -136,7 +136,7 @@ inline constexpr int64_t ParallelAb = 50000;
 // middle and the second half walked on a second thread: every window is defined by the table
 // alone, and tun writes only to its own point.
 template <typename Tun>
-void FuerJedesFenster(Profile& profil, const Wegtabelle& tabelle, int32_t laenge, Tun&& tun) {
+void FuerJedesFenster(Profile& profil, const Wegtabelle& tabelle, int32_t laenge, const Tun& tun) {
     const int64_t n = tabelle.Anzahl();
     if (n == 0) return;
     const auto abschnitte = static_cast<int32_t>(profil.Abschnitte.size());

@@ -25,24 +25,34 @@ void ErwarteGleicheSteigung(const ProfilePoint& a, const ProfilePoint& b) {
 
 } // namespace
 
-TEST(Mittelwert, TruncatesLikeTheIntegerDivision) {
+// Counts drawn from a few values, so that the kept reciprocal is used as often as renewed.
+TEST(Mittelwerte, TruncateLikeTheIntegerDivision) {
     std::mt19937_64 zufall(7);
+    Mittelwerte mittelwert;
     const int64_t summen[] = {int64_t{1} << 20, int64_t{1} << 44, (int64_t{1} << 53) - 1,
                               int64_t{1} << 53, int64_t{1} << 62};
     for (int64_t bereich : summen) {
         std::uniform_int_distribution<int64_t> summe(-bereich, bereich);
         std::uniform_int_distribution<int64_t> anzahl(1, 2000000);
+        const int64_t wenige[] = {1, 2, 3, 225, 226, 446, 2000000};
         for (int i = 0; i < 200000; ++i) {
             const int64_t s = summe(zufall);
-            const int64_t n = anzahl(zufall);
+            const int64_t n = i % 2 ? anzahl(zufall) : wenige[i / 2 % std::size(wenige)];
             // Means outside int32 do not occur (heights are int32); compare what a caller keeps.
             if (s / n > INT32_MAX || s / n < INT32_MIN) continue;
-            ASSERT_EQ(Mittelwert(s, n), static_cast<int32_t>(s / n)) << s << " / " << n;
+            ASSERT_EQ(mittelwert(s, n), static_cast<int32_t>(s / n)) << s << " / " << n;
         }
     }
-    EXPECT_EQ(Mittelwert(-201, 2), -100);
-    EXPECT_EQ(Mittelwert(8000LL * 535200, 535200), 8000);
-    EXPECT_EQ(Mittelwert((int64_t{1} << 53) - 1, (int64_t{1} << 53) - 2), 1);
+    // Right at and just below a multiple, where the product rounds across the whole number.
+    for (int64_t n = 1; n < 4200000; n = n * 3 + 1) {
+        for (int64_t k = (int64_t{1} << 31) - 1; k > (int64_t{1} << 31) - 400; --k) {
+            for (int64_t s : {k * n, k * n - 1, -k * n, -k * n + 1})
+                ASSERT_EQ(mittelwert(s, n), static_cast<int32_t>(s / n)) << s << " / " << n;
+        }
+    }
+    EXPECT_EQ(mittelwert(-201, 2), -100);
+    EXPECT_EQ(mittelwert(8000LL * 535200, 535200), 8000);
+    EXPECT_EQ(mittelwert((int64_t{1} << 53) - 1, (int64_t{1} << 53) - 2), 1);
 }
 
 TEST(SteigungSchnell, SameFloat32AsTheExtendedDivision) {
