@@ -149,10 +149,17 @@ TEST(SmoothingAgainstWalk, LongRouteInTwoHalvesAndTheChainAfterAnEdit) {
     Glaettungslauf(einzeln, 451, 99);
     Statistik(einzeln);
     ASSERT_EQ(kette.Strecke, einzeln.Strecke);
+    ASSERT_EQ(kette.Punktanzahl, einzeln.Punktanzahl);
+    ASSERT_EQ(kette.HoeheMin, einzeln.HoeheMin);
+    ASSERT_EQ(kette.HoehenmeterPlus, einzeln.HoehenmeterPlus);
     ASSERT_EQ(kette.HoehenmeterPlusGeglaettet, einzeln.HoehenmeterPlusGeglaettet);
+    ASSERT_EQ(kette.HoeheMinGeglaettet, einzeln.HoeheMinGeglaettet);
     for (size_t s = 0; s < kette.Abschnitte.size(); ++s) {
         const ProfileSection& a = kette.Abschnitte[s];
         const ProfileSection& b = einzeln.Abschnitte[s];
+        ASSERT_EQ(std::bit_cast<uint32_t>(a.Strecke), std::bit_cast<uint32_t>(b.Strecke));
+        ASSERT_EQ(a.HoeheMax, b.HoeheMax) << "section " << s;
+        ASSERT_EQ(a.HoehenmeterMinus, b.HoehenmeterMinus) << "section " << s;
         ASSERT_EQ(a.HoeheMaxGeglaettet, b.HoeheMaxGeglaettet) << "section " << s;
         ASSERT_EQ(a.HoehenmeterMinusGeglaettet, b.HoehenmeterMinusGeglaettet) << "section " << s;
         for (int32_t j = 0; j < a.Punktanzahl; ++j) {
