@@ -177,15 +177,15 @@ void THoprex::GesamtNeuBerechnenUndAnzeigen() {
             Statistik(Daten.Gesamt);
         } else {
             const auto [L, G] = FensterlaengenAusEdits();
-            GesamtNeuBerechnen(Daten.Gesamt, L, G);
+            nachrechnung_.Rechnen(Daten.Gesamt, L, G);
         }
     } catch (...) {
         // The route has changed already: list, graph and values show it as it now is,
         // smoothed with the windows of its last smoothing pass, before the box tells about
         // the edit's text. Otherwise the marked lines on screen would not be those that
         // "Löschen" deletes.
-        GesamtNeuBerechnen(Daten.Gesamt, Daten.Gesamt.GlaettungMittelungUeber,
-                           Daten.Gesamt.SteigungMittelungUeber);
+        nachrechnung_.Rechnen(Daten.Gesamt, Daten.Gesamt.GlaettungMittelungUeber,
+                              Daten.Gesamt.SteigungMittelungUeber);
         GesamtAnzeigen();
         throw;
     }

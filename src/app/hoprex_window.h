@@ -7,6 +7,7 @@
 #include "evaluation/bitmap.h"
 #include "evaluation/work_record.h"
 #include "model/hoprex_data.h"
+#include "model/recalculation.h"
 
 #include <QUndoStack>
 #include <QWidget>
@@ -238,6 +239,8 @@ private:
     Dialoge& dialoge_;
     DialogMeldungen meldungen_;
     TSicherungskopie sicherung_;
+    // The overall profile's refresh chain, which after an edit redoes only what it changed.
+    Nachrechnung nachrechnung_;
     std::string einstellungsPfad_;
     // The section under the pointer at the previous drag event in the current and the overall
     // graph; 0 until the first drag.

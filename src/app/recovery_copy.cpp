@@ -2,6 +2,9 @@
 
 #include <chrono>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
 
 // Half a second gathers a burst of changes into one write and leaves room for the write itself
@@ -50,6 +53,10 @@ void TSicherungskopie::Schreiben() {
     }
     schreiben_ =
         std::async(std::launch::async, [this, route = daten_.Gesamt, datei = daten_.GesamtDatei] {
+            // The copy may take a while; an edit meanwhile wants both cores for its refresh.
+            // The lowest priority only yields the processor while the window works, it still
+            // gets it on an idle one. (Each write has a thread of its own.)
+            setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
             ablage_.Schreiben(KopieInhalt(route, datei));
         });
 }

@@ -4,12 +4,11 @@
 #include "model/smoothing_reference.h"
 #include "model/smoothing_window.h"
 
-namespace {
-
-// The mean over a window comes from the running height sums: one step per point however long
-// the window. A window that cannot be found exactly from whole metres is walked.
-void Glaetten(Profile& profil, const Wegtabelle& tabelle, int32_t L) {
-    FuerJedesFenster(profil, tabelle, L,
+void GlaettenIn(Profile& profil, const Wegtabelle& tabelle, int32_t L,
+                const Abschnittsbereich& bereich) {
+    // The mean over a window comes from the running height sums: one step per point however
+    // long the window. A window that cannot be found exactly from whole metres is walked.
+    FuerJedesFenster(profil, tabelle, L, bereich,
                      [&profil, L, mittelwert = Mittelwerte()](ProfilePoint& p, int32_t s, int32_t j,
                                                               const Fenster& f) mutable {
                          p.HoeheGeglaettet = f.genau ? mittelwert(f.hoehenSumme, f.punkte)
@@ -17,16 +16,31 @@ void Glaetten(Profile& profil, const Wegtabelle& tabelle, int32_t L) {
                      });
 }
 
-// With `statistik` each section's statistics follow its last gradient, while its points are at
-// hand; the heights are final then, and the positions set.
-void Steigungen(Profile& profil, const Wegtabelle& tabelle, int32_t G, bool statistik) {
-    FuerJedesFenster(profil, tabelle, G,
+void SteigungenIn(Profile& profil, const Wegtabelle& tabelle, int32_t G,
+                  const Abschnittsbereich& bereich, bool statistik) {
+    FuerJedesFenster(profil, tabelle, G, bereich,
                      [&](ProfilePoint& p, int32_t s, int32_t j, const Fenster& f) {
                          p.Steigung = f.genau ? SteigungSchnell(f.anfang, f.ende)
                                               : SteigungReferenz(profil, s, j, G);
                          ProfileSection& a = profil.Abschnitte[s];
                          if (statistik && j + 1 == a.Punktanzahl) AbschnittStatistikGeglaettet(a);
                      });
+}
+
+namespace {
+
+Abschnittsbereich Ganz(const Profile& profil) {
+    return {0, static_cast<int32_t>(profil.Abschnitte.size()), 0};
+}
+
+void Glaetten(Profile& profil, const Wegtabelle& tabelle, int32_t L) {
+    GlaettenIn(profil, tabelle, L, Ganz(profil));
+}
+
+// With `statistik` each section's statistics follow its last gradient, while its points are at
+// hand; the heights are final then, and the positions set.
+void Steigungen(Profile& profil, const Wegtabelle& tabelle, int32_t G, bool statistik) {
+    SteigungenIn(profil, tabelle, G, Ganz(profil), statistik);
 }
 
 } // namespace
@@ -60,13 +74,16 @@ void GesamtNeuBerechnen(Profile& profil, int32_t L, int32_t G) {
         Statistik(profil);
         return;
     }
+    GesamtNeuBerechnen(profil, WegtabelleFuer(profil, true), L, G);
+}
+
+void GesamtNeuBerechnen(Profile& profil, const Wegtabelle& tabelle, int32_t L, int32_t G) {
     profil.GlaettungMittelungUeber = L;
     profil.SteigungMittelungUeber = G;
     // The statistics pass is done by parts of the others: the table sets the point positions the
     // gradients need (the smoothing pass's own statistics pass is left out, as the chain's
     // statistics pass redid it in full), and the gradient pass ends each section with its
     // statistics. One walk over the points fewer than the passes one after the other.
-    const Wegtabelle& tabelle = WegtabelleFuer(profil, true);
     Glaetten(profil, tabelle, L);
     Steigungen(profil, tabelle, G, true);
     for (ProfileSection& a : profil.Abschnitte)

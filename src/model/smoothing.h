@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+struct Wegtabelle;
+struct Abschnittsbereich;
+
 // Smoothing and gradient of the overall profile. Both walk all points in route order across
 // section borders and measure their windows in metres with a float32 accumulator.
 
@@ -25,3 +28,13 @@ void Glaettungslauf(Profile& profil, int32_t L, int32_t G);
 // pass with windows of L and G m, then a statistics pass so the smoothed statistics match the
 // new smoothed heights.
 void GesamtNeuBerechnen(Profile& profil, int32_t L, int32_t G);
+// The same on a profile with sections whose table is filled with its positions.
+void GesamtNeuBerechnen(Profile& profil, const Wegtabelle& tabelle, int32_t L, int32_t G);
+
+// The smoothing and gradient passes over a range of sections, on a table filled for the whole
+// profile: for the chain after an edit, which redoes only what the edit can have changed. With
+// `statistik` each section's statistics follow its last gradient.
+void GlaettenIn(Profile& profil, const Wegtabelle& tabelle, int32_t L,
+                const Abschnittsbereich& bereich);
+void SteigungenIn(Profile& profil, const Wegtabelle& tabelle, int32_t G,
+                  const Abschnittsbereich& bereich, bool statistik);

@@ -132,28 +132,46 @@ void FensterDurchlaufen(Profile& profil, const Wegtabelle& tabelle, int32_t laen
 // Below this many points a second thread costs more than it saves.
 inline constexpr int64_t ParallelAb = 50000;
 
-// FensterDurchlaufen over the whole profile. A long route is split at a section border near its
-// middle and the second half walked on a second thread: every window is defined by the table
+// Sections [von, bis) of the overall profile, the first point of section von at index
+// `erster` of the table.
+struct Abschnittsbereich {
+    int32_t von;
+    int32_t bis;
+    int64_t erster;
+};
+
+// FensterDurchlaufen over a range of sections. A long range is split at a section border near
+// its middle and the second half walked on a second thread: every window is defined by the table
 // alone, and tun writes only to its own point.
 template <typename Tun>
-void FuerJedesFenster(Profile& profil, const Wegtabelle& tabelle, int32_t laenge, const Tun& tun) {
-    const int64_t n = tabelle.Anzahl();
-    if (n == 0) return;
-    const auto abschnitte = static_cast<int32_t>(profil.Abschnitte.size());
-    int32_t mitte = abschnitte;
-    int64_t c = 0;
-    if (n >= ParallelAb && std::thread::hardware_concurrency() >= 2) {
-        mitte = 0;
-        while (mitte < abschnitte && 2 * c < n)
+void FuerJedesFenster(Profile& profil, const Wegtabelle& tabelle, int32_t laenge,
+                      Abschnittsbereich bereich, const Tun& tun) {
+    const auto [von, bis, erster] = bereich;
+    int64_t punkte = 0;
+    for (int32_t s = von; s < bis; ++s)
+        punkte += profil.Abschnitte[s].Punktanzahl;
+    if (punkte == 0) return;
+    int32_t mitte = bis;
+    int64_t c = erster;
+    if (punkte >= ParallelAb && std::thread::hardware_concurrency() >= 2) {
+        mitte = von;
+        while (mitte < bis && 2 * (c - erster) < punkte)
             c += profil.Abschnitte[mitte++].Punktanzahl;
     }
-    if (mitte == abschnitte) {
-        FensterDurchlaufen(profil, tabelle, laenge, 0, abschnitte, 0, tun);
+    if (mitte == bis) {
+        FensterDurchlaufen(profil, tabelle, laenge, von, bis, erster, tun);
         return;
     }
     std::future<void> zweite = std::async(std::launch::async, [&] {
-        FensterDurchlaufen(profil, tabelle, laenge, mitte, abschnitte, c, tun);
+        FensterDurchlaufen(profil, tabelle, laenge, mitte, bis, c, tun);
     });
-    FensterDurchlaufen(profil, tabelle, laenge, 0, mitte, 0, tun);
+    FensterDurchlaufen(profil, tabelle, laenge, von, mitte, erster, tun);
     zweite.get();
+}
+
+// FuerJedesFenster over the whole profile.
+template <typename Tun>
+void FuerJedesFenster(Profile& profil, const Wegtabelle& tabelle, int32_t laenge, const Tun& tun) {
+    FuerJedesFenster(profil, tabelle, laenge,
+                     {0, static_cast<int32_t>(profil.Abschnitte.size()), 0}, tun);
 }

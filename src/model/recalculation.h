@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/profile.h"
+
+#include <cstdint>
+#include <vector>
+
+// The refresh chain after an edit of the overall profile, doing again only what the edit can
+// have changed: the results are those of GesamtNeuBerechnen bit for bit.
+//
+// It keeps what its last chain computed (every point with its results in route order, each
+// section's place and statistics) and compares the edited route with it from the front and from
+// the back. A point before the first difference or after the last keeps its smoothed height
+// while its smoothing window does not reach a changed point, and its gradient while its gradient
+// window does not reach a changed height or position; a section whose points all kept theirs
+// keeps its statistics. What is kept is taken from the record, not from the route: a section
+// copied into the route may carry anything.
+//
+// Only a route whose steps are all whole metres, at most GanzeMeterGrenze in all, is done in
+// parts: every window is then exact and depends on its own points alone. Any other route, the
+// first chain and new window lengths take the whole chain.
+class Nachrechnung {
+public:
+    void Rechnen(Profile& profil, int32_t L, int32_t G);
+
+private:
+    struct Abschnittswerte {
+        int64_t anfang; // index of its first point in the route
+        int32_t punktanzahl;
+        float strecke;
+        int32_t hoeheMax, hoeheMin, hoeheMaxGeglaettet, hoeheMinGeglaettet;
+        int32_t plus, minus, plusGeglaettet, minusGeglaettet;
+    };
+    static Abschnittswerte Werte(const ProfileSection& a, int64_t anfang);
+    static void WerteSetzen(ProfileSection& a, const Abschnittswerte& w);
+
+    bool gueltig_ = false;
+    int32_t L_ = 0;
+    int32_t G_ = 0;
+    std::vector<ProfilePoint> punkte_;
+    std::vector<Abschnittswerte> abschnitte_;
+};
