@@ -5,20 +5,41 @@
 
 #include <algorithm>
 #include <bit>
+#include <future>
+#include <thread>
 
 namespace {
 
-bool GleicheEingaben(const ProfilePoint& p, const ProfilePoint& alt) {
-    return p.Hoehe == alt.Hoehe &&
-           std::bit_cast<uint32_t>(p.Abstand) == std::bit_cast<uint32_t>(alt.Abstand);
+uint32_t Bits(float x) {
+    return std::bit_cast<uint32_t>(x);
 }
 
-// The results of a point with the same inputs, stored only where they differ: the pages of an
-// unchanged stretch stay clean.
-void ErgebnisseUebernehmen(ProfilePoint& p, const ProfilePoint& alt) {
-    if (p.HoeheGeglaettet != alt.HoeheGeglaettet) p.HoeheGeglaettet = alt.HoeheGeglaettet;
-    if (std::bit_cast<uint32_t>(p.Steigung) != std::bit_cast<uint32_t>(alt.Steigung))
-        p.Steigung = alt.Steigung;
+// f(von, bis) returns the first index in [von, bis) where something differs, or bis. This runs
+// it over [von, bis), a long range in two halves on two threads, and returns the first
+// difference. f must write only to what belongs to the indices of its own range.
+template <typename F> int64_t ErsterUnterschied(int64_t von, int64_t bis, const F& f) {
+    if (bis - von < ParallelAb || std::thread::hardware_concurrency() < 2) return f(von, bis);
+    const int64_t mitte = von + (bis - von) / 2;
+    std::future<int64_t> zweite = std::async(std::launch::async, [&] { return f(mitte, bis); });
+    const int64_t erste = f(von, mitte);
+    const int64_t danach = zweite.get();
+    return erste < mitte ? erste : danach;
+}
+
+// f(von, bis) over [von, bis), a long range in two halves at once.
+template <typename F> void Geteilt(int64_t von, int64_t bis, const F& f) {
+    ErsterUnterschied(von, bis, [&](int64_t a, int64_t b) {
+        f(a, b);
+        return b;
+    });
+}
+
+// Moves the entries from `an` on by `um` places, as the points behind a change move.
+template <typename T> void Verschieben(std::vector<T>& v, int64_t an, int64_t um) {
+    if (um > 0)
+        v.insert(v.begin() + an, static_cast<size_t>(um), T{});
+    else if (um < 0)
+        v.erase(v.begin() + an, v.begin() + an - um);
 }
 
 // The sections holding the points [von, bis) of the route, given the index of each section's
@@ -31,6 +52,169 @@ Abschnittsbereich AbschnitteUeber(const std::vector<int64_t>& anfang, int64_t vo
 }
 
 } // namespace
+
+void Nachrechnung::Rechnen(Profile& profil, int32_t L, int32_t G) {
+    if (profil.Abschnitte.empty()) {
+        GesamtNeuBerechnen(profil, L, G);
+        gueltig_ = false;
+        return;
+    }
+    const Wegtabelle& tabelle = WegtabelleFuer(profil, true);
+    const int64_t n = tabelle.Anzahl();
+    std::vector<int64_t> anfang(profil.Abschnitte.size() + 1, 0);
+    for (size_t s = 0; s < profil.Abschnitte.size(); ++s)
+        anfang[s + 1] = anfang[s] + profil.Abschnitte[s].Punktanzahl;
+    if (gueltig_ && L == L_ && G == G_ && tabelle.meter[n] <= GanzeMeterGrenze) {
+        Teilweise(profil, tabelle, anfang, L, G);
+    } else {
+        GesamtNeuBerechnen(profil, tabelle, L, G);
+        eingaben_.resize(static_cast<size_t>(n));
+        ergebnisse_.resize(static_cast<size_t>(n));
+        positionen_.resize(static_cast<size_t>(n));
+        Aufzeichnen(profil, tabelle, anfang, {0, n}, {0, n}, {0, n});
+    }
+    L_ = L;
+    G_ = G;
+    gueltig_ = true;
+}
+
+void Nachrechnung::Teilweise(Profile& profil, const Wegtabelle& tabelle,
+                             const std::vector<int64_t>& anfang, int32_t L, int32_t G) {
+    profil.GlaettungMittelungUeber = L;
+    profil.SteigungMittelungUeber = G;
+    const int64_t n = tabelle.Anzahl();
+    const int64_t* const M = tabelle.meter.data();
+    ProfilePoint* const* const neu = tabelle.punkte.data();
+    const auto alt = static_cast<int64_t>(eingaben_.size());
+    const int64_t gemeinsam = std::min(n, alt);
+
+    // The route differs from the last one in the points [vorn, ende) at most (the old points
+    // [vorn, alt - hinten)). Equal points take their results from the record as they are
+    // compared.
+    const auto GleichBis = [&](int64_t von, int64_t bis, auto neuIndex, auto altIndex) {
+        for (int64_t k = von; k < bis; ++k) {
+            ProfilePoint& p = *neu[neuIndex(k)];
+            const int64_t i = altIndex(k);
+            if (p.Hoehe != eingaben_[i].hoehe || Bits(p.Abstand) != Bits(eingaben_[i].abstand))
+                return k;
+            // Stored only where they differ: the pages of an unchanged stretch stay clean.
+            const Ergebnis& e = ergebnisse_[i];
+            if (p.HoeheGeglaettet != e.hoeheGeglaettet) p.HoeheGeglaettet = e.hoeheGeglaettet;
+            if (Bits(p.Steigung) != Bits(e.steigung)) p.Steigung = e.steigung;
+        }
+        return bis;
+    };
+    const auto Selbst = [](int64_t k) { return k; };
+    const int64_t vorn = ErsterUnterschied(0, gemeinsam, [&](int64_t von, int64_t bis) {
+        return GleichBis(von, bis, Selbst, Selbst);
+    });
+    // Counted from the ends. Points of the change that the second half compares by mistake take
+    // results that the walks below replace.
+    const int64_t hinten = ErsterUnterschied(0, gemeinsam - vorn, [&](int64_t von, int64_t bis) {
+        return GleichBis(
+            von, bis, [&](int64_t k) { return n - 1 - k; }, [&](int64_t k) { return alt - 1 - k; });
+    });
+    const int64_t ende = n - hinten;
+    const int64_t verschiebung = n - alt; // new index of a point behind the change - old index
+
+    // Smoothed heights to do again: [glattVon, glattBis). A point before the change keeps its
+    // height when its window ends before it: the end's running metres stay below the point's
+    // own (with its step) plus L. A point behind keeps it when its window starts behind the
+    // change: half the window back lies within the unchanged points.
+    const auto VorAnfang = [&](int64_t vor, int32_t laenge) {
+        return std::partition_point(M + 1, M + vor + 1,
+                                    [&](int64_t m) { return m + laenge <= M[vor]; }) -
+               (M + 1);
+    };
+    const auto HinterEnde = [&](int64_t hinter, int32_t laenge) {
+        return std::partition_point(M + hinter, M + n,
+                                    [&](int64_t m) { return 2 * (m - M[hinter]) < laenge; }) -
+               M;
+    };
+    const int64_t glattVon = VorAnfang(vorn, L);
+    const int64_t glattBis = HinterEnde(ende, L);
+    // Positions behind the change are the old ones when the position in front of them is.
+    const float vorNeu = ende > 0 ? neu[ende - 1]->Strecke : 0.0f;
+    const float vorAlt = ende - verschiebung > 0 ? positionen_[ende - verschiebung - 1] : 0.0f;
+    const bool gleichePositionen = Bits(vorNeu) == Bits(vorAlt);
+    // Gradients to do again, by the same rule around the changed heights and positions.
+    const int64_t steigungVon = VorAnfang(glattVon, G);
+    const int64_t steigungBis = gleichePositionen ? HinterEnde(glattBis, G) : n;
+
+    // Whole sections are walked; the gradients' sections hold the heights' sections, whose
+    // statistics are taken in the gradients' walk while their points are at hand.
+    Abschnittsbereich glatt{0, 0, 0};
+    if (glattVon < glattBis) {
+        glatt = AbschnitteUeber(anfang, glattVon, glattBis);
+        GlaettenIn(profil, tabelle, L, glatt);
+    }
+    Bereich ergebnisse{vorn, ende};
+    if (steigungVon < steigungBis) {
+        const Abschnittsbereich b = AbschnitteUeber(anfang, steigungVon, steigungBis);
+        SteigungenIn(profil, tabelle, G, b, glatt.von, glatt.bis);
+        ergebnisse = {std::min(vorn, anfang[b.von]), std::max(ende, anfang[b.bis])};
+    }
+    AbschnittsstatistikTeilweise(profil, anfang, glatt, glattVon, glattBis, verschiebung);
+    StatistikSummen(profil);
+
+    Verschieben(eingaben_, vorn, verschiebung);
+    Verschieben(ergebnisse_, vorn, verschiebung);
+    Verschieben(positionen_, vorn, verschiebung);
+    Aufzeichnen(profil, tabelle, anfang, {vorn, ende}, ergebnisse,
+                {vorn, gleichePositionen ? ende : n});
+}
+
+void Nachrechnung::AbschnittsstatistikTeilweise(Profile& profil, const std::vector<int64_t>& anfang,
+                                                const Abschnittsbereich& glatt, int64_t glattVon,
+                                                int64_t glattBis, int64_t verschiebung) {
+    // A section outside the changed heights keeps the statistics of the same points in the
+    // record; one of points that were not together before has them computed.
+    const auto Vorher = [&](const ProfileSection& a, int64_t altAnfang) -> const Abschnittswerte* {
+        // Empty sections share the place of the next one and stand before it.
+        const auto it =
+            std::lower_bound(abschnitte_.begin(), abschnitte_.end(), altAnfang,
+                             [](const Abschnittswerte& w, int64_t x) {
+                                 return w.anfang < x || (w.anfang == x && w.punktanzahl == 0);
+                             });
+        return it != abschnitte_.end() && it->anfang == altAnfang &&
+                       it->punktanzahl == a.Punktanzahl
+                   ? &*it
+                   : nullptr;
+    };
+    for (int32_t s = 0; s < static_cast<int32_t>(profil.Abschnitte.size()); ++s) {
+        if (glatt.von <= s && s < glatt.bis) continue;
+        ProfileSection& a = profil.Abschnitte[s];
+        const Abschnittswerte* vorher = nullptr;
+        if (a.Punktanzahl > 0 && anfang[s + 1] <= glattVon)
+            vorher = Vorher(a, anfang[s]);
+        else if (a.Punktanzahl > 0 && anfang[s] >= glattBis)
+            vorher = Vorher(a, anfang[s] - verschiebung);
+        if (vorher != nullptr)
+            WerteSetzen(a, *vorher);
+        else
+            AbschnittStatistikGeglaettet(a);
+    }
+}
+
+void Nachrechnung::Aufzeichnen(const Profile& profil, const Wegtabelle& tabelle,
+                               const std::vector<int64_t>& anfang, Bereich eingaben,
+                               Bereich ergebnisse, Bereich positionen) {
+    const auto In = [](Bereich b, int64_t i) { return b.von <= i && i < b.bis; };
+    const ProfilePoint* const* const neu = tabelle.punkte.data();
+    Geteilt(std::min({eingaben.von, ergebnisse.von, positionen.von}),
+            std::max({eingaben.bis, ergebnisse.bis, positionen.bis}),
+            [&](int64_t von, int64_t bis) {
+                for (int64_t i = von; i < bis; ++i) {
+                    const ProfilePoint& p = *neu[i];
+                    if (In(eingaben, i)) eingaben_[i] = {p.Hoehe, p.Abstand};
+                    if (In(ergebnisse, i)) ergebnisse_[i] = {p.HoeheGeglaettet, p.Steigung};
+                    if (In(positionen, i)) positionen_[i] = p.Strecke;
+                }
+            });
+    abschnitte_.resize(profil.Abschnitte.size());
+    for (size_t s = 0; s < profil.Abschnitte.size(); ++s)
+        abschnitte_[s] = Werte(profil.Abschnitte[s], anfang[s]);
+}
 
 Nachrechnung::Abschnittswerte Nachrechnung::Werte(const ProfileSection& a, int64_t anfang) {
     return {anfang,
@@ -56,134 +240,4 @@ void Nachrechnung::WerteSetzen(ProfileSection& a, const Abschnittswerte& w) {
     a.HoehenmeterMinus = w.minus;
     a.HoehenmeterPlusGeglaettet = w.plusGeglaettet;
     a.HoehenmeterMinusGeglaettet = w.minusGeglaettet;
-}
-
-void Nachrechnung::Rechnen(Profile& profil, int32_t L, int32_t G) {
-    if (profil.Abschnitte.empty()) {
-        GesamtNeuBerechnen(profil, L, G);
-        gueltig_ = false;
-        return;
-    }
-    const Wegtabelle& tabelle = WegtabelleFuer(profil, true);
-    const int64_t n = tabelle.Anzahl();
-    const int64_t* const M = tabelle.meter.data();
-    ProfilePoint* const* const neu = tabelle.punkte.data();
-    const auto abschnittszahl = static_cast<int32_t>(profil.Abschnitte.size());
-    std::vector<int64_t> anfang(static_cast<size_t>(abschnittszahl) + 1, 0);
-    for (int32_t s = 0; s < abschnittszahl; ++s)
-        anfang[s + 1] = anfang[s] + profil.Abschnitte[s].Punktanzahl;
-
-    int64_t kopieVon = 0;
-    int64_t kopieBis = n;
-    if (!gueltig_ || L != L_ || G != G_ || M[n] > GanzeMeterGrenze) {
-        GesamtNeuBerechnen(profil, tabelle, L, G);
-        punkte_.resize(static_cast<size_t>(n));
-    } else {
-        profil.GlaettungMittelungUeber = L;
-        profil.SteigungMittelungUeber = G;
-        const auto alt = static_cast<int64_t>(punkte_.size());
-        const int64_t gemeinsam = std::min(n, alt);
-        // The route differs from the last one in the points [vorn, ende) at most (the old
-        // points [vorn, alt - hinten)); the others take their results from the record.
-        int64_t vorn = 0;
-        while (vorn < gemeinsam && GleicheEingaben(*neu[vorn], punkte_[vorn])) {
-            ErgebnisseUebernehmen(*neu[vorn], punkte_[vorn]);
-            ++vorn;
-        }
-        int64_t hinten = 0;
-        while (hinten < gemeinsam - vorn &&
-               GleicheEingaben(*neu[n - 1 - hinten], punkte_[alt - 1 - hinten])) {
-            ErgebnisseUebernehmen(*neu[n - 1 - hinten], punkte_[alt - 1 - hinten]);
-            ++hinten;
-        }
-        const int64_t ende = n - hinten;
-        const int64_t verschiebung = n - alt; // new index of a point behind the change - old one
-
-        // Smoothed heights to do again: [glattVon, glattBis). A point before the change keeps
-        // its height when its window ends before it: the end's running metres stay below the
-        // point's own (with its step) plus L. A point behind keeps it when its window starts
-        // behind the change: half the window back lies within the unchanged points.
-        const int64_t glattVon =
-            std::partition_point(M + 1, M + vorn + 1, [&](int64_t m) { return m + L <= M[vorn]; }) -
-            (M + 1);
-        const int64_t glattBis =
-            std::partition_point(M + ende, M + n,
-                                 [&](int64_t m) { return 2 * (m - M[ende]) < L; }) -
-            M;
-        // Positions behind the change are the old ones when the position in front of them is.
-        const float vorNeu = ende > 0 ? neu[ende - 1]->Strecke : 0.0f;
-        const float vorAlt =
-            ende - verschiebung > 0 ? punkte_[ende - verschiebung - 1].Strecke : 0.0f;
-        const bool gleichePositionen =
-            std::bit_cast<uint32_t>(vorNeu) == std::bit_cast<uint32_t>(vorAlt);
-        // Gradients to do again, by the same rule around the changed heights and positions.
-        const int64_t steigungVon =
-            std::partition_point(M + 1, M + glattVon + 1,
-                                 [&](int64_t m) { return m + G <= M[glattVon]; }) -
-            (M + 1);
-        const int64_t steigungBis =
-            gleichePositionen
-                ? std::partition_point(M + glattBis, M + n,
-                                       [&](int64_t m) { return 2 * (m - M[glattBis]) < G; }) -
-                      M
-                : n;
-
-        // The points walked again, whole sections of them.
-        int64_t gewalztVon = n;
-        int64_t gewalztBis = 0;
-        const auto Walk = [&](int64_t von, int64_t bis, auto pass) {
-            if (von >= bis) return;
-            const Abschnittsbereich bereich = AbschnitteUeber(anfang, von, bis);
-            pass(bereich);
-            gewalztVon = std::min(gewalztVon, anfang[bereich.von]);
-            gewalztBis = std::max(gewalztBis, anfang[bereich.bis]);
-        };
-        Walk(glattVon, glattBis,
-             [&](const Abschnittsbereich& b) { GlaettenIn(profil, tabelle, L, b); });
-        Walk(steigungVon, steigungBis,
-             [&](const Abschnittsbereich& b) { SteigungenIn(profil, tabelle, G, b, false); });
-
-        // A section outside the changed heights keeps the statistics of the same points in the
-        // record; a section of points that were not together before has them computed.
-        for (int32_t s = 0; s < abschnittszahl; ++s) {
-            ProfileSection& a = profil.Abschnitte[s];
-            const int64_t b = anfang[s];
-            const bool unveraendert =
-                a.Punktanzahl > 0 && (b + a.Punktanzahl <= glattVon || b >= glattBis);
-            const Abschnittswerte* vorher = nullptr;
-            if (unveraendert) {
-                const int64_t altAnfang = b < glattVon ? b : b - verschiebung;
-                const auto it = std::lower_bound(abschnitte_.begin(), abschnitte_.end(), altAnfang,
-                                                 [](const Abschnittswerte& w, int64_t x) {
-                                                     return w.anfang < x ||
-                                                            (w.anfang == x && w.punktanzahl == 0);
-                                                 });
-                if (it != abschnitte_.end() && it->anfang == altAnfang &&
-                    it->punktanzahl == a.Punktanzahl)
-                    vorher = &*it;
-            }
-            if (vorher != nullptr)
-                WerteSetzen(a, *vorher);
-            else
-                AbschnittStatistikGeglaettet(a);
-        }
-        StatistikSummen(profil);
-
-        // The record follows: the points behind the change move to their new indices, and
-        // those done again are copied.
-        if (verschiebung > 0)
-            punkte_.insert(punkte_.begin() + vorn, static_cast<size_t>(verschiebung), {});
-        else if (verschiebung < 0)
-            punkte_.erase(punkte_.begin() + vorn, punkte_.begin() + vorn - verschiebung);
-        kopieVon = std::min(vorn, gewalztVon);
-        kopieBis = std::max(ende, gewalztBis);
-    }
-    for (int64_t i = kopieVon; i < kopieBis; ++i)
-        punkte_[i] = *neu[i];
-    abschnitte_.resize(static_cast<size_t>(abschnittszahl));
-    for (int32_t s = 0; s < abschnittszahl; ++s)
-        abschnitte_[s] = Werte(profil.Abschnitte[s], anfang[s]);
-    L_ = L;
-    G_ = G;
-    gueltig_ = true;
 }

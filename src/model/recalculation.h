@@ -5,16 +5,19 @@
 #include <cstdint>
 #include <vector>
 
+struct Abschnittsbereich;
+struct Wegtabelle;
+
 // The refresh chain after an edit of the overall profile, doing again only what the edit can
 // have changed: the results are those of GesamtNeuBerechnen bit for bit.
 //
-// It keeps what its last chain computed (every point with its results in route order, each
+// It keeps what its last chain computed (every point's inputs and results in route order, each
 // section's place and statistics) and compares the edited route with it from the front and from
 // the back. A point before the first difference or after the last keeps its smoothed height
 // while its smoothing window does not reach a changed point, and its gradient while its gradient
 // window does not reach a changed height or position; a section whose points all kept theirs
 // keeps its statistics. What is kept is taken from the record, not from the route: a section
-// copied into the route may carry anything.
+// copied into another slot keeps the results of the slot's former section.
 //
 // Only a route whose steps are all whole metres, at most GanzeMeterGrenze in all, is done in
 // parts: every window is then exact and depends on its own points alone. Any other route, the
@@ -24,6 +27,14 @@ public:
     void Rechnen(Profile& profil, int32_t L, int32_t G);
 
 private:
+    struct Eingabe {
+        int32_t hoehe;
+        float abstand;
+    };
+    struct Ergebnis {
+        int32_t hoeheGeglaettet;
+        float steigung;
+    };
     struct Abschnittswerte {
         int64_t anfang; // index of its first point in the route
         int32_t punktanzahl;
@@ -31,12 +42,33 @@ private:
         int32_t hoeheMax, hoeheMin, hoeheMaxGeglaettet, hoeheMinGeglaettet;
         int32_t plus, minus, plusGeglaettet, minusGeglaettet;
     };
+    // A range of route indices.
+    struct Bereich {
+        int64_t von;
+        int64_t bis;
+    };
+
+    // The chain for the points an edit can have changed, on a table with the new positions.
+    void Teilweise(Profile& profil, const Wegtabelle& tabelle, const std::vector<int64_t>& anfang,
+                   int32_t L, int32_t G);
+    // The statistics of the sections not walked for their heights (`glatt`, which holds the
+    // points [glattVon, glattBis) whose heights changed).
+    void AbschnittsstatistikTeilweise(Profile& profil, const std::vector<int64_t>& anfang,
+                                      const Abschnittsbereich& glatt, int64_t glattVon,
+                                      int64_t glattBis, int64_t verschiebung);
+    // The record of the points' inputs in `eingaben`, results in `ergebnisse`, positions in
+    // `positionen`, and of every section.
+    void Aufzeichnen(const Profile& profil, const Wegtabelle& tabelle,
+                     const std::vector<int64_t>& anfang, Bereich eingaben, Bereich ergebnisse,
+                     Bereich positionen);
     static Abschnittswerte Werte(const ProfileSection& a, int64_t anfang);
     static void WerteSetzen(ProfileSection& a, const Abschnittswerte& w);
 
     bool gueltig_ = false;
     int32_t L_ = 0;
     int32_t G_ = 0;
-    std::vector<ProfilePoint> punkte_;
+    std::vector<Eingabe> eingaben_;
+    std::vector<Ergebnis> ergebnisse_;
+    std::vector<float> positionen_; // Strecke
     std::vector<Abschnittswerte> abschnitte_;
 };

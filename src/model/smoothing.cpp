@@ -17,13 +17,14 @@ void GlaettenIn(Profile& profil, const Wegtabelle& tabelle, int32_t L,
 }
 
 void SteigungenIn(Profile& profil, const Wegtabelle& tabelle, int32_t G,
-                  const Abschnittsbereich& bereich, bool statistik) {
+                  const Abschnittsbereich& bereich, int32_t statistikVon, int32_t statistikBis) {
     FuerJedesFenster(profil, tabelle, G, bereich,
                      [&](ProfilePoint& p, int32_t s, int32_t j, const Fenster& f) {
                          p.Steigung = f.genau ? SteigungSchnell(f.anfang, f.ende)
                                               : SteigungReferenz(profil, s, j, G);
                          ProfileSection& a = profil.Abschnitte[s];
-                         if (statistik && j + 1 == a.Punktanzahl) AbschnittStatistikGeglaettet(a);
+                         if (j + 1 == a.Punktanzahl && statistikVon <= s && s < statistikBis)
+                             AbschnittStatistikGeglaettet(a);
                      });
 }
 
@@ -40,7 +41,8 @@ void Glaetten(Profile& profil, const Wegtabelle& tabelle, int32_t L) {
 // With `statistik` each section's statistics follow its last gradient, while its points are at
 // hand; the heights are final then, and the positions set.
 void Steigungen(Profile& profil, const Wegtabelle& tabelle, int32_t G, bool statistik) {
-    SteigungenIn(profil, tabelle, G, Ganz(profil), statistik);
+    SteigungenIn(profil, tabelle, G, Ganz(profil), 0,
+                 statistik ? static_cast<int32_t>(profil.Abschnitte.size()) : 0);
 }
 
 } // namespace

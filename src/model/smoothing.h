@@ -32,9 +32,10 @@ void GesamtNeuBerechnen(Profile& profil, int32_t L, int32_t G);
 void GesamtNeuBerechnen(Profile& profil, const Wegtabelle& tabelle, int32_t L, int32_t G);
 
 // The smoothing and gradient passes over a range of sections, on a table filled for the whole
-// profile: for the chain after an edit, which redoes only what the edit can have changed. With
-// `statistik` each section's statistics follow its last gradient.
+// profile: for the chain after an edit, which redoes only what the edit can have changed. The
+// walked sections among [statistikVon, statistikBis) have their statistics taken after their
+// last gradient.
 void GlaettenIn(Profile& profil, const Wegtabelle& tabelle, int32_t L,
                 const Abschnittsbereich& bereich);
 void SteigungenIn(Profile& profil, const Wegtabelle& tabelle, int32_t G,
-                  const Abschnittsbereich& bereich, bool statistik);
+                  const Abschnittsbereich& bereich, int32_t statistikVon, int32_t statistikBis);

@@ -48,7 +48,10 @@ void Wegtabelle::Fuellen(Profile& profil, bool positionen) {
                 meter[i + 1] = m;
                 if (positionen) {
                     position += p.Abstand;
-                    p.Strecke = position;
+                    // Stored only when it moved: after an edit most positions stay, and their
+                    // pages stay clean.
+                    if (std::bit_cast<uint32_t>(p.Strecke) != std::bit_cast<uint32_t>(position))
+                        p.Strecke = position;
                 }
             }
         }
