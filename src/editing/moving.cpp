@@ -3,6 +3,8 @@
 #include "editing/marked_block.h"
 #include "editing/section_copy.h"
 
+#include <numeric>
+
 void EinfuegemarkeVerschieben(HoprexDaten& daten, Richtung richtung) {
     const int32_t n = daten.Gesamt.AnzahlAbschnitte();
     int32_t& marke = daten.Einfuegemarke;
@@ -24,25 +26,20 @@ void EinfuegemarkeVerschieben(HoprexDaten& daten, Richtung richtung) {
 
 namespace {
 
-// One step of the block to the left through the spare slot `frei`: the section before the block
-// goes behind it.
-void SchrittLinks(Profile& gesamt, int32_t& erster, int32_t& letzter, int32_t frei) {
-    AbschnittKopieren(gesamt, erster - 1, frei);
-    for (int32_t i = erster; i <= letzter; ++i)
-        AbschnittKopieren(gesamt, i, i - 1);
-    AbschnittKopieren(gesamt, frei, letzter);
-    --erster;
-    --letzter;
-}
-
-// One step to the right: the section behind the block goes before it.
-void SchrittRechts(Profile& gesamt, int32_t& erster, int32_t& letzter, int32_t frei) {
-    AbschnittKopieren(gesamt, letzter + 1, frei);
-    for (int32_t i = letzter; i >= erster; --i)
-        AbschnittKopieren(gesamt, i, i + 1);
-    AbschnittKopieren(gesamt, frei, erster);
-    ++erster;
-    ++letzter;
+// Rotates the sections [von, von + anzahl) left by `um` places through the spare slot `frei`:
+// the section at von + um comes first. Each section is copied once, and the first of each cycle
+// once more into the spare slot and out of it.
+void Drehen(Profile& gesamt, int32_t von, int32_t anzahl, int32_t um, int32_t frei) {
+    const int32_t zyklen = std::gcd(anzahl, um);
+    for (int32_t start = 0; start < zyklen; ++start) {
+        AbschnittKopieren(gesamt, von + start, frei);
+        int32_t i = start;
+        for (int32_t j = (i + um) % anzahl; j != start; j = (j + um) % anzahl) {
+            AbschnittKopieren(gesamt, von + j, von + i);
+            i = j;
+        }
+        AbschnittKopieren(gesamt, frei, von + i);
+    }
 }
 
 } // namespace
@@ -75,12 +72,16 @@ void BlockVerschieben(Profile& gesamt, const Verschiebung& v) {
     const int32_t n = gesamt.AnzahlAbschnitte();
     int32_t erster = v.Erster;
     int32_t letzter = v.Letzter;
+    // The block and the sections it passes change sides in one rotation of the sections from
+    // the first of them to the last: the result of moving the block one place at a time, with
+    // each section copied once instead of once for every place the block passes it.
+    const int32_t anzahl = letzter - erster + 1;
     gesamt.Abschnitte.resize(static_cast<size_t>(n + 1));
-    while (erster > v.Ziel)
-        SchrittLinks(gesamt, erster, letzter, n);
-    while (erster < v.Ziel)
-        SchrittRechts(gesamt, erster, letzter, n);
+    if (v.Ziel < erster) Drehen(gesamt, v.Ziel, letzter + 1 - v.Ziel, erster - v.Ziel, n);
+    if (v.Ziel > erster) Drehen(gesamt, erster, v.Ziel + anzahl - erster, anzahl, n);
     gesamt.Abschnitte.resize(static_cast<size_t>(n));
+    erster = v.Ziel;
+    letzter = v.Ziel + anzahl - 1;
 
     for (int32_t i = 0; i < n; ++i)
         gesamt.Abschnitte[i].Markiert = i >= erster && i <= letzter;

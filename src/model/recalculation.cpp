@@ -157,11 +157,20 @@ void Nachrechnung::Teilweise(Profile& profil, const Wegtabelle& tabelle,
     AbschnittsstatistikTeilweise(profil, anfang, glatt, glattVon, glattBis, verschiebung);
     StatistikSummen(profil);
 
-    Verschieben(eingaben_, vorn, verschiebung);
-    Verschieben(ergebnisse_, vorn, verschiebung);
-    Verschieben(positionen_, vorn, verschiebung);
-    Aufzeichnen(profil, tabelle, anfang, {vorn, ende}, ergebnisse,
-                {vorn, gleichePositionen ? ende : n});
+    if (gleichePositionen) {
+        // The points behind the change move to their new places in the record.
+        Verschieben(eingaben_, vorn, verschiebung);
+        Verschieben(ergebnisse_, vorn, verschiebung);
+        Verschieben(positionen_, vorn, verschiebung);
+        Aufzeichnen(profil, tabelle, anfang, {vorn, ende}, ergebnisse, {vorn, ende});
+    } else {
+        // Their gradients and positions are new: they are written anew from the route.
+        const Bereich neu{vorn, n};
+        eingaben_.resize(static_cast<size_t>(n));
+        ergebnisse_.resize(static_cast<size_t>(n));
+        positionen_.resize(static_cast<size_t>(n));
+        Aufzeichnen(profil, tabelle, anfang, neu, {std::min(vorn, ergebnisse.von), n}, neu);
+    }
 }
 
 void Nachrechnung::AbschnittsstatistikTeilweise(Profile& profil, const std::vector<int64_t>& anfang,

@@ -44,6 +44,9 @@ TEST(BlockVerschieben, MovesTheBlockAndKeepsItMarkedAndTheReverseMoveUndoesIt) {
         {"ABCDE", "01100", Richtung::GanzRechts, "ADEBC", "00011"},
         {"ABCDE", "01100", Richtung::GanzLinks, "BCADE", "11000"},
         {"ABCDE", "00011", Richtung::GanzLinks, "DEABC", "11000"},
+        // Sections passed and block sizes with a common divisor: the rotation runs in cycles.
+        {"ABCDEFG", "0111000", Richtung::GanzRechts, "AEFGBCD", "0000111"},
+        {"ABCDEFGHI", "000000111", Richtung::GanzLinks, "GHIABCDEF", "111000000"},
         {"ABCD", "1100", Richtung::Links, "ABCD", "1100"},
         {"ABCD", "0011", Richtung::Rechts, "ABCD", "0011"},
         {"ABCD", "1111", Richtung::GanzRechts, "ABCD", "1111"},
