@@ -64,8 +64,9 @@ void Nachrechnung::Rechnen(Profile& profil, int32_t L, int32_t G) {
     std::vector<int64_t> anfang(profil.Abschnitte.size() + 1, 0);
     for (size_t s = 0; s < profil.Abschnitte.size(); ++s)
         anfang[s + 1] = anfang[s] + profil.Abschnitte[s].Punktanzahl;
-    if (gueltig_ && L == L_ && G == G_ && tabelle.meter[n] <= GanzeMeterGrenze) {
-        Teilweise(profil, tabelle, anfang, L, G);
+    // A new gradient window leaves the smoothed heights: only the gradients are all new.
+    if (gueltig_ && L == L_ && tabelle.meter[n] <= GanzeMeterGrenze) {
+        Teilweise(profil, tabelle, anfang, L, G, G != G_);
     } else {
         GesamtNeuBerechnen(profil, tabelle, L, G);
         eingaben_.resize(static_cast<size_t>(n));
@@ -79,7 +80,8 @@ void Nachrechnung::Rechnen(Profile& profil, int32_t L, int32_t G) {
 }
 
 void Nachrechnung::Teilweise(Profile& profil, const Wegtabelle& tabelle,
-                             const std::vector<int64_t>& anfang, int32_t L, int32_t G) {
+                             const std::vector<int64_t>& anfang, int32_t L, int32_t G,
+                             bool alleSteigungen) {
     profil.GlaettungMittelungUeber = L;
     profil.SteigungMittelungUeber = G;
     const int64_t n = tabelle.Anzahl();
@@ -138,8 +140,8 @@ void Nachrechnung::Teilweise(Profile& profil, const Wegtabelle& tabelle,
     const float vorAlt = ende - verschiebung > 0 ? positionen_[ende - verschiebung - 1] : 0.0f;
     const bool gleichePositionen = Bits(vorNeu) == Bits(vorAlt);
     // Gradients to do again, by the same rule around the changed heights and positions.
-    const int64_t steigungVon = VorAnfang(glattVon, G);
-    const int64_t steigungBis = gleichePositionen ? HinterEnde(glattBis, G) : n;
+    const int64_t steigungVon = alleSteigungen ? 0 : VorAnfang(glattVon, G);
+    const int64_t steigungBis = gleichePositionen && !alleSteigungen ? HinterEnde(glattBis, G) : n;
 
     // Whole sections are walked; the gradients' sections hold the heights' sections, whose
     // statistics are taken in the gradients' walk while their points are at hand.

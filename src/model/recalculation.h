@@ -21,7 +21,8 @@ struct Wegtabelle;
 //
 // Only a route whose steps are all whole metres, at most GanzeMeterGrenze in all, is done in
 // parts: every window is then exact and depends on its own points alone. Any other route, the
-// first chain and new window lengths take the whole chain.
+// first chain and a new smoothing window take the whole chain; a new gradient window keeps the
+// smoothed heights and statistics.
 class Nachrechnung {
 public:
     void Rechnen(Profile& profil, int32_t L, int32_t G);
@@ -48,9 +49,10 @@ private:
         int64_t bis;
     };
 
-    // The chain for the points an edit can have changed, on a table with the new positions.
+    // The chain for the points an edit can have changed, on a table with the new positions;
+    // with `alleSteigungen` (a new gradient window) every gradient.
     void Teilweise(Profile& profil, const Wegtabelle& tabelle, const std::vector<int64_t>& anfang,
-                   int32_t L, int32_t G);
+                   int32_t L, int32_t G, bool alleSteigungen);
     // The statistics of the sections not walked for their heights (`glatt`, which holds the
     // points [glattVon, glattBis) whose heights changed).
     void AbschnittsstatistikTeilweise(Profile& profil, const std::vector<int64_t>& anfang,
