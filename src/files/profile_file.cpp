@@ -2,10 +2,12 @@
 
 #include "files/cp1252.h"
 #include "model/c_format.h"
+#include "model/route_halves.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <future>
 
 namespace {
 
@@ -146,18 +148,22 @@ bool AbschnittLesen(Leser& l, ProfileSection& a, int32_t& fehlerZeile) {
 
 } // namespace
 
-std::string ProfilDateiInhalt(const Profile& profil) {
-    std::string text = "Version \t 2\n";
-    text += Formatieren("Glaetten \t %3d\n", profil.GlaettungMittelungUeber);
-    text += Formatieren("SteigungGlaetten \t %3d\n", profil.SteigungMittelungUeber);
-    for (int i = 0; i < 7; ++i)
-        text += "leer\n";
-    text += Formatieren("Abschnitte \t %3d\n", profil.AnzahlAbschnitte());
-    // A point line takes about 25 bytes with the numbers of real routes.
-    text.reserve(text.size() + static_cast<size_t>(profil.AnzahlAbschnitte()) * 64 +
-                 static_cast<size_t>(std::max(profil.Punktanzahl, 0)) * 28);
+namespace {
+
+// About the bytes of the sections [von, bis): a point line takes about 25 bytes with the numbers
+// of real routes.
+size_t Platz(const Profile& profil, int32_t von, int32_t bis) {
+    size_t groesse = 0;
+    for (int32_t s = von; s < bis; ++s)
+        groesse += 64 + static_cast<size_t>(std::max(profil.Abschnitte[s].Punktanzahl, 0)) * 28;
+    return groesse;
+}
+
+// The lines of the sections [von, bis), appended to `text`.
+void AbschnittsZeilen(const Profile& profil, int32_t von, int32_t bis, std::string& text) {
     CText c(text);
-    for (const ProfileSection& a : profil.Abschnitte) {
+    for (int32_t s = von; s < bis; ++s) {
+        const ProfileSection& a = profil.Abschnitte[s];
         c.Text(BeschreibungsZeile(a.Beschreibung)).Zeichen('\n');
         c.Ganzzahl(a.Punktanzahl, 5).Zeichen('\n');
         // "%4d \t %3.3f \t %4d \t %1d\n": index, Abstand, Hoehe, Stuetzpunkt.
@@ -167,7 +173,31 @@ std::string ProfilDateiInhalt(const Profile& profil) {
             c.Ganzzahl(p.Hoehe, 4).Text(" \t ").Ganzzahl(p.Stuetzpunkt, 1).Zeichen('\n');
         }
     }
-    c.Abgeben();
+}
+
+} // namespace
+
+std::string ProfilDateiInhalt(const Profile& profil) {
+    std::string text = "Version \t 2\n";
+    text += Formatieren("Glaetten \t %3d\n", profil.GlaettungMittelungUeber);
+    text += Formatieren("SteigungGlaetten \t %3d\n", profil.SteigungMittelungUeber);
+    for (int i = 0; i < 7; ++i)
+        text += "leer\n";
+    text += Formatieren("Abschnitte \t %3d\n", profil.AnzahlAbschnitte());
+    // A long route's second half is written on a second thread into a text of its own.
+    const int32_t n = profil.AnzahlAbschnitte();
+    const int32_t mitte = Teilen(profil, 0, n).abschnitt;
+    std::future<std::string> zweite;
+    if (mitte < n)
+        zweite = std::async(std::launch::async, [&] {
+            std::string t;
+            t.reserve(Platz(profil, mitte, n));
+            AbschnittsZeilen(profil, mitte, n, t);
+            return t;
+        });
+    text.reserve(text.size() + Platz(profil, 0, n));
+    AbschnittsZeilen(profil, 0, mitte, text);
+    if (zweite.valid()) text += zweite.get();
     return Utf8ZuCp1252(std::move(text));
 }
 

@@ -4,10 +4,14 @@
 #include "files/file_io.h"
 #include "files/profile_storage.h"
 #include "model/c_format.h"
+#include "model/route_halves.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <future>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -57,7 +61,16 @@ char KmPunkt(bool trennzeichenPunkt) {
     return trennzeichenPunkt ? '.' : ',';
 }
 
-std::string Kopf(const Profile& g, const TExportOptions& o) {
+// A line takes up to about 30 bytes without the section markers.
+constexpr size_t ZeilenPlatz = 32;
+
+// Where a written point stands: section and point index.
+struct ExportPunkt {
+    int32_t abschnitt;
+    int32_t punkt;
+};
+
+std::string Kopf(const Profile& g, const TExportOptions& o, size_t punkte) {
     std::string text;
     text += "Strecke \t";
     if (o.StreckeInKm)
@@ -70,39 +83,28 @@ std::string Kopf(const Profile& g, const TExportOptions& o) {
     text += Formatieren("Höhe max \t%d\n", gl ? g.HoeheMaxGeglaettet : g.HoeheMax);
     text += Formatieren("Höhe + \t%d\n", gl ? g.HoehenmeterPlusGeglaettet : g.HoehenmeterPlus);
     text += Formatieren("Höhe - \t%d\n", gl ? g.HoehenmeterMinusGeglaettet : g.HoehenmeterMinus);
-    const int32_t anzahl = o.PunkteReduzieren ? ExportPunktanzahl(g, o) : g.Punktanzahl;
+    const int32_t anzahl = o.PunkteReduzieren ? static_cast<int32_t>(punkte) : g.Punktanzahl;
     text += Formatieren("Anzahl DS \t%d\n", anzahl);
     return text;
 }
 
-} // namespace
-
-int32_t ExportPunktanzahl(const Profile& gesamt, const TExportOptions& optionen) {
-    int32_t anzahl = 0;
-    PunkteAuswaehlen(gesamt, optionen, [&](int32_t, int32_t) { ++anzahl; });
-    return anzahl;
-}
-
-int32_t GeschaetztePunktanzahl(const Profile& gesamt, int32_t meterProPunkt) {
-    if (meterProPunkt < 1) return gesamt.Punktanzahl;
-    const long double n = static_cast<long double>(gesamt.Strecke) * 1000.0L /
-                          static_cast<long double>(meterProPunkt);
-    if (n >= static_cast<long double>(gesamt.Punktanzahl)) return gesamt.Punktanzahl;
-    return static_cast<int32_t>(std::trunc(n));
-}
-
-std::string ExportInhalt(const Profile& gesamt, const TExportOptions& o) {
-    std::string text = o.Header ? Kopf(gesamt, o) : std::string();
-    // A line takes up to about 30 bytes without the section markers.
-    text.reserve(text.size() + static_cast<size_t>(std::max(gesamt.Punktanzahl, 0)) * 32);
+// The lines of the written points [von, bis), appended to `text`. The section markers and
+// relative distances go on from the point before `von`.
+void ExportZeilen(const Profile& gesamt, const TExportOptions& o,
+                  const std::vector<ExportPunkt>& punkte, size_t von, size_t bis,
+                  std::string& text) {
     const bool stuetzpunkte = o.Stuetzpunkte && !o.PunkteReduzieren;
+    const auto Punkt = [&](size_t i) -> const ProfilePoint& {
+        return gesamt.Abschnitte[punkte[i].abschnitt].Punkte[punkte[i].punkt];
+    };
     CText c(text);
-    int32_t markierterAbschnitt = -1;
-    double vorher = 0.0; // position of the previously written point, km
+    int32_t markierterAbschnitt = von > 0 ? punkte[von - 1].abschnitt : -1;
+    double vorher = von > 0 ? Punkt(von - 1).Strecke : 0.0; // position of the point before, km
     // Per line: "%9.3f\t" or "%7ld\t", "%4d\t", with Glaettung "%3.0f\t", then the markers.
-    PunkteAuswaehlen(gesamt, o, [&](int32_t j, int32_t k) {
+    for (size_t i = von; i < bis; ++i) {
+        const int32_t j = punkte[i].abschnitt;
         const ProfileSection& a = gesamt.Abschnitte[j];
-        const ProfilePoint& p = a.Punkte[k];
+        const ProfilePoint& p = Punkt(i);
         // Both positions are float32, so their difference is exact in double.
         const double d = o.StreckeRelativ ? static_cast<double>(p.Strecke) - vorher : p.Strecke;
         vorher = p.Strecke;
@@ -123,8 +125,46 @@ std::string ExportInhalt(const Profile& gesamt, const TExportOptions& o) {
             c.Text("\t\tKnick");
         }
         c.Zeichen('\n');
-    });
-    c.Abgeben();
+    }
+}
+
+} // namespace
+
+int32_t ExportPunktanzahl(const Profile& gesamt, const TExportOptions& optionen) {
+    int32_t anzahl = 0;
+    PunkteAuswaehlen(gesamt, optionen, [&](int32_t, int32_t) { ++anzahl; });
+    return anzahl;
+}
+
+int32_t GeschaetztePunktanzahl(const Profile& gesamt, int32_t meterProPunkt) {
+    if (meterProPunkt < 1) return gesamt.Punktanzahl;
+    const long double n = static_cast<long double>(gesamt.Strecke) * 1000.0L /
+                          static_cast<long double>(meterProPunkt);
+    if (n >= static_cast<long double>(gesamt.Punktanzahl)) return gesamt.Punktanzahl;
+    return static_cast<int32_t>(std::trunc(n));
+}
+
+std::string ExportInhalt(const Profile& gesamt, const TExportOptions& o) {
+    std::vector<ExportPunkt> punkte;
+    punkte.reserve(static_cast<size_t>(std::max(gesamt.Punktanzahl, 0)));
+    PunkteAuswaehlen(gesamt, o, [&](int32_t j, int32_t k) { punkte.push_back({j, k}); });
+    std::string text = o.Header ? Kopf(gesamt, o, punkte.size()) : std::string();
+    // A long export's second half is written on a second thread into a text of its own.
+    const size_t mitte =
+        punkte.size() < static_cast<size_t>(ParallelAb) || std::thread::hardware_concurrency() < 2
+            ? punkte.size()
+            : punkte.size() / 2;
+    std::future<std::string> zweite;
+    if (mitte < punkte.size())
+        zweite = std::async(std::launch::async, [&] {
+            std::string t;
+            t.reserve((punkte.size() - mitte) * ZeilenPlatz);
+            ExportZeilen(gesamt, o, punkte, mitte, punkte.size(), t);
+            return t;
+        });
+    text.reserve(text.size() + punkte.size() * ZeilenPlatz);
+    ExportZeilen(gesamt, o, punkte, 0, mitte, text);
+    if (zweite.valid()) text += zweite.get();
     return Utf8ZuCp1252(std::move(text));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/profile.h"
+#include "model/route_halves.h"
 
 #include <algorithm>
 #include <bit>
@@ -129,9 +130,6 @@ void FensterDurchlaufen(Profile& profil, const Wegtabelle& tabelle, int32_t laen
     }
 }
 
-// Below this many points a second thread costs more than it saves.
-inline constexpr int64_t ParallelAb = 50000;
-
 // Sections [von, bis) of the overall profile, the first point of section von at index
 // `erster` of the table.
 struct Abschnittsbereich {
@@ -147,21 +145,12 @@ template <typename Tun>
 void FuerJedesFenster(Profile& profil, const Wegtabelle& tabelle, int32_t laenge,
                       Abschnittsbereich bereich, const Tun& tun) {
     const auto [von, bis, erster] = bereich;
-    int64_t punkte = 0;
-    for (int32_t s = von; s < bis; ++s)
-        punkte += profil.Abschnitte[s].Punktanzahl;
-    if (punkte == 0) return;
-    int32_t mitte = bis;
-    int64_t c = erster;
-    if (punkte >= ParallelAb && std::thread::hardware_concurrency() >= 2) {
-        mitte = von;
-        while (mitte < bis && 2 * (c - erster) < punkte)
-            c += profil.Abschnitte[mitte++].Punktanzahl;
-    }
+    const auto [mitte, davor] = Teilen(profil, von, bis);
     if (mitte == bis) {
         FensterDurchlaufen(profil, tabelle, laenge, von, bis, erster, tun);
         return;
     }
+    const int64_t c = erster + davor;
     std::future<void> zweite = std::async(std::launch::async, [&] {
         FensterDurchlaufen(profil, tabelle, laenge, mitte, bis, c, tun);
     });

@@ -1,6 +1,8 @@
 #include "files/profile_file.h"
 
+#include "model/route_halves.h"
 #include "support/profile_builder.h"
+#include "support/route_builder.h"
 #include "support/temp_dir.h"
 
 #include <clocale>
@@ -76,6 +78,22 @@ TEST(ProfilDatei, SavedAndReloadedKeepsSectionsDescriptionsHeightsFlagsAndOrder)
             EXPECT_FLOAT_EQ(b.Punkte[j].Abstand, a.Punkte[j].Abstand);
             EXPECT_EQ(b.Punkte[j].Stuetzpunkt, a.Punkte[j].Stuetzpunkt);
         }
+    }
+}
+
+// A long route's text is written in two halves on two threads and reads back as one.
+TEST(ProfilDatei, ALongRouteReadsBackWhole) {
+    const Profile p = Tour(160, MaxPunkte, 0.002f);
+    ASSERT_GT(p.Punktanzahl, ParallelAb);
+    const Profile q = Lesen(ProfilDateiInhalt(p));
+    ASSERT_EQ(q.AnzahlAbschnitte(), p.AnzahlAbschnitte());
+    for (int32_t i = 0; i < p.AnzahlAbschnitte(); ++i) {
+        const ProfileSection& a = p.Abschnitte[i];
+        const ProfileSection& b = q.Abschnitte[i];
+        ASSERT_EQ(b.Beschreibung, a.Beschreibung);
+        ASSERT_EQ(b.Punktanzahl, a.Punktanzahl);
+        for (int32_t j = 0; j < a.Punktanzahl; ++j)
+            ASSERT_EQ(b.Punkte[j].Hoehe, a.Punkte[j].Hoehe) << i << ":" << j;
     }
 }
 

@@ -1,9 +1,11 @@
 #include "files/text_export.h"
 
 #include "files/profile_storage.h"
+#include "model/route_halves.h"
 #include "model/smoothing.h"
 #include "support/message_log.h"
 #include "support/profile_builder.h"
+#include "support/route_builder.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -174,4 +176,31 @@ TEST(Exportieren, WritesTheFileAndRemembersItsFolder) {
     EXPECT_EQ(DateiInhalt(dir.Datei("route.txt")), ExportInhalt(d.Gesamt, d.ExportOptions));
     EXPECT_EQ(d.VerzeichnisExport, dir.Pfad().string());
     EXPECT_EQ(m.Eintraege.size(), 1u);
+}
+
+// A long route's text is written in two halves on two threads: the section markers and the
+// relative distances go on across the seam, which lies within a section, as in one text.
+TEST(TextExport, ALongRouteReadsAsOneText) {
+    const Profile p = Tour(161, MaxPunkte, 0.002f);
+    ASSERT_GT(p.Punktanzahl, ParallelAb);
+    TExportOptions o;
+    o.StreckeRelativ = true;
+    o.Abschnitte = true;
+    o.Glaettung = true;
+    const std::vector<std::string> zeilen = Zeilen(ExportInhalt(p, o));
+    ASSERT_EQ(zeilen.size(), static_cast<size_t>(p.Punktanzahl));
+    int32_t abschnitt = 0;
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        // Every step is 2 m, also the first of a section: "    0,002".
+        ASSERT_EQ(zeilen[i].substr(0, 10), "    0,002\t") << i;
+        if (i % MaxPunkte == 0) {
+            ++abschnitt;
+            ASSERT_NE(zeilen[i].find("Abschnitt " + std::to_string(abschnitt) + "\tEtappe " +
+                                     std::to_string(abschnitt) + "\t"),
+                      std::string::npos)
+                << i;
+        } else {
+            ASSERT_EQ(zeilen[i].find("Abschnitt"), std::string::npos) << i;
+        }
+    }
 }
