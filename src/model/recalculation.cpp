@@ -26,14 +26,6 @@ template <typename F> int64_t ErsterUnterschied(int64_t von, int64_t bis, const 
     return erste < mitte ? erste : danach;
 }
 
-// f(von, bis) over [von, bis), a long range in two halves at once.
-template <typename F> void Geteilt(int64_t von, int64_t bis, const F& f) {
-    ErsterUnterschied(von, bis, [&](int64_t a, int64_t b) {
-        f(a, b);
-        return b;
-    });
-}
-
 // Moves the entries from `an` on by `um` places, as the points behind a change move.
 template <typename T> void Verschieben(std::vector<T>& v, int64_t an, int64_t um) {
     if (um > 0)
@@ -68,12 +60,10 @@ void Nachrechnung::Rechnen(Profile& profil, int32_t L, int32_t G) {
     if (gueltig_ && L == L_ && tabelle.meter[n] <= GanzeMeterGrenze) {
         Teilweise(profil, tabelle, anfang, L, G, G != G_);
     } else {
-        GesamtNeuBerechnen(profil, tabelle, L, G);
-        eingaben_.resize(static_cast<size_t>(n));
-        ergebnisse_.resize(static_cast<size_t>(n));
-        positionen_.resize(static_cast<size_t>(n));
-        Aufzeichnen(profil, tabelle, anfang, {0, n}, {0, n}, {0, n});
+        punkte_.resize(static_cast<size_t>(n));
+        GesamtNeuBerechnen(profil, tabelle, L, G, punkte_.data());
     }
+    AbschnitteAufzeichnen(profil, anfang);
     L_ = L;
     G_ = G;
     gueltig_ = true;
@@ -87,7 +77,7 @@ void Nachrechnung::Teilweise(Profile& profil, const Wegtabelle& tabelle,
     const int64_t n = tabelle.Anzahl();
     const int64_t* const M = tabelle.meter.data();
     ProfilePoint* const* const neu = tabelle.punkte.data();
-    const auto alt = static_cast<int64_t>(eingaben_.size());
+    const auto alt = static_cast<int64_t>(punkte_.size());
     const int64_t gemeinsam = std::min(n, alt);
 
     // The route differs from the last one in the points [vorn, ende) at most (the old points
@@ -96,13 +86,11 @@ void Nachrechnung::Teilweise(Profile& profil, const Wegtabelle& tabelle,
     const auto GleichBis = [&](int64_t von, int64_t bis, auto neuIndex, auto altIndex) {
         for (int64_t k = von; k < bis; ++k) {
             ProfilePoint& p = *neu[neuIndex(k)];
-            const int64_t i = altIndex(k);
-            if (p.Hoehe != eingaben_[i].hoehe || Bits(p.Abstand) != Bits(eingaben_[i].abstand))
-                return k;
+            const PunktAufzeichnung& a = punkte_[altIndex(k)];
+            if (p.Hoehe != a.hoehe || Bits(p.Abstand) != Bits(a.abstand)) return k;
             // Stored only where they differ: the pages of an unchanged stretch stay clean.
-            const Ergebnis& e = ergebnisse_[i];
-            if (p.HoeheGeglaettet != e.hoeheGeglaettet) p.HoeheGeglaettet = e.hoeheGeglaettet;
-            if (Bits(p.Steigung) != Bits(e.steigung)) p.Steigung = e.steigung;
+            if (p.HoeheGeglaettet != a.hoeheGeglaettet) p.HoeheGeglaettet = a.hoeheGeglaettet;
+            if (Bits(p.Steigung) != Bits(a.steigung)) p.Steigung = a.steigung;
         }
         return bis;
     };
@@ -137,42 +125,32 @@ void Nachrechnung::Teilweise(Profile& profil, const Wegtabelle& tabelle,
     const int64_t glattBis = HinterEnde(ende, L);
     // Positions behind the change are the old ones when the position in front of them is.
     const float vorNeu = ende > 0 ? neu[ende - 1]->Strecke : 0.0f;
-    const float vorAlt = ende - verschiebung > 0 ? positionen_[ende - verschiebung - 1] : 0.0f;
+    const float vorAlt = ende - verschiebung > 0 ? punkte_[ende - verschiebung - 1].strecke : 0.0f;
     const bool gleichePositionen = Bits(vorNeu) == Bits(vorAlt);
     // Gradients to do again, by the same rule around the changed heights and positions.
     const int64_t steigungVon = alleSteigungen ? 0 : VorAnfang(glattVon, G);
     const int64_t steigungBis = gleichePositionen && !alleSteigungen ? HinterEnde(glattBis, G) : n;
 
-    // Whole sections are walked; the gradients' sections hold the heights' sections, whose
-    // statistics are taken in the gradients' walk while their points are at hand.
+    // The record follows: the points behind the change move to their new places, unless their
+    // positions moved, and the gradients' walk records every point it passes. That walk holds
+    // every point done again (whole sections of them): the changed ones, the heights' sections,
+    // and all behind the change when their positions moved.
+    if (gleichePositionen)
+        Verschieben(punkte_, vorn, verschiebung);
+    else
+        punkte_.resize(static_cast<size_t>(n));
+    // The heights' sections take their statistics in the gradients' walk, while their points
+    // are at hand.
     Abschnittsbereich glatt{0, 0, 0};
     if (glattVon < glattBis) {
         glatt = AbschnitteUeber(anfang, glattVon, glattBis);
         GlaettenIn(profil, tabelle, L, glatt);
     }
-    Bereich ergebnisse{vorn, ende};
-    if (steigungVon < steigungBis) {
-        const Abschnittsbereich b = AbschnitteUeber(anfang, steigungVon, steigungBis);
-        SteigungenIn(profil, tabelle, G, b, glatt.von, glatt.bis);
-        ergebnisse = {std::min(vorn, anfang[b.von]), std::max(ende, anfang[b.bis])};
-    }
+    if (steigungVon < steigungBis)
+        SteigungenIn(profil, tabelle, G, AbschnitteUeber(anfang, steigungVon, steigungBis),
+                     glatt.von, glatt.bis, punkte_.data());
     AbschnittsstatistikTeilweise(profil, anfang, glatt, glattVon, glattBis, verschiebung);
     StatistikSummen(profil);
-
-    if (gleichePositionen) {
-        // The points behind the change move to their new places in the record.
-        Verschieben(eingaben_, vorn, verschiebung);
-        Verschieben(ergebnisse_, vorn, verschiebung);
-        Verschieben(positionen_, vorn, verschiebung);
-        Aufzeichnen(profil, tabelle, anfang, {vorn, ende}, ergebnisse, {vorn, ende});
-    } else {
-        // Their gradients and positions are new: they are written anew from the route.
-        const Bereich neu{vorn, n};
-        eingaben_.resize(static_cast<size_t>(n));
-        ergebnisse_.resize(static_cast<size_t>(n));
-        positionen_.resize(static_cast<size_t>(n));
-        Aufzeichnen(profil, tabelle, anfang, neu, {std::min(vorn, ergebnisse.von), n}, neu);
-    }
 }
 
 void Nachrechnung::AbschnittsstatistikTeilweise(Profile& profil, const std::vector<int64_t>& anfang,
@@ -207,21 +185,8 @@ void Nachrechnung::AbschnittsstatistikTeilweise(Profile& profil, const std::vect
     }
 }
 
-void Nachrechnung::Aufzeichnen(const Profile& profil, const Wegtabelle& tabelle,
-                               const std::vector<int64_t>& anfang, Bereich eingaben,
-                               Bereich ergebnisse, Bereich positionen) {
-    const auto In = [](Bereich b, int64_t i) { return b.von <= i && i < b.bis; };
-    const ProfilePoint* const* const neu = tabelle.punkte.data();
-    Geteilt(std::min({eingaben.von, ergebnisse.von, positionen.von}),
-            std::max({eingaben.bis, ergebnisse.bis, positionen.bis}),
-            [&](int64_t von, int64_t bis) {
-                for (int64_t i = von; i < bis; ++i) {
-                    const ProfilePoint& p = *neu[i];
-                    if (In(eingaben, i)) eingaben_[i] = {p.Hoehe, p.Abstand};
-                    if (In(ergebnisse, i)) ergebnisse_[i] = {p.HoeheGeglaettet, p.Steigung};
-                    if (In(positionen, i)) positionen_[i] = p.Strecke;
-                }
-            });
+void Nachrechnung::AbschnitteAufzeichnen(const Profile& profil,
+                                         const std::vector<int64_t>& anfang) {
     abschnitte_.resize(profil.Abschnitte.size());
     for (size_t s = 0; s < profil.Abschnitte.size(); ++s)
         abschnitte_[s] = Werte(profil.Abschnitte[s], anfang[s]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/profile.h"
+#include "model/smoothing.h"
 
 #include <cstdint>
 #include <vector>
@@ -28,14 +29,6 @@ public:
     void Rechnen(Profile& profil, int32_t L, int32_t G);
 
 private:
-    struct Eingabe {
-        int32_t hoehe;
-        float abstand;
-    };
-    struct Ergebnis {
-        int32_t hoeheGeglaettet;
-        float steigung;
-    };
     struct Abschnittswerte {
         int64_t anfang; // index of its first point in the route
         int32_t punktanzahl;
@@ -43,12 +36,6 @@ private:
         int32_t hoeheMax, hoeheMin, hoeheMaxGeglaettet, hoeheMinGeglaettet;
         int32_t plus, minus, plusGeglaettet, minusGeglaettet;
     };
-    // A range of route indices.
-    struct Bereich {
-        int64_t von;
-        int64_t bis;
-    };
-
     // The chain for the points an edit can have changed, on a table with the new positions;
     // with `alleSteigungen` (a new gradient window) every gradient.
     void Teilweise(Profile& profil, const Wegtabelle& tabelle, const std::vector<int64_t>& anfang,
@@ -58,19 +45,14 @@ private:
     void AbschnittsstatistikTeilweise(Profile& profil, const std::vector<int64_t>& anfang,
                                       const Abschnittsbereich& glatt, int64_t glattVon,
                                       int64_t glattBis, int64_t verschiebung);
-    // The record of the points' inputs in `eingaben`, results in `ergebnisse`, positions in
-    // `positionen`, and of every section.
-    void Aufzeichnen(const Profile& profil, const Wegtabelle& tabelle,
-                     const std::vector<int64_t>& anfang, Bereich eingaben, Bereich ergebnisse,
-                     Bereich positionen);
+    // The record of every section.
+    void AbschnitteAufzeichnen(const Profile& profil, const std::vector<int64_t>& anfang);
     static Abschnittswerte Werte(const ProfileSection& a, int64_t anfang);
     static void WerteSetzen(ProfileSection& a, const Abschnittswerte& w);
 
     bool gueltig_ = false;
     int32_t L_ = 0;
     int32_t G_ = 0;
-    std::vector<Eingabe> eingaben_;
-    std::vector<Ergebnis> ergebnisse_;
-    std::vector<float> positionen_; // Strecke
+    std::vector<PunktAufzeichnung> punkte_;
     std::vector<Abschnittswerte> abschnitte_;
 };

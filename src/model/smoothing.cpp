@@ -17,7 +17,8 @@ void GlaettenIn(Profile& profil, const Wegtabelle& tabelle, int32_t L,
 }
 
 void SteigungenIn(Profile& profil, const Wegtabelle& tabelle, int32_t G,
-                  const Abschnittsbereich& bereich, int32_t statistikVon, int32_t statistikBis) {
+                  const Abschnittsbereich& bereich, int32_t statistikVon, int32_t statistikBis,
+                  PunktAufzeichnung* aufzeichnung) {
     FuerJedesFenster(profil, tabelle, G, bereich,
                      [&](ProfilePoint& p, int32_t s, int32_t j, const Fenster& f) {
                          p.Steigung = f.genau ? SteigungSchnell(f.anfang, f.ende)
@@ -25,6 +26,9 @@ void SteigungenIn(Profile& profil, const Wegtabelle& tabelle, int32_t G,
                          ProfileSection& a = profil.Abschnitte[s];
                          if (j + 1 == a.Punktanzahl && statistikVon <= s && s < statistikBis)
                              AbschnittStatistikGeglaettet(a);
+                         if (aufzeichnung != nullptr)
+                             aufzeichnung[f.index] = {p.Hoehe, p.Abstand, p.HoeheGeglaettet,
+                                                      p.Steigung, p.Strecke};
                      });
 }
 
@@ -38,11 +42,8 @@ void Glaetten(Profile& profil, const Wegtabelle& tabelle, int32_t L) {
     GlaettenIn(profil, tabelle, L, Ganz(profil));
 }
 
-// With `statistik` each section's statistics follow its last gradient, while its points are at
-// hand; the heights are final then, and the positions set.
-void Steigungen(Profile& profil, const Wegtabelle& tabelle, int32_t G, bool statistik) {
-    SteigungenIn(profil, tabelle, G, Ganz(profil), 0,
-                 statistik ? static_cast<int32_t>(profil.Abschnitte.size()) : 0);
+void Steigungen(Profile& profil, const Wegtabelle& tabelle, int32_t G) {
+    SteigungenIn(profil, tabelle, G, Ganz(profil), 0, 0);
 }
 
 } // namespace
@@ -57,7 +58,7 @@ void HoehenGlaetten(Profile& profil, int32_t L) {
 void SteigungenBerechnen(Profile& profil, int32_t G) {
     profil.SteigungMittelungUeber = G;
     if (profil.Abschnitte.empty()) return;
-    Steigungen(profil, WegtabelleFuer(profil, false), G, false);
+    Steigungen(profil, WegtabelleFuer(profil, false), G);
 }
 
 void Glaettungslauf(Profile& profil, int32_t L, int32_t G) {
@@ -68,7 +69,7 @@ void Glaettungslauf(Profile& profil, int32_t L, int32_t G) {
     // Both passes share one table: the heights and steps do not change between them.
     const Wegtabelle& tabelle = WegtabelleFuer(profil, false);
     Glaetten(profil, tabelle, L);
-    Steigungen(profil, tabelle, G, false);
+    Steigungen(profil, tabelle, G);
 }
 
 void GesamtNeuBerechnen(Profile& profil, int32_t L, int32_t G) {
@@ -79,15 +80,17 @@ void GesamtNeuBerechnen(Profile& profil, int32_t L, int32_t G) {
     GesamtNeuBerechnen(profil, WegtabelleFuer(profil, true), L, G);
 }
 
-void GesamtNeuBerechnen(Profile& profil, const Wegtabelle& tabelle, int32_t L, int32_t G) {
+void GesamtNeuBerechnen(Profile& profil, const Wegtabelle& tabelle, int32_t L, int32_t G,
+                        PunktAufzeichnung* aufzeichnung) {
     profil.GlaettungMittelungUeber = L;
     profil.SteigungMittelungUeber = G;
     // The statistics pass is done by parts of the others: the table sets the point positions the
     // gradients need (the smoothing pass's own statistics pass is left out, as the chain's
     // statistics pass redid it in full), and the gradient pass ends each section with its
-    // statistics. One walk over the points fewer than the passes one after the other.
+    // statistics, while its points are at hand. One walk over the points fewer than the passes
+    // one after the other.
     Glaetten(profil, tabelle, L);
-    Steigungen(profil, tabelle, G, true);
+    SteigungenIn(profil, tabelle, G, Ganz(profil), 0, profil.AnzahlAbschnitte(), aufzeichnung);
     for (ProfileSection& a : profil.Abschnitte)
         if (a.Punktanzahl == 0) AbschnittStatistikGeglaettet(a);
     StatistikSummen(profil);

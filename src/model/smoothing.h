@@ -28,14 +28,28 @@ void Glaettungslauf(Profile& profil, int32_t L, int32_t G);
 // pass with windows of L and G m, then a statistics pass so the smoothed statistics match the
 // new smoothed heights.
 void GesamtNeuBerechnen(Profile& profil, int32_t L, int32_t G);
-// The same on a profile with sections whose table is filled with its positions.
-void GesamtNeuBerechnen(Profile& profil, const Wegtabelle& tabelle, int32_t L, int32_t G);
+// The same on a profile with sections whose table is filled with its positions; with
+// `aufzeichnung` every point is recorded there as by SteigungenIn.
+struct PunktAufzeichnung;
+void GesamtNeuBerechnen(Profile& profil, const Wegtabelle& tabelle, int32_t L, int32_t G,
+                        PunktAufzeichnung* aufzeichnung = nullptr);
+
+// A point as the chain after an edit keeps it: its inputs, results and position.
+struct PunktAufzeichnung {
+    int32_t hoehe;
+    float abstand;
+    int32_t hoeheGeglaettet;
+    float steigung;
+    float strecke;
+};
 
 // The smoothing and gradient passes over a range of sections, on a table filled for the whole
 // profile: for the chain after an edit, which redoes only what the edit can have changed. The
 // walked sections among [statistikVon, statistikBis) have their statistics taken after their
-// last gradient.
+// last gradient; with `aufzeichnung` each walked point is recorded there at its index in the
+// table, once its gradient is set.
 void GlaettenIn(Profile& profil, const Wegtabelle& tabelle, int32_t L,
                 const Abschnittsbereich& bereich);
 void SteigungenIn(Profile& profil, const Wegtabelle& tabelle, int32_t G,
-                  const Abschnittsbereich& bereich, int32_t statistikVon, int32_t statistikBis);
+                  const Abschnittsbereich& bereich, int32_t statistikVon, int32_t statistikBis,
+                  PunktAufzeichnung* aufzeichnung = nullptr);

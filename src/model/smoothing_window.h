@@ -80,6 +80,7 @@ struct Fenster {
     // the window but the point's own) sum up beyond GanzeMeterGrenze, which they do when one of
     // them is not whole; the window must then be walked.
     bool genau;
+    int64_t index; // of the point itself in the table
 };
 
 // The table the passes of this thread share; its memory stays for the next pass, so that a
@@ -125,7 +126,7 @@ void FensterDurchlaufen(Profile& profil, const Wegtabelle& tabelle, int32_t laen
             const int64_t schritte = (M[c] - M[a]) + (M[e + 1] - M[c + 1]);
             tun(*punkte[c], s, j,
                 Fenster{*punkte[a], *punkte[e], e - a + 1, H[e + 1] - H[a],
-                        schritte <= GanzeMeterGrenze});
+                        schritte <= GanzeMeterGrenze, c});
         }
     }
 }
