@@ -145,13 +145,17 @@ struct Abschnittsbereich {
 template <typename Tun>
 void FuerJedesFenster(Profile& profil, const Wegtabelle& tabelle, int32_t laenge,
                       Abschnittsbereich bereich, const Tun& tun) {
-    const auto [von, bis, erster] = bereich;
-    const auto [mitte, davor] = Teilen(profil, von, bis);
+    // Plain copies: a lambda may not capture structured bindings in every compiler we build with.
+    const int32_t von = bereich.von;
+    const int32_t bis = bereich.bis;
+    const int64_t erster = bereich.erster;
+    const Teilung teilung = Teilen(profil, von, bis);
+    const int32_t mitte = teilung.abschnitt;
     if (mitte == bis) {
         FensterDurchlaufen(profil, tabelle, laenge, von, bis, erster, tun);
         return;
     }
-    const int64_t c = erster + davor;
+    const int64_t c = erster + teilung.punkteDavor;
     std::future<void> zweite = std::async(std::launch::async, [&] {
         FensterDurchlaufen(profil, tabelle, laenge, mitte, bis, c, tun);
     });
