@@ -1,6 +1,7 @@
 #include "model/c_format.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdarg>
@@ -19,19 +20,36 @@ locale_t CLocale() {
 // The longest number text: a fixed-point double has up to 309 digits before the point.
 constexpr size_t ZahlPlatz = 400;
 
-// Fixed-point digits of a value already scaled by 10^stellen and rounded to a whole number,
-// written backwards from `ende`; returns where they start.
-char* FestkommaZiffern(char* ende, uint64_t skaliert, int stellen, bool negativ, char punkt) {
-    char* p = ende;
-    for (int i = 0; i < stellen; ++i, skaliert /= 10)
-        *--p = static_cast<char>('0' + skaliert % 10);
-    if (stellen > 0) *--p = punkt;
-    do {
-        *--p = static_cast<char>('0' + skaliert % 10);
-        skaliert /= 10;
-    } while (skaliert != 0);
-    if (negativ) *--p = '-';
-    return p;
+// "00" to "99": the digits of a number are written two at a time.
+constexpr auto Paare = [] {
+    std::array<char, 200> paare{};
+    for (int i = 0; i < 100; ++i) {
+        paare[2 * i] = static_cast<char>('0' + i / 10);
+        paare[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return paare;
+}();
+
+// The number of decimal digits of `wert`.
+size_t Ziffernzahl(uint64_t wert) {
+    size_t n = 1;
+    for (uint64_t grenze = 10; n < 20 && wert >= grenze; grenze *= 10)
+        ++n;
+    return n;
+}
+
+// The decimal digits of `wert`, written backwards so that the last one is just before `ende`.
+void ZiffernVor(char* ende, uint64_t wert) {
+    while (wert >= 100) {
+        ende -= 2;
+        std::memcpy(ende, &Paare[2 * (wert % 100)], 2);
+        wert /= 100;
+    }
+    if (wert >= 10) {
+        std::memcpy(ende - 2, &Paare[2 * wert], 2);
+    } else {
+        ende[-1] = static_cast<char>('0' + wert);
+    }
 }
 
 } // namespace
@@ -63,39 +81,36 @@ void CText::Abgeben() {
     laenge_ = 0;
 }
 
-void CText::Ausrichten(const char* anfang, const char* ende, int breite) {
-    const size_t laenge = static_cast<size_t>(ende - anfang);
-    const size_t rand = breite > 0 && laenge < static_cast<size_t>(breite)
-                            ? static_cast<size_t>(breite) - laenge
-                            : 0;
-    if (rand + laenge > sizeof puffer_ - laenge_) {
+char* CText::Platz(size_t laenge, int breite) {
+    size_t rand = breite > 0 && laenge < static_cast<size_t>(breite)
+                      ? static_cast<size_t>(breite) - laenge
+                      : 0;
+    // Eight bytes more than the text: the blanks go in as one store of eight.
+    if (rand + laenge + 8 > sizeof puffer_ - laenge_) {
         Abgeben();
-        if (rand + laenge > sizeof puffer_) { // a width beyond any the files use
+        if (rand + laenge + 8 > sizeof puffer_) { // a width beyond any the files use
             ziel_.append(rand, ' ');
-            ziel_.append(anfang, laenge);
-            return;
+            rand = 0;
         }
     }
-    // Byte by byte: the numbers are a few characters long, shorter than a call of memcpy.
-    char* ziel = puffer_ + laenge_;
-    for (size_t i = 0; i < rand; ++i)
-        *ziel++ = ' ';
-    for (const char* p = anfang; p < ende; ++p)
-        *ziel++ = *p;
+    char* p = puffer_ + laenge_;
+    if (rand <= 8) {
+        std::memcpy(p, "        ", 8);
+    } else {
+        std::memset(p, ' ', rand);
+    }
     laenge_ += rand + laenge;
+    return p + rand;
 }
 
 CText& CText::Ganzzahl(long wert, int breite) {
-    char zahl[24];
-    char* ende = zahl + sizeof zahl;
-    char* p = ende;
-    unsigned long betrag = wert < 0 ? 0ul - static_cast<unsigned long>(wert) : wert;
-    do {
-        *--p = static_cast<char>('0' + betrag % 10);
-        betrag /= 10;
-    } while (betrag != 0);
-    if (wert < 0) *--p = '-';
-    Ausrichten(p, ende, breite);
+    const bool negativ = wert < 0;
+    const uint64_t betrag =
+        negativ ? 0ull - static_cast<uint64_t>(wert) : static_cast<uint64_t>(wert);
+    const size_t ziffern = Ziffernzahl(betrag);
+    char* p = Platz(ziffern + negativ, breite);
+    if (negativ) *p++ = '-';
+    ZiffernVor(p + ziffern, betrag);
     return *this;
 }
 
@@ -105,8 +120,6 @@ CText& CText::Festkomma(double wert, int breite, int stellen, char punkt) {
     // even one, is what printf does with the exact decimal value. A product that is not exact,
     // and inf and nan, go the general way.
     static constexpr double Skala[] = {1.0, 10.0, 100.0, 1000.0};
-    char zahl[ZahlPlatz];
-    char* ende = zahl + sizeof zahl;
     if (stellen >= 0 && stellen <= 3) {
         const double skaliert = std::fabs(wert * Skala[stellen]);
         const bool exakt = static_cast<double>(static_cast<float>(wert)) == wert ||
@@ -115,19 +128,32 @@ CText& CText::Festkomma(double wert, int breite, int stellen, char punkt) {
             auto ganz = static_cast<uint64_t>(skaliert);
             const double rest = skaliert - static_cast<double>(ganz); // exact
             if (rest > 0.5 || (rest == 0.5 && ganz % 2 == 1)) ++ganz;
-            Ausrichten(FestkommaZiffern(ende, ganz, stellen, std::signbit(wert), punkt), ende,
-                       breite);
+            // Whole part (at least its "0"), point, decimals: written from the back.
+            const size_t vorne = std::max(Ziffernzahl(ganz), static_cast<size_t>(stellen) + 1) -
+                                 static_cast<size_t>(stellen);
+            const bool negativ = std::signbit(wert);
+            const size_t laenge = negativ + vorne + (stellen > 0 ? 1 + stellen : 0);
+            char* p = Platz(laenge, breite);
+            char* q = p + laenge;
+            for (int i = 0; i < stellen; ++i, ganz /= 10)
+                *--q = static_cast<char>('0' + ganz % 10);
+            if (stellen > 0) *--q = punkt;
+            ZiffernVor(q, ganz);
+            if (negativ) *p = '-';
             return *this;
         }
     }
-    const auto ergebnis = std::to_chars(zahl, ende, wert, std::chars_format::fixed, stellen);
+    char zahl[ZahlPlatz];
+    const auto ergebnis =
+        std::to_chars(zahl, zahl + sizeof zahl, wert, std::chars_format::fixed, stellen);
     if (ergebnis.ec != std::errc()) { // more decimals than the buffer holds
         std::string text = Formatieren("%*.*f", breite, stellen, wert);
         std::replace(text.begin(), text.end(), '.', punkt);
         return Text(text);
     }
     std::replace(zahl, ergebnis.ptr, '.', punkt);
-    Ausrichten(zahl, ergebnis.ptr, breite);
+    const auto laenge = static_cast<size_t>(ergebnis.ptr - zahl);
+    std::memcpy(Platz(laenge, breite), zahl, laenge);
     return *this;
 }
 

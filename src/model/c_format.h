@@ -42,8 +42,9 @@ public:
 
 private:
     CText& TextLang(std::string_view text);
-    // Appends the number text [anfang, ende) right-aligned in `breite` characters.
-    void Ausrichten(const char* anfang, const char* ende, int breite);
+    // Room for a number text of `laenge` characters right-aligned in `breite`: the blanks in
+    // front are written, the returned place is for the text.
+    char* Platz(size_t laenge, int breite);
 
     std::string& ziel_;
     char puffer_[8192];
