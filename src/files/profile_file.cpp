@@ -1,11 +1,11 @@
 #include "files/profile_file.h"
 
 #include "files/cp1252.h"
+#include "files/number_reading.h"
 #include "model/c_format.h"
 #include "model/route_halves.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <future>
 
@@ -72,7 +72,7 @@ public:
         size_t start = pos_;
         if (start < text_.size() && text_[start] == '+') ++start;
         const char* ende = text_.data() + text_.size();
-        const auto [ptr, fehler] = std::from_chars(text_.data() + start, ende, wert);
+        const auto [ptr, fehler] = GanzzahlLesen(text_.data() + start, ende, wert);
         if (fehler != std::errc()) return false;
         pos_ = static_cast<size_t>(ptr - text_.data());
         LeerraumUeberspringen();
@@ -83,8 +83,7 @@ public:
         size_t start = pos_;
         if (start < text_.size() && text_[start] == '+') ++start;
         const char* ende = text_.data() + text_.size();
-        const auto [ptr, fehler] =
-            std::from_chars(text_.data() + start, ende, wert, std::chars_format::general);
+        const auto [ptr, fehler] = KommazahlLesen(text_.data() + start, ende, wert);
         if (fehler != std::errc() || !std::isfinite(wert)) return false;
         pos_ = static_cast<size_t>(ptr - text_.data());
         LeerraumUeberspringen();
