@@ -6,8 +6,12 @@
 #include "model/route_halves.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <future>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -34,9 +38,10 @@ bool IstPlatzhalter(std::string_view zeile) {
 // space, descriptions as whole lines. Counts lines for the error message.
 class Leser {
 public:
-    explicit Leser(std::string_view text) : text_(text) {}
+    explicit Leser(std::string_view text, size_t ab = 0) : text_(text), pos_(ab) {}
 
     int32_t Zeile() const { return zeile_; }
+    size_t Stelle() const { return pos_; }
 
     // One whole line without its "\n" or "\r\n"; false at the end of the text.
     bool ZeileLesen(std::string_view& zeile) {
@@ -145,6 +150,60 @@ bool AbschnittLesen(Leser& l, ProfileSection& a, int32_t& fehlerZeile) {
     return true;
 }
 
+// Below this many bytes left for the sections a second reading thread costs more than it saves.
+constexpr size_t ParallelLesenAb = size_t{1} << 20;
+
+// Where a second thread may start reading sections: the start of a description line near the
+// middle of the text behind `von`, found by the line of a section's first point ("   0 \t ", as
+// the file is written) two lines below it, white space in front skipped as the reader skips it.
+// Only a guess: the reader in front takes the back half only when it arrives there at the start
+// of a section. npos when there is no such line.
+size_t NahtRaten(std::string_view text, size_t von) {
+    constexpr auto nichts = std::string_view::npos;
+    const size_t ersterPunkt = text.find("\n   0 \t ", von + (text.size() - von) / 2);
+    if (ersterPunkt == nichts) return nichts;
+    const size_t beschreibungsEnde = text.rfind('\n', ersterPunkt - 1);
+    if (beschreibungsEnde == nichts || beschreibungsEnde <= von) return nichts;
+    size_t anfang = text.rfind('\n', beschreibungsEnde - 1) + 1;
+    while (anfang < text.size() && Leerraum(text[anfang]))
+        ++anfang;
+    return anfang > von ? anfang : nichts;
+}
+
+// Reads sections from `naht` on, on a thread of its own, as many as there are (at most
+// `hoechstens`) up to the end of the text or its first fault.
+class HintererLeser {
+public:
+    HintererLeser(std::string_view text, size_t naht, int32_t hoechstens) : naht_(naht) {
+        ergebnis_ = std::async(std::launch::async, [this, text, hoechstens] {
+            std::vector<ProfileSection> abschnitte;
+            Leser l(text, naht_);
+            abschnitte.reserve(std::min(static_cast<size_t>(hoechstens), l.Rest() / 3 + 1));
+            int32_t fehlerZeile = 0;
+            while (abschnitte.size() < static_cast<size_t>(hoechstens) && !abbrechen_) {
+                abschnitte.emplace_back();
+                if (!AbschnittLesen(l, abschnitte.back(), fehlerZeile)) {
+                    abschnitte.pop_back();
+                    break;
+                }
+            }
+            return abschnitte;
+        });
+    }
+    // Stops the thread early when its sections are not wanted; the result's end waits for it.
+    ~HintererLeser() { abbrechen_ = true; }
+    HintererLeser(const HintererLeser&) = delete;
+    HintererLeser& operator=(const HintererLeser&) = delete;
+
+    size_t Naht() const { return naht_; }
+    std::vector<ProfileSection> Abschnitte() { return ergebnis_.get(); }
+
+private:
+    size_t naht_;
+    std::atomic<bool> abbrechen_{false};
+    std::future<std::vector<ProfileSection>> ergebnis_;
+};
+
 } // namespace
 
 namespace {
@@ -225,7 +284,33 @@ bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,
     // character of its description, the line break, a digit of its point count), so a short
     // text that declares many sections gets room only for those it can hold.
     ziel.Abschnitte.reserve(std::min(static_cast<size_t>(anzahl), l.Rest() / 3 + 1));
+    // A long file's back half is read on a second thread from a guessed section start; this
+    // thread reads up to it and takes the back half's sections when it arrives there exactly.
+    std::optional<HintererLeser> hinten;
+    if (l.Rest() >= ParallelLesenAb && std::thread::hardware_concurrency() >= 2) {
+        const size_t naht = NahtRaten(inhalt, l.Stelle());
+        try {
+            if (naht != std::string_view::npos) hinten.emplace(inhalt, naht, anzahl);
+        } catch (const std::system_error&) { // no second thread to be had: one reads it all
+        }
+    }
     for (int32_t i = 0; i < anzahl; ++i) {
+        if (hinten && l.Stelle() >= hinten->Naht()) {
+            if (l.Stelle() == hinten->Naht()) {
+                std::vector<ProfileSection> rest = hinten->Abschnitte();
+                const auto fehlend = static_cast<size_t>(anzahl - i);
+                if (rest.size() >= fehlend) {
+                    for (size_t k = 0; k < fehlend; ++k) {
+                        ziel.Abschnitte.push_back(std::move(rest[k]));
+                        ziel.Abschnitte.back().Markiert = markiert;
+                    }
+                    fehlerZeile = 0;
+                    return true;
+                }
+                // The back half holds a fault: read on here, so that its line is named.
+            }
+            hinten.reset();
+        }
         ziel.Abschnitte.emplace_back();
         ProfileSection& a = ziel.Abschnitte.back();
         if (!AbschnittLesen(l, a, fehlerZeile)) return false;

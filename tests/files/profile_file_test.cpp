@@ -5,6 +5,7 @@
 #include "support/route_builder.h"
 #include "support/temp_dir.h"
 
+#include <algorithm>
 #include <clocale>
 #include <gtest/gtest.h>
 
@@ -94,6 +95,33 @@ TEST(ProfilDatei, ALongRouteReadsBackWhole) {
         ASSERT_EQ(b.Punktanzahl, a.Punktanzahl);
         for (int32_t j = 0; j < a.Punktanzahl; ++j)
             ASSERT_EQ(b.Punkte[j].Hoehe, a.Punkte[j].Hoehe) << i << ":" << j;
+    }
+}
+
+// A long file's back half is read on a second thread from a guessed section start. A guess
+// that is no section start (every point numbered 0, as an editor may leave them) and faults in
+// front of or behind the guess read as on one thread.
+TEST(ProfilDatei, ALongFileReadsTheSameOnTwoThreads) {
+    const Profile p = Tour(160, MaxPunkte, 0.002f);
+    std::string text = ProfilDateiInhalt(p);
+    std::vector<size_t> punktZeilen; // where the point lines start
+    for (size_t z = 0; z < text.size(); z = text.find('\n', z) + 1)
+        if (text.compare(z + 4, 3, " \t ") == 0) punktZeilen.push_back(z);
+    std::string nullen = text;
+    for (const size_t z : punktZeilen)
+        nullen.replace(z, 4, "   0");
+    const Profile q = Lesen(nullen);
+    ASSERT_EQ(q.AnzahlAbschnitte(), p.AnzahlAbschnitte());
+    for (int32_t i = 0; i < p.AnzahlAbschnitte(); ++i)
+        ASSERT_EQ(q.Abschnitte[i].Punkte[MaxPunkte - 1].Hoehe,
+                  p.Abschnitte[i].Punkte[MaxPunkte - 1].Hoehe);
+    for (const size_t anteil : {1, 3}) {
+        std::string kaputt = text;
+        const size_t z = punktZeilen[punktZeilen.size() * anteil / 4];
+        kaputt.replace(z + 4, 3, " \t x");
+        int32_t zeile = 0;
+        Lesen(kaputt, zeile);
+        EXPECT_EQ(zeile, 1 + std::count(text.begin(), text.begin() + z, '\n')) << anteil;
     }
 }
 
