@@ -70,20 +70,44 @@ bool EingabeLesen(const std::string& pfad, std::string& inhalt, size_t hoechsten
     return false;
 }
 
-int DateiAusgeben(const std::string& pfad, std::string_view inhalt, Meldungen& meldungen) {
-    if (DateiErsetzen(pfad, inhalt) == SchreibErgebnis::Ok) return 0;
+namespace {
+
+int DateiErgebnis(SchreibErgebnis ergebnis, const std::string& pfad, Meldungen& meldungen) {
+    if (ergebnis == SchreibErgebnis::Ok) return 0;
     Systemfehler(pfad, errno, meldungen);
     return 1;
 }
 
-int AusgabeSchreiben(const std::optional<std::string>& ausgabe, std::string_view inhalt,
-                     std::ostream& aus, Meldungen& meldungen) {
-    if (ausgabe) return DateiAusgeben(*ausgabe, inhalt, meldungen);
+// Writes the pieces `schreiben` hands to its callback to standard output.
+template <typename Schreiben>
+int StandardausgabeSchreiben(std::ostream& aus, Meldungen& meldungen, const Schreiben& schreiben) {
     errno = 0;
-    aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
+    schreiben([&](std::string_view stueck) {
+        aus.write(stueck.data(), static_cast<std::streamsize>(stueck.size()));
+    });
     aus.flush();
     if (aus) return 0;
     // A stream that failed without a system error (none set errno) still is a write error.
     Systemfehler("Standardausgabe", errno != 0 ? errno : EIO, meldungen);
     return 1;
+}
+
+} // namespace
+
+int DateiAusgeben(const std::string& pfad, std::string_view inhalt, Meldungen& meldungen) {
+    return DateiErgebnis(DateiErsetzen(pfad, inhalt), pfad, meldungen);
+}
+
+int AusgabeSchreiben(const std::optional<std::string>& ausgabe, std::string_view inhalt,
+                     std::ostream& aus, Meldungen& meldungen) {
+    if (ausgabe) return DateiAusgeben(*ausgabe, inhalt, meldungen);
+    return StandardausgabeSchreiben(aus, meldungen, [&](const auto& stueck) { stueck(inhalt); });
+}
+
+int AusgabeSchreiben(const std::optional<std::string>& ausgabe, const Teiltext& inhalt,
+                     std::ostream& aus, Meldungen& meldungen) {
+    if (ausgabe) return DateiErgebnis(DateiErsetzen(*ausgabe, inhalt), *ausgabe, meldungen);
+    return StandardausgabeSchreiben(aus, meldungen, [&](const auto& stueck) {
+        TeileMachen(inhalt, [&](std::string& teil) { stueck(teil); });
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/text_parts.h"
 #include "model/messages.h"
 
 #include <cstddef>
@@ -32,4 +33,7 @@ int DateiAusgeben(const std::string& pfad, std::string_view inhalt, Meldungen& m
 // Writes `inhalt` to the file `ausgabe`, replacing it only once complete, or without one to
 // `aus` (standard output). Returns the exit status: 0, or 1 after the message.
 int AusgabeSchreiben(const std::optional<std::string>& ausgabe, std::string_view inhalt,
+                     std::ostream& aus, Meldungen& meldungen);
+// The same for a text made in parts while its first parts are written.
+int AusgabeSchreiben(const std::optional<std::string>& ausgabe, const Teiltext& inhalt,
                      std::ostream& aus, Meldungen& meldungen);

@@ -81,7 +81,7 @@ int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
         if (!WerteUebernehmen(daten, meldungen)) return 1;
     }
     GesamtNeuBerechnen(daten.Gesamt, aufruf.Glaetten, aufruf.SteigungGlaetten);
-    return AusgabeSchreiben(aufruf.Ausgabe, ProfilDateiInhalt(daten.Gesamt), aus, meldungen);
+    return AusgabeSchreiben(aufruf.Ausgabe, ProfilDateiTeile(daten.Gesamt), aus, meldungen);
 }
 
 int Export(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
@@ -89,7 +89,7 @@ int Export(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
     if (!AusgabeNichtEingabe(aufruf, meldungen) || !GesamtprofilLaden(aufruf, daten, meldungen) ||
         !DatenVorhanden(daten.Gesamt, meldungen))
         return 1;
-    return AusgabeSchreiben(aufruf.Ausgabe, ExportInhalt(daten.Gesamt, aufruf.Optionen), aus,
+    return AusgabeSchreiben(aufruf.Ausgabe, ExportTeile(daten.Gesamt, aufruf.Optionen), aus,
                             meldungen);
 }
 

@@ -5,14 +5,26 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-SchreibErgebnis DateiSchreiben(const std::string& pfad, std::string_view inhalt,
-                               Meldungen& meldungen) {
-    const SchreibErgebnis ergebnis = DateiErsetzen(pfad, inhalt);
+namespace {
+
+SchreibErgebnis Melden(SchreibErgebnis ergebnis, Meldungen& meldungen) {
     if (ergebnis == SchreibErgebnis::OeffnenFehler)
         meldungen.Meldung("Fehler", "Fehler beim Öffnen der Datei");
     else if (ergebnis == SchreibErgebnis::SchreibFehler)
         meldungen.Meldung("Fehler", "Fehler beim Schreiben der Datei");
     return ergebnis;
+}
+
+} // namespace
+
+SchreibErgebnis DateiSchreiben(const std::string& pfad, std::string_view inhalt,
+                               Meldungen& meldungen) {
+    return Melden(DateiErsetzen(pfad, inhalt), meldungen);
+}
+
+SchreibErgebnis DateiSchreiben(const std::string& pfad, const Teiltext& inhalt,
+                               Meldungen& meldungen) {
+    return Melden(DateiErsetzen(pfad, inhalt), meldungen);
 }
 
 bool DateiLesen(const std::string& pfad, std::string& inhalt, size_t hoechstens) {

@@ -11,6 +11,8 @@
 // "Fehler beim Schreiben der Datei" (caption "Fehler") on failure.
 SchreibErgebnis DateiSchreiben(const std::string& pfad, std::string_view inhalt,
                                Meldungen& meldungen);
+SchreibErgebnis DateiSchreiben(const std::string& pfad, const Teiltext& inhalt,
+                               Meldungen& meldungen);
 
 // Reads the whole regular file at `pfad` into `inhalt` (bytes as on disk). False when it cannot
 // be opened or read, is larger than `hoechstens` bytes, or is no regular file: a FIFO, a device

@@ -11,6 +11,7 @@
 #include <system_error>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -130,9 +131,69 @@ bool AllesSchreiben(int fd, std::string_view inhalt) {
     return true;
 }
 
+// What goes into the file: a finished text, or one made in parts while it is written.
+class Inhalt {
+public:
+    explicit Inhalt(std::string_view text) : text_(text) {}
+    explicit Inhalt(const Teiltext& teile) : teile_(&teile) {}
+
+    // Writes every byte to `fd` in order. With `anstossen` the disk starts on each megabyte as
+    // soon as it is written, so that the flush at the end waits for the last ones only. A text
+    // in parts is made while its first parts are written, the first time; the parts are kept
+    // for another file.
+    bool SchreibenIn(int fd, bool anstossen) {
+        Schreiber schreiber{fd, anstossen};
+        if (teile_ == nullptr || gemacht_) {
+            for (const std::string_view stueck : Stuecke())
+                schreiber(stueck);
+            return schreiber.ok;
+        }
+        TeileMachen(*teile_, [&](std::string& teil) {
+            schreiber(teil);
+            gemachteTeile_.push_back(std::move(teil));
+        });
+        gemacht_ = true;
+        // The parts made after a failed write leave the reason the write gave.
+        if (!schreiber.ok) errno = schreiber.fehler;
+        return schreiber.ok;
+    }
+
+private:
+    struct Schreiber {
+        int fd;
+        bool anstossen;
+        bool ok = true;
+        int fehler = 0; // errno of the failed write
+        off_t geschrieben = 0;
+        void operator()(std::string_view text) {
+            constexpr size_t Megabyte = size_t{1} << 20;
+            while (ok && !text.empty()) {
+                const std::string_view stueck = text.substr(0, Megabyte);
+                ok = AllesSchreiben(fd, stueck);
+                if (!ok) fehler = errno;
+                // Only a hint to the kernel: a file system without it writes at the flush.
+                if (ok && anstossen)
+                    sync_file_range(fd, geschrieben, static_cast<off_t>(stueck.size()),
+                                    SYNC_FILE_RANGE_WRITE);
+                geschrieben += static_cast<off_t>(stueck.size());
+                text.remove_prefix(stueck.size());
+            }
+        }
+    };
+    std::vector<std::string_view> Stuecke() const {
+        if (teile_ == nullptr) return {text_};
+        return {gemachteTeile_.begin(), gemachteTeile_.end()};
+    }
+
+    std::string_view text_;
+    const Teiltext* teile_ = nullptr;
+    bool gemacht_ = false;
+    std::vector<std::string> gemachteTeile_;
+};
+
 // Written in full and on the disk: only then may a file be renamed over a target.
-bool VollstaendigSchreiben(TempDatei& temp, std::string_view inhalt) {
-    const bool ok = AllesSchreiben(temp.Fd(), inhalt) && fsync(temp.Fd()) == 0;
+bool VollstaendigSchreiben(TempDatei& temp, Inhalt& inhalt) {
+    const bool ok = inhalt.SchreibenIn(temp.Fd(), true) && fsync(temp.Fd()) == 0;
     return temp.Schliessen() && ok;
 }
 
@@ -160,20 +221,21 @@ std::string OrdnerVon(const std::string& pfad) {
 
 // Writes into the existing file `ziel` itself: a FIFO or device as it is, a regular file from
 // its start and cut to the new length.
-SchreibErgebnis HineinSchreiben(const std::string& ziel, std::string_view inhalt, bool regulaer) {
+SchreibErgebnis HineinSchreiben(const std::string& ziel, Inhalt& inhalt, bool regulaer) {
     // Opening a FIFO without a reader would wait for one; non-blocking it fails at once.
     const int fd =
         open(ziel.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | (regulaer ? 0 : O_NONBLOCK));
     if (fd < 0) return SchreibErgebnis::OeffnenFehler;
     bool ok = regulaer || fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0;
-    ok = ok && AllesSchreiben(fd, inhalt);
-    if (regulaer)
-        ok = ok && ftruncate(fd, static_cast<off_t>(inhalt.size())) == 0 && fsync(fd) == 0;
+    ok = ok && inhalt.SchreibenIn(fd, false);
+    // Cut where the writing ended.
+    const off_t laenge = regulaer && ok ? lseek(fd, 0, SEEK_CUR) : 0;
+    if (regulaer) ok = ok && laenge >= 0 && ftruncate(fd, laenge) == 0 && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     return ok ? SchreibErgebnis::Ok : SchreibErgebnis::SchreibFehler;
 }
 
-SchreibErgebnis NeueDatei(const std::string& ziel, std::string_view inhalt) {
+SchreibErgebnis NeueDatei(const std::string& ziel, Inhalt& inhalt) {
     TempDatei temp(OrdnerVon(ziel), 0666);
     if (!temp.Ok()) return SchreibErgebnis::OeffnenFehler;
     const bool ok = VollstaendigSchreiben(temp, inhalt) && temp.UmbenennenNach(ziel);
@@ -193,7 +255,7 @@ bool IdentitaetGeben(int fd, const struct stat& alt) {
 }
 
 SchreibErgebnis RegulaereDateiErsetzen(const std::string& ziel, const struct stat& alt,
-                                       std::string_view inhalt) {
+                                       Inhalt& inhalt) {
     // Until it has the old file's mode, only the owner may read the new file.
     std::optional<TempDatei> temp;
     temp.emplace(OrdnerVon(ziel), 0600);
@@ -219,9 +281,7 @@ SchreibErgebnis RegulaereDateiErsetzen(const std::string& ziel, const struct sta
     return HineinSchreiben(ziel, inhalt, true);
 }
 
-} // namespace
-
-SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt) {
+SchreibErgebnis Ersetzen(const std::string& pfad, Inhalt& inhalt) {
     const SignaleZurueckhalten signale;
     std::string ziel = pfad;
     if (!ZielAufloesen(ziel)) return SchreibErgebnis::OeffnenFehler;
@@ -236,4 +296,16 @@ SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt) 
         return SchreibErgebnis::SchreibFehler;
     if (!S_ISREG(alt.st_mode)) return HineinSchreiben(ziel, inhalt, false);
     return RegulaereDateiErsetzen(ziel, alt, inhalt);
+}
+
+} // namespace
+
+SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt) {
+    Inhalt i(inhalt);
+    return Ersetzen(pfad, i);
+}
+
+SchreibErgebnis DateiErsetzen(const std::string& pfad, const Teiltext& inhalt) {
+    Inhalt i(inhalt);
+    return Ersetzen(pfad, i);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/text_parts.h"
+
 #include <string>
 #include <string_view>
 
@@ -30,3 +32,7 @@ enum class SchreibErgebnis {
 // writes are held back and dropped: the failed write is reported in the result instead of the
 // signal ending the program.
 SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt);
+
+// The same for a text made in parts (saving and exporting a long route): the parts are made
+// while the first of them are written.
+SchreibErgebnis DateiErsetzen(const std::string& pfad, const Teiltext& inhalt);

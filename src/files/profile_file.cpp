@@ -9,9 +9,11 @@
 #include <atomic>
 #include <cmath>
 #include <future>
+#include <memory>
 #include <optional>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -235,28 +237,45 @@ void AbschnittsZeilen(const Profile& profil, int32_t von, int32_t bis, std::stri
 
 } // namespace
 
-std::string ProfilDateiInhalt(const Profile& profil) {
-    std::string text = "Version \t 2\n";
-    text += Formatieren("Glaetten \t %3d\n", profil.GlaettungMittelungUeber);
-    text += Formatieren("SteigungGlaetten \t %3d\n", profil.SteigungMittelungUeber);
-    for (int i = 0; i < 7; ++i)
-        text += "leer\n";
-    text += Formatieren("Abschnitte \t %3d\n", profil.AnzahlAbschnitte());
-    // A long route's second half is written on a second thread into a text of its own.
+Teiltext ProfilDateiTeile(const Profile& profil) {
+    // Parts of whole sections: a description (the one place for bytes beyond ASCII) never
+    // meets the end of a part, so each part converts to Windows-1252 as the whole text would.
     const int32_t n = profil.AnzahlAbschnitte();
-    const int32_t mitte = Teilen(profil, 0, n).abschnitt;
-    std::future<std::string> zweite;
-    if (mitte < n)
-        zweite = std::async(std::launch::async, [&] {
-            std::string t;
-            t.reserve(Platz(profil, mitte, n));
-            AbschnittsZeilen(profil, mitte, n, t);
-            return t;
-        });
-    text.reserve(text.size() + Platz(profil, 0, n));
-    AbschnittsZeilen(profil, 0, mitte, text);
-    if (zweite.valid()) text += zweite.get();
-    return Utf8ZuCp1252(std::move(text));
+    auto grenzen = std::make_shared<std::vector<int32_t>>(1, 0);
+    int64_t alle = 0;
+    for (const ProfileSection& a : profil.Abschnitte)
+        alle += std::max(a.Punktanzahl, 0);
+    if (alle >= ParallelAb) {
+        int64_t punkte = 0;
+        for (int32_t s = 0; s < n; ++s) {
+            punkte += profil.Abschnitte[s].Punktanzahl;
+            if (punkte >= PunkteJeTeil && s + 1 < n) {
+                grenzen->push_back(s + 1);
+                punkte = 0;
+            }
+        }
+    }
+    grenzen->push_back(n);
+    return {static_cast<int32_t>(grenzen->size()) - 1, [&profil, grenzen](int32_t i) {
+                const int32_t von = (*grenzen)[i];
+                const int32_t bis = (*grenzen)[i + 1];
+                std::string text;
+                if (i == 0) {
+                    text = "Version \t 2\n";
+                    text += Formatieren("Glaetten \t %3d\n", profil.GlaettungMittelungUeber);
+                    text += Formatieren("SteigungGlaetten \t %3d\n", profil.SteigungMittelungUeber);
+                    for (int k = 0; k < 7; ++k)
+                        text += "leer\n";
+                    text += Formatieren("Abschnitte \t %3d\n", profil.AnzahlAbschnitte());
+                }
+                text.reserve(text.size() + Platz(profil, von, bis));
+                AbschnittsZeilen(profil, von, bis, text);
+                return Utf8ZuCp1252(std::move(text));
+            }};
+}
+
+std::string ProfilDateiInhalt(const Profile& profil) {
+    return Zusammen(ProfilDateiTeile(profil));
 }
 
 bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/text_parts.h"
 #include "model/profile.h"
 
 #include <cstddef>
@@ -16,6 +17,9 @@
 // A description that is empty or holds only white space is written as "BESCHREIBUNG_LEER";
 // line breaks inside a description are written as blanks so they cannot split the section.
 std::string ProfilDateiInhalt(const Profile& profil);
+// The same text in parts, for writing a long route while its end is still being made; `profil`
+// must stay as it is while the parts are made.
+Teiltext ProfilDateiTeile(const Profile& profil);
 
 // The largest profile file that is read: a route of MaxAbschnitte full sections takes about
 // 110 MB with the numbers of real routes; the bound leaves room for wider numbers and keeps a

@@ -67,7 +67,7 @@ bool GesamtSpeichern(HoprexDaten& daten, const std::optional<std::string>& pfad,
                      Meldungen& meldungen) {
     if (!DatenVorhanden(daten.Gesamt, meldungen) || !pfad) return false;
     const SchreibErgebnis ergebnis =
-        DateiSchreiben(*pfad, ProfilDateiInhalt(daten.Gesamt), meldungen);
+        DateiSchreiben(*pfad, ProfilDateiTeile(daten.Gesamt), meldungen);
     if (ergebnis != SchreibErgebnis::OeffnenFehler)
         daten.VerzeichnisSchreiben = VerzeichnisVon(*pfad);
     if (ergebnis != SchreibErgebnis::Ok) return false;

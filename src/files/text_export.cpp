@@ -9,8 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <future>
-#include <thread>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -144,34 +143,42 @@ int32_t GeschaetztePunktanzahl(const Profile& gesamt, int32_t meterProPunkt) {
     return static_cast<int32_t>(std::trunc(n));
 }
 
+Teiltext ExportTeile(const Profile& gesamt, const TExportOptions& o) {
+    auto punkte = std::make_shared<std::vector<ExportPunkt>>();
+    punkte->reserve(static_cast<size_t>(std::max(gesamt.Punktanzahl, 0)));
+    PunkteAuswaehlen(gesamt, o, [&](int32_t j, int32_t k) { punkte->push_back({j, k}); });
+    // Parts of about PunkteJeTeil lines. No part ends with a section's first line: a
+    // description (the one place for bytes beyond ASCII besides the header) then always has a
+    // whole line after it in its part, so each part converts to Windows-1252 as the whole text
+    // would.
+    auto grenzen = std::make_shared<std::vector<size_t>>(1, 0);
+    const size_t n = punkte->size();
+    if (n >= static_cast<size_t>(ParallelAb)) {
+        for (size_t g = PunkteJeTeil; g + PunkteJeTeil / 2 < n; g += PunkteJeTeil) {
+            while (g < n && (*punkte)[g - 1].abschnitt != (*punkte)[g - 2].abschnitt)
+                ++g;
+            if (g < n) grenzen->push_back(g);
+        }
+    }
+    grenzen->push_back(n);
+    return {static_cast<int32_t>(grenzen->size()) - 1, [&gesamt, o, punkte, grenzen](int32_t i) {
+                const size_t von = (*grenzen)[i];
+                const size_t bis = (*grenzen)[i + 1];
+                std::string text = i == 0 && o.Header ? Kopf(gesamt, o, punkte->size()) : "";
+                text.reserve(text.size() + (bis - von) * ZeilenPlatz);
+                ExportZeilen(gesamt, o, *punkte, von, bis, text);
+                return Utf8ZuCp1252(std::move(text));
+            }};
+}
+
 std::string ExportInhalt(const Profile& gesamt, const TExportOptions& o) {
-    std::vector<ExportPunkt> punkte;
-    punkte.reserve(static_cast<size_t>(std::max(gesamt.Punktanzahl, 0)));
-    PunkteAuswaehlen(gesamt, o, [&](int32_t j, int32_t k) { punkte.push_back({j, k}); });
-    std::string text = o.Header ? Kopf(gesamt, o, punkte.size()) : std::string();
-    // A long export's second half is written on a second thread into a text of its own.
-    const size_t mitte =
-        punkte.size() < static_cast<size_t>(ParallelAb) || std::thread::hardware_concurrency() < 2
-            ? punkte.size()
-            : punkte.size() / 2;
-    std::future<std::string> zweite;
-    if (mitte < punkte.size())
-        zweite = std::async(std::launch::async, [&] {
-            std::string t;
-            t.reserve((punkte.size() - mitte) * ZeilenPlatz);
-            ExportZeilen(gesamt, o, punkte, mitte, punkte.size(), t);
-            return t;
-        });
-    text.reserve(text.size() + punkte.size() * ZeilenPlatz);
-    ExportZeilen(gesamt, o, punkte, 0, mitte, text);
-    if (zweite.valid()) text += zweite.get();
-    return Utf8ZuCp1252(std::move(text));
+    return Zusammen(ExportTeile(gesamt, o));
 }
 
 bool Exportieren(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen) {
     if (!DatenVorhanden(daten.Gesamt, meldungen) || !pfad) return false;
     const SchreibErgebnis ergebnis =
-        DateiSchreiben(*pfad, ExportInhalt(daten.Gesamt, daten.ExportOptions), meldungen);
+        DateiSchreiben(*pfad, ExportTeile(daten.Gesamt, daten.ExportOptions), meldungen);
     if (ergebnis != SchreibErgebnis::OeffnenFehler) daten.VerzeichnisExport = VerzeichnisVon(*pfad);
     return ergebnis == SchreibErgebnis::Ok;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/text_parts.h"
 #include "model/hoprex_data.h"
 #include "model/messages.h"
 #include "model/profile.h"
@@ -25,6 +26,9 @@ int32_t GeschaetztePunktanzahl(const Profile& gesamt, int32_t meterProPunkt);
 // MeterProPunkt; every section with a written point gets its "Abschnitt" marker on its first
 // written line. `gesamt` must have been through the refresh chain.
 std::string ExportInhalt(const Profile& gesamt, const TExportOptions& optionen);
+// The same text in parts, for writing a long route while its end is still being made; `gesamt`
+// must stay as it is while the parts are made.
+Teiltext ExportTeile(const Profile& gesamt, const TExportOptions& optionen);
 
 // "Export": writes ExportInhalt of the overall profile under daten.ExportOptions to `pfad`
 // (replacing the file only once it was fully written) and sets VerzeichnisExport to its folder.
