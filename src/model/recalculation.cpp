@@ -43,6 +43,22 @@ Abschnittsbereich AbschnitteUeber(const std::vector<int64_t>& anfang, int64_t vo
             static_cast<int32_t>(letzter - anfang.begin()), *erster};
 }
 
+// The points of the unchanged run [von, bis) of the route that keep their smoothed height
+// wherever the run stands: those whose window lies within it. Such a window starts inside (the
+// steps back to the run's start reach half the length) and ends inside (the steps on from the
+// point's own step to the run's end reach the length), so it is found from the run's own steps
+// and heights alone. Returns [erster, letzter).
+std::pair<int64_t, int64_t> Behalten(const int64_t* M, int64_t von, int64_t bis, int32_t laenge) {
+    const int64_t erster =
+        std::partition_point(M + von, M + bis,
+                             [&](int64_t m) { return 2 * (m - M[von]) < laenge; }) -
+        M;
+    const int64_t letzter = std::partition_point(M + erster + 1, M + bis + 1,
+                                                 [&](int64_t m) { return m <= M[bis] - laenge; }) -
+                            M - 1;
+    return {erster, std::max(erster, letzter)};
+}
+
 } // namespace
 
 void Nachrechnung::Rechnen(Profile& profil, int32_t L, int32_t G) {
@@ -107,6 +123,41 @@ void Nachrechnung::Teilweise(Profile& profil, const Wegtabelle& tabelle,
     const int64_t ende = n - hinten;
     const int64_t verschiebung = n - alt; // new index of a point behind the change - old index
 
+    // A move of sections turns the changed stretch around: its new points are its old ones from
+    // some section on, then those before that section. `naht` is where the second run starts
+    // (-1: no turn). The candidates are the old sections starting inside the stretch with the
+    // stretch's new first point as their first and its new last point before them; the runs are
+    // then compared in full, which takes their results from the record.
+    int64_t naht = -1;
+    if (verschiebung == 0 && ende - vorn > 1) {
+        const auto Gleich = [&](int64_t k, int64_t altK) {
+            return neu[k]->Hoehe == punkte_[altK].hoehe &&
+                   Bits(neu[k]->Abstand) == Bits(punkte_[altK].abstand);
+        };
+        auto it =
+            std::upper_bound(abschnitte_.begin(), abschnitte_.end(), vorn,
+                             [](int64_t x, const Abschnittswerte& w) { return x < w.anfang; });
+        for (int versuche = 0; it != abschnitte_.end() && it->anfang < ende && versuche < 3; ++it) {
+            const int64_t dreh = it->anfang - vorn;
+            if (it->punktanzahl == 0 || !Gleich(vorn, it->anfang) ||
+                !Gleich(ende - 1, it->anfang - 1))
+                continue;
+            ++versuche;
+            const int64_t zweite = ende - dreh;
+            const auto Vorn = [&](int64_t von, int64_t bis) {
+                return GleichBis(von, bis, Selbst, [dreh](int64_t k) { return k + dreh; });
+            };
+            const auto Hinten = [&](int64_t von, int64_t bis) {
+                return GleichBis(von, bis, Selbst, [&](int64_t k) { return k - (zweite - vorn); });
+            };
+            if (ErsterUnterschied(vorn, zweite, Vorn) == zweite &&
+                ErsterUnterschied(zweite, ende, Hinten) == ende) {
+                naht = zweite;
+                break;
+            }
+        }
+    }
+
     // Smoothed heights to do again: [glattVon, glattBis). A point before the change keeps its
     // height when its window ends before it: the end's running metres stay below the point's
     // own (with its step) plus L. A point behind keeps it when its window starts behind the
@@ -144,7 +195,15 @@ void Nachrechnung::Teilweise(Profile& profil, const Wegtabelle& tabelle,
     Abschnittsbereich glatt{0, 0, 0};
     if (glattVon < glattBis) {
         glatt = AbschnitteUeber(anfang, glattVon, glattBis);
-        GlaettenIn(profil, tabelle, L, glatt);
+        // A turned stretch keeps the heights inside each of its two runs.
+        std::vector<std::pair<int64_t, int64_t>> neu{{glattVon, glattBis}};
+        if (naht >= 0) {
+            const auto [von1, bis1] = Behalten(M, vorn, naht, L);
+            const auto [von2, bis2] = Behalten(M, naht, ende, L);
+            neu = {{glattVon, von1}, {bis1, von2}, {bis2, glattBis}};
+        }
+        for (const auto& [von, bis] : neu)
+            if (von < bis) GlaettenIn(profil, tabelle, L, AbschnitteUeber(anfang, von, bis));
     }
     if (steigungVon < steigungBis)
         SteigungenIn(profil, tabelle, G, AbschnitteUeber(anfang, steigungVon, steigungBis),
