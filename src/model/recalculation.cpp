@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <future>
-#include <thread>
 
 namespace {
 
@@ -18,11 +16,11 @@ uint32_t Bits(float x) {
 // it over [von, bis), a long range in two halves on two threads, and returns the first
 // difference. f must write only to what belongs to the indices of its own range.
 template <typename F> int64_t ErsterUnterschied(int64_t von, int64_t bis, const F& f) {
-    if (bis - von < ParallelAb || std::thread::hardware_concurrency() < 2) return f(von, bis);
+    if (bis - von < ParallelAb) return f(von, bis);
     const int64_t mitte = von + (bis - von) / 2;
-    std::future<int64_t> zweite = std::async(std::launch::async, [&] { return f(mitte, bis); });
-    const int64_t erste = f(von, mitte);
-    const int64_t danach = zweite.get();
+    int64_t erste = mitte;
+    int64_t danach = bis;
+    Nebeneinander([&] { erste = f(von, mitte); }, [&] { danach = f(mitte, bis); });
     return erste < mitte ? erste : danach;
 }
 

@@ -1,6 +1,12 @@
 #include "model/route_halves.h"
 
+#include <atomic>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <optional>
 #include <thread>
+#include <utility>
 
 Teilung Teilen(const Profile& profil, int32_t von, int32_t bis) {
     int64_t punkte = 0;
@@ -11,4 +17,99 @@ Teilung Teilen(const Profile& profil, int32_t von, int32_t bis) {
     while (t.abschnitt < bis && 2 * t.punkteDavor < punkte)
         t.punkteDavor += profil.Abschnitte[t.abschnitt++].Punktanzahl;
     return t;
+}
+
+namespace {
+
+// The second thread: one piece of work at a time, taken by whoever first finds it free.
+class ZweiterFaden {
+public:
+    ZweiterFaden() : faden_([this] { Laufen(); }) {}
+    ~ZweiterFaden() {
+        {
+            const std::lock_guard<std::mutex> sperre(mutex_);
+            ende_ = true;
+        }
+        geben_.notify_one();
+        faden_.join();
+    }
+    ZweiterFaden(const ZweiterFaden&) = delete;
+    ZweiterFaden& operator=(const ZweiterFaden&) = delete;
+
+    // Hands `auftrag` to the thread; false when it is busy. Each true is followed by Warten.
+    bool Geben(Auftrag auftrag) {
+        bool frei = false;
+        if (!belegt_.compare_exchange_strong(frei, true)) return false;
+        {
+            const std::lock_guard<std::mutex> sperre(mutex_);
+            auftrag_.emplace(auftrag);
+        }
+        geben_.notify_one();
+        return true;
+    }
+
+    // Waits until the work handed on is done; its exception, if it threw.
+    std::exception_ptr Warten() {
+        std::unique_lock<std::mutex> sperre(mutex_);
+        fertig_.wait(sperre, [this] { return !auftrag_; });
+        std::exception_ptr fehler = std::exchange(fehler_, nullptr);
+        sperre.unlock();
+        belegt_ = false;
+        return fehler;
+    }
+
+private:
+    void Laufen() {
+        std::unique_lock<std::mutex> sperre(mutex_);
+        for (;;) {
+            geben_.wait(sperre, [this] { return auftrag_ || ende_; });
+            if (ende_) return;
+            sperre.unlock();
+            std::exception_ptr fehler;
+            try {
+                (*auftrag_)();
+            } catch (...) {
+                fehler = std::current_exception();
+            }
+            sperre.lock();
+            fehler_ = fehler;
+            auftrag_.reset();
+            fertig_.notify_one();
+        }
+    }
+
+    std::atomic<bool> belegt_{false};
+    std::mutex mutex_;
+    std::condition_variable geben_;
+    std::condition_variable fertig_;
+    std::optional<Auftrag> auftrag_;
+    std::exception_ptr fehler_;
+    bool ende_ = false;
+    std::thread faden_; // last: it starts on members that are ready
+};
+
+ZweiterFaden* Faden() {
+    if (std::thread::hardware_concurrency() < 2) return nullptr;
+    static ZweiterFaden faden;
+    return &faden;
+}
+
+} // namespace
+
+void Nebeneinander(Auftrag erste, Auftrag zweite) {
+    ZweiterFaden* const faden = Faden();
+    if (faden == nullptr || !faden->Geben(zweite)) {
+        erste();
+        zweite();
+        return;
+    }
+    std::exception_ptr fehler;
+    try {
+        erste();
+    } catch (...) {
+        fehler = std::current_exception();
+    }
+    const std::exception_ptr zweiterFehler = faden->Warten();
+    if (fehler) std::rethrow_exception(fehler);
+    if (zweiterFehler) std::rethrow_exception(zweiterFehler);
 }

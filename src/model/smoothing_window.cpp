@@ -64,14 +64,12 @@ void Wegtabelle::Fuellen(Profile& profil, bool positionen) {
             for (int32_t j = 0; j < a.Punktanzahl; ++j)
                 hoehen[++i] = h += a.Punkte[j].Hoehe;
     };
-    if (n < ParallelAb || std::thread::hardware_concurrency() < 2) {
+    if (n < ParallelAb) {
         Meter();
         Hoehen();
         return;
     }
-    std::future<void> meterLauf = std::async(std::launch::async, Meter);
-    Hoehen();
-    meterLauf.get();
+    Nebeneinander(Hoehen, Meter);
 }
 
 Wegtabelle& WegtabelleFuer(Profile& profil, bool positionen) {

@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <future>
-#include <thread>
 #include <vector>
 
 // Finding the ends of the smoothing and gradient windows in about one step per point.
@@ -156,11 +154,8 @@ void FuerJedesFenster(Profile& profil, const Wegtabelle& tabelle, int32_t laenge
         return;
     }
     const int64_t c = erster + teilung.punkteDavor;
-    std::future<void> zweite = std::async(std::launch::async, [&] {
-        FensterDurchlaufen(profil, tabelle, laenge, mitte, bis, c, tun);
-    });
-    FensterDurchlaufen(profil, tabelle, laenge, von, mitte, erster, tun);
-    zweite.get();
+    Nebeneinander([&] { FensterDurchlaufen(profil, tabelle, laenge, von, mitte, erster, tun); },
+                  [&] { FensterDurchlaufen(profil, tabelle, laenge, mitte, bis, c, tun); });
 }
 
 // FuerJedesFenster over the whole profile.
