@@ -5,6 +5,7 @@
 #include <QItemSelection>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -38,8 +39,8 @@ void TAbschnittListe::ZeilenSetzen(const std::vector<QString>& zeilen) {
     const QSignalBlocker sperre(this);
     const int fokus = currentRow();
     clear();
-    for (const QString& zeile : zeilen)
-        addItem(zeile);
+    // All lines in one insertion: the view lays out once, not once per line.
+    addItems(QStringList(zeilen.begin(), zeilen.end()));
     if (fokus >= 0 && fokus < count()) setCurrentRow(fokus, QItemSelectionModel::NoUpdate);
 }
 
