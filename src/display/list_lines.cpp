@@ -5,9 +5,24 @@
 std::string ListenZeile(int32_t nummer, float strecke, int32_t hoeheMin, int32_t hoeheMax,
                         int32_t hoehenmeterPlus, int32_t hoehenmeterMinus,
                         const std::string& beschreibung) {
-    return Formatieren("%2d  %6.2f  %4d  %4d  %5ld  %5ld  %s", nummer, static_cast<double>(strecke),
-                       hoeheMin, hoeheMax, static_cast<long>(hoehenmeterPlus),
-                       static_cast<long>(hoehenmeterMinus), beschreibung.c_str());
+    // "%2d  %6.2f  %4d  %4d  %5ld  %5ld  %s", the very bytes of Formatieren without its locale
+    // switch: a route of a thousand sections refreshes a thousand lines after every edit.
+    std::string zeile;
+    CText(zeile)
+        .Ganzzahl(nummer, 2)
+        .Text("  ")
+        .Festkomma(strecke, 6, 2)
+        .Text("  ")
+        .Ganzzahl(hoeheMin, 4)
+        .Text("  ")
+        .Ganzzahl(hoeheMax, 4)
+        .Text("  ")
+        .Ganzzahl(hoehenmeterPlus, 5)
+        .Text("  ")
+        .Ganzzahl(hoehenmeterMinus, 5)
+        .Text("  ")
+        .Text(beschreibung.c_str()); // up to a zero byte, as %s reads it
+    return zeile;
 }
 
 std::vector<std::string> ListenZeilenAktuell(const Profile& aktuell) {

@@ -1,8 +1,12 @@
 #include "display/list_lines.h"
 
+#include "model/c_format.h"
 #include "support/profile_builder.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
+#include <limits>
 
 namespace {
 
@@ -23,6 +27,19 @@ TEST(ListenZeile, ColumnsLineUpUnderTheHeader) {
 TEST(ListenZeile, WideValuesPushTheColumnsRatherThanBeingCut) {
     EXPECT_EQ(ListenZeile(123, 1234.567f, -9000, 9000, 123456, 0, ""),
               "123  1234.57  -9000  9000  123456      0  ");
+}
+
+// The line is the printf line of the C locale for any section, damaged ones included.
+TEST(ListenZeile, IsThePrintfLineForEveryValue) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const std::string mitNull("vor\0nach", 8);
+    for (const float km : {0.0f, -0.0f, 0.005f, 0.015f, 0.125f, 2.675f, -3.999f, 99.995f, 1e9f,
+                           3.4e38f, inf, -inf, std::numeric_limits<float>::quiet_NaN()})
+        for (const int32_t h : {0, 7, -42, 9999, -9000, INT32_MIN, INT32_MAX})
+            EXPECT_EQ(ListenZeile(h, km, h, -h / 3, h / 7, 5, mitNull),
+                      Formatieren("%2d  %6.2f  %4d  %4d  %5ld  %5ld  %s", h, double{km}, h, -h / 3,
+                                  long{h / 7}, 5L, mitNull.c_str()))
+                << km << " " << h;
 }
 
 TEST(ListenZeilen, CurrentPlainOverallSmoothedOrPlain) {
