@@ -21,14 +21,17 @@ void SteigungenIn(Profile& profil, const Wegtabelle& tabelle, int32_t G,
                   PunktAufzeichnung* aufzeichnung) {
     FuerJedesFenster(profil, tabelle, G, bereich,
                      [&](ProfilePoint& p, int32_t s, int32_t j, const Fenster& f) {
-                         p.Steigung = f.genau ? SteigungSchnell(f.anfang, f.ende)
-                                              : SteigungReferenz(profil, s, j, G);
+                         const float steigung = f.genau ? SteigungSchnell(f.anfang, f.ende)
+                                                        : SteigungReferenz(profil, s, j, G);
+                         p.Steigung = steigung;
                          ProfileSection& a = profil.Abschnitte[s];
                          if (j + 1 == a.Punktanzahl && statistikVon <= s && s < statistikBis)
                              AbschnittStatistikGeglaettet(a);
+                         // The gradient from the register: read back from the point, it came
+                         // with the bytes before it in one load that waits for the store.
                          if (aufzeichnung != nullptr)
                              aufzeichnung[f.index] = {p.Hoehe, p.Abstand, p.HoeheGeglaettet,
-                                                      p.Steigung, p.Strecke};
+                                                      steigung, p.Strecke};
                      });
 }
 
