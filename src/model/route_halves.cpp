@@ -5,6 +5,7 @@
 #include <exception>
 #include <mutex>
 #include <optional>
+#include <pthread.h>
 #include <thread>
 #include <utility>
 
@@ -21,18 +22,12 @@ Teilung Teilen(const Profile& profil, int32_t von, int32_t bis) {
 
 namespace {
 
-// The second thread: one piece of work at a time, taken by whoever first finds it free.
+// The second thread: one piece of work at a time, taken by whoever first finds it free. It is
+// never stopped: it waits for work until the process ends, and a process forked from this one,
+// which has no such thread, runs both halves itself.
 class ZweiterFaden {
 public:
-    ZweiterFaden() : faden_([this] { Laufen(); }) {}
-    ~ZweiterFaden() {
-        {
-            const std::lock_guard<std::mutex> sperre(mutex_);
-            ende_ = true;
-        }
-        geben_.notify_one();
-        faden_.join();
-    }
+    ZweiterFaden() { std::thread([this] { Laufen(); }).detach(); }
     ZweiterFaden(const ZweiterFaden&) = delete;
     ZweiterFaden& operator=(const ZweiterFaden&) = delete;
 
@@ -59,11 +54,10 @@ public:
     }
 
 private:
-    void Laufen() {
+    [[noreturn]] void Laufen() {
         std::unique_lock<std::mutex> sperre(mutex_);
         for (;;) {
-            geben_.wait(sperre, [this] { return auftrag_ || ende_; });
-            if (ende_) return;
+            geben_.wait(sperre, [this] { return auftrag_.has_value(); });
             sperre.unlock();
             std::exception_ptr fehler;
             try {
@@ -84,14 +78,19 @@ private:
     std::condition_variable fertig_;
     std::optional<Auftrag> auftrag_;
     std::exception_ptr fehler_;
-    bool ende_ = false;
-    std::thread faden_; // last: it starts on members that are ready
 };
+
+std::atomic<bool> geforkt{false};
 
 ZweiterFaden* Faden() {
     if (std::thread::hardware_concurrency() < 2) return nullptr;
-    static ZweiterFaden faden;
-    return &faden;
+    // Made on first use and kept to the end: destroying it at exit would have to stop a thread
+    // that may be waiting for work.
+    static ZweiterFaden* const faden = [] {
+        pthread_atfork(nullptr, nullptr, [] { geforkt = true; });
+        return new ZweiterFaden;
+    }();
+    return geforkt ? nullptr : faden;
 }
 
 } // namespace

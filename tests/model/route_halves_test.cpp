@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <stdexcept>
 #include <thread>
@@ -60,6 +63,23 @@ TEST(Nebeneinander, NestedAndConcurrentCallsDoNotWaitForEachOther) {
     for (std::thread& f : faeden)
         f.join();
     EXPECT_EQ(summe, 4 + 4 * 500 * 2);
+}
+
+// A process forked from one whose second thread is running has no such thread: it runs both
+// halves itself instead of waiting for ever.
+TEST(Nebeneinander, AForkedProcessRunsBothHalvesItself) {
+    Nebeneinander([] {}, [] {});
+    const pid_t kind = fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        alarm(5); // a hang ends the child with a signal
+        int summe = 0;
+        Nebeneinander([&] { summe += 1; }, [&] { summe += 2; });
+        _exit(summe == 3 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(kind, &status, 0), kind);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 } // namespace
