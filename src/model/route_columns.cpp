@@ -53,8 +53,7 @@ public:
 
     // Runs for every point of the view, half a million in a full view of a long route: `h` is
     // the point's height of the line, `Roh` whether the plain line is gathered besides.
-    template <bool Roh> void Punkt(int32_t spalte, const ProfilePoint& p, double h) {
-        Sammlung& s = s_[spalte];
+    template <bool Roh> static void Punkt(Sammlung& s, const ProfilePoint& p, double h) {
         if (s.Anzahl++ == 0) {
             s.Erster = s.Tiefster = s.Hoechster = &p;
             s.Spalte = {true, h, h, 0.0};
@@ -78,6 +77,8 @@ public:
             roh.Hoechster = &p;
         }
     }
+
+    Sammlung& Spalte(int32_t spalte) { return s_[spalte]; }
 
     // Joins the gathered columns from left to right: between the last point of one occupied
     // column and the first of the next the line is straight, so the columns between take its
@@ -172,6 +173,10 @@ private:
 template <bool Geglaettet, bool Roh>
 void Sammeln(Reduktion& r, const Profile& profil, PunktStelle start, int32_t spalten,
              const ProfilePoint*& links, const ProfilePoint*& rechts) {
+    // The column the walk is in is gathered in a copy of its own: a few hundred points in a row
+    // fall in one column of a long route, and the copy's values can stay in registers.
+    int32_t offen = -1;
+    Sammlung s;
     PunkteAb(profil, start, [&](PunktStelle, const ProfilePoint& p) {
         if (!std::isfinite(p.Strecke)) return true;
         const int32_t c = r.SpalteVon(p.Strecke);
@@ -181,10 +186,16 @@ void Sammeln(Reduktion& r, const Profile& profil, PunktStelle start, int32_t spa
             rechts = &p;
             return false;
         } else {
-            r.Punkt<Roh>(c, p, Geglaettet ? p.HoeheGeglaettet : p.Hoehe);
+            if (c != offen) {
+                if (offen >= 0) r.Spalte(offen) = s;
+                offen = c;
+                s = r.Spalte(c);
+            }
+            Reduktion::Punkt<Roh>(s, p, Geglaettet ? p.HoeheGeglaettet : p.Hoehe);
         }
         return true;
     });
+    if (offen >= 0) r.Spalte(offen) = s;
 }
 
 } // namespace
