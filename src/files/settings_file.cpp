@@ -147,6 +147,31 @@ template <class Daten, class Besuch> void FuerJedeEinstellung(Daten& daten, Besu
 
 } // namespace
 
+namespace {
+
+// Whether `ordner` lies in `wurzel` or below it, by the names of their parts.
+bool Unter(const fs::path& ordner, const fs::path& wurzel) {
+    auto o = ordner.begin();
+    for (auto w = wurzel.begin(); w != wurzel.end(); ++w, ++o)
+        if (o == ordner.end() || *o != *w) return false;
+    return true;
+}
+
+// A program in a shared folder: the system's (/usr, /usr/local, /opt), or one that
+// `cmake --install` filled, whatever its prefix; it leaves the desktop entry in
+// <prefix>/share beside <prefix>/bin. Such a folder belongs to all who run the program, and
+// to root, who can write into it.
+bool Installiert(const fs::path& ordner) {
+    std::error_code fehler;
+    const fs::path echt = fs::weakly_canonical(fs::absolute(ordner, fehler), fehler);
+    if (fehler) return false;
+    for (const char* system : {"/usr", "/opt"})
+        if (Unter(echt, system)) return true;
+    return fs::exists(echt.parent_path() / "share/applications/de.hoprex.Hoprex.desktop", fehler);
+}
+
+} // namespace
+
 std::string EinstellungenPfad(const std::string& programmPfad) {
     fs::path neben(programmPfad);
     neben.replace_extension(".INI");
@@ -154,10 +179,12 @@ std::string EinstellungenPfad(const std::string& programmPfad) {
     if (ordner.empty()) ordner = ".";
     std::error_code fehler;
     const bool nebenDa = fs::exists(neben, fehler);
-    if (nebenDa ? access(neben.c_str(), W_OK) == 0 : access(ordner.c_str(), W_OK | X_OK) == 0)
+    if (!Installiert(ordner) &&
+        (nebenDa ? access(neben.c_str(), W_OK) == 0 : access(ordner.c_str(), W_OK | X_OK) == 0))
         return neben.string();
 
-    // An installed program cannot write beside itself: keep the settings with the user's.
+    // An installed program, or one that cannot write beside itself, keeps the settings with
+    // the user's.
     fs::path basis;
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");

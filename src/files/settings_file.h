@@ -11,11 +11,14 @@
 // when the file is written. A NUL byte, which no text file should hold, is dropped; the lines
 // after it are read and kept.
 
-// Where the settings live for the program at `programmPfad`: the same path with ".INI" in place
-// of the extension ("hoprex" gives "hoprex.INI") while the program can write that file (or,
-// when there is none, create it in its folder); otherwise $XDG_CONFIG_HOME/hoprex/hoprex.INI
-// (by default ~/.config/hoprex/...), which, when it does not exist yet, is first seeded with a
-// copy of the file beside the program, if there is one.
+// Where the settings live for the program at `programmPfad`. A program in a folder of its own
+// (a build or portable folder) keeps them beside itself, under the same path with ".INI" in
+// place of the extension ("hoprex" gives "hoprex.INI"), while it can write that file (or, when
+// there is none, create it in its folder). An installed program (below /usr or /opt, or in the
+// bin folder of a prefix that `cmake --install` filled, known by the desktop entry in its
+// share folder), whoever runs it, and one that cannot write beside itself use
+// $XDG_CONFIG_HOME/hoprex/hoprex.INI (by default ~/.config/hoprex/...), which, when it does not
+// exist yet, is first seeded with a copy of the file beside the program, if there is one.
 std::string EinstellungenPfad(const std::string& programmPfad);
 
 // The window's data as a missing settings file leaves it: every setting at its default, both

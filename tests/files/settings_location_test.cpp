@@ -108,3 +108,35 @@ TEST(EinstellungenOrt, AWritableFileInAFolderTheUserCannotWriteIsUsed) {
     EXPECT_EQ(std::distance(fs::directory_iterator(inst.bin), {}), 1);
     EXPECT_EQ(std::distance(fs::directory_iterator(inst.benutzer), {}), 0);
 }
+
+// Root runs an installed program as any user does: its settings go to root's own folder, not
+// into the shared bin folder. A program in a folder of its own keeps them beside itself.
+TEST(EinstellungenOrt, AnInstalledProgramKeepsTheSettingsWithTheUserWhoeverRunsIt) {
+    TempDir dir;
+    const Umgebung xdg("XDG_CONFIG_HOME", dir.Datei("config"));
+    const std::string eigene = dir.Datei("config") + "/hoprex/hoprex.INI";
+    // What `cmake --install --prefix` leaves: the programs in bin, the desktop entry in share.
+    const std::string praefix = dir.Datei("praefix");
+    fs::create_directories(praefix + "/bin");
+    fs::create_directories(praefix + "/share/applications");
+    DateiAnlegen(praefix + "/share/applications/de.hoprex.Hoprex.desktop", "[Desktop Entry]\n");
+    for (const std::string& programm :
+         {praefix + "/bin/hoprex", std::string("/usr/bin/hoprex"),
+          std::string("/usr/local/bin/hoprex"), std::string("/opt/hoprex/bin/hoprex")})
+        EXPECT_EQ(EinstellungenPfad(programm), eigene) << programm;
+
+    HoprexDaten d = Voreinstellungen();
+    d.Gesamt.SteigungMax = 12;
+    MeldungsProtokoll m;
+    EXPECT_TRUE(EinstellungenSchreiben(d, EinstellungenPfad(praefix + "/bin/hoprex"), m));
+    EXPECT_FALSE(fs::exists(praefix + "/bin/hoprex.INI"));
+    HoprexDaten gelesen;
+    EinstellungenLesen(gelesen, EinstellungenPfad(praefix + "/bin/hoprex"));
+    EXPECT_EQ(gelesen.Gesamt.SteigungMax, 12);
+
+    // A build or portable folder, also one below a folder named like a system one.
+    for (const std::string& ordner : {dir.Datei("portabel"), dir.Datei("usr/bin")}) {
+        fs::create_directories(ordner);
+        EXPECT_EQ(EinstellungenPfad(ordner + "/hoprex"), ordner + "/hoprex.INI");
+    }
+}
