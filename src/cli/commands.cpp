@@ -28,9 +28,12 @@ namespace {
 bool GesamtprofilLaden(const CliAufruf& aufruf, HoprexDaten& daten, Meldungen& meldungen) {
     const std::string& pfad = aufruf.Dateien.at(0);
     std::string inhalt;
-    if (!EingabeLesen(pfad, inhalt, MaxProfilDatei, meldungen) ||
-        !GesamtAusInhalt(daten, inhalt, pfad == "-" ? std::string() : pfad, meldungen))
+    if (!EingabeLesen(pfad, inhalt, MaxProfilDatei, meldungen)) return false;
+    // The reader's message names the line; a script that reads several files needs the file.
+    if (!GesamtAusInhalt(daten, inhalt, pfad == "-" ? std::string() : pfad, meldungen)) {
+        meldungen.Meldung("hoprex-cli", "keine lesbare Profildatei: " + EingabeName(pfad));
         return false;
+    }
     GesamtNeuBerechnen(daten.Gesamt, daten.Gesamt.GlaettungMittelungUeber,
                        daten.Gesamt.SteigungMittelungUeber);
     return true;

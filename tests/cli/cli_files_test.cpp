@@ -134,9 +134,12 @@ TEST(CliDateien, AFileSizeLimitIsAMessageNotTheEnd) {
 // 300,000 nearly empty sections took 5.5 GB; the tool ended with an uncaught std::bad_alloc.
 TEST(CliDateien, TooManySectionsEndWithAMessageAndLittleMemory) {
     TempDir dir;
-    const Lauf l = Starten({"stats", Q(LeereAbschnitte(dir, 300000))});
+    const std::string datei = LeereAbschnitte(dir, 300000);
+    const Lauf l = Starten({"stats", Q(datei)});
     EXPECT_EQ(l.Status, 1);
-    EXPECT_EQ(l.Fehler, "Fehler: Fehler beim Lesen der Datei\nZeile 11\n");
+    EXPECT_EQ(l.Fehler, "Fehler: Fehler beim Lesen der Datei\nZeile 11\n"
+                        "hoprex-cli: keine lesbare Profildatei: " +
+                            datei + "\n");
     rusage kinder{};
     getrusage(RUSAGE_CHILDREN, &kinder);
     EXPECT_LT(kinder.ru_maxrss, 200 * 1024) << "kB, the largest of this test's runs";

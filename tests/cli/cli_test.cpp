@@ -219,7 +219,13 @@ TEST(CliFehler, FaultyFilesAndUsage) {
     DateiAnlegen(kaputt, "keine Profildatei\n");
     const Lauf l = Starten({"stats", Q(kaputt)});
     EXPECT_EQ(l.Status, 1);
-    EXPECT_EQ(l.Fehler, "Fehler: Fehler beim Lesen der Datei\nZeile 2\n");
+    EXPECT_EQ(l.Fehler, "Fehler: Fehler beim Lesen der Datei\nZeile 2\n"
+                        "hoprex-cli: keine lesbare Profildatei: " +
+                            kaputt + "\n");
+    // Each command that reads a route names the file; standard input by its name.
+    EXPECT_EQ(Starten({"export", Q(kaputt)}).Fehler, l.Fehler);
+    EXPECT_TRUE(Starten({"stats", "-"}, {}, {}, Q(kaputt))
+                    .Fehler.ends_with("keine lesbare Profildatei: Standardeingabe\n"));
 
     const Lauf leer = Starten({});
     EXPECT_EQ(leer.Status, 2);
