@@ -3,6 +3,7 @@
 #include "app/error_display.h"
 #include "app/hoprex_window.h"
 #include "app/keys.h"
+#include "app/route_view_window.h"
 #include "files/file_io.h"
 
 #include <QKeyEvent>
@@ -63,5 +64,7 @@ void THoprex::ZustandNachfuehren() {
             QString::fromStdString(DateinameVon(Daten.GesamtDatei)) + QStringLiteral(" – ") + titel;
     if (Daten.GesamtGeaendert) titel.prepend(QLatin1Char('*'));
     setWindowTitle(titel);
+    // The route view's header names the route's file, also once a save gave it another one.
+    if (Routenprofil != nullptr) Routenprofil->Aktualisieren();
     sicherung_.ZustandGeaendert();
 }

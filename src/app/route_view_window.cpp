@@ -1,9 +1,11 @@
 #include "app/route_view_window.h"
 
 #include "app/error_display.h"
+#include "app/window_place.h"
 #include "chart/route_chart.h"
 #include "chart/route_picture.h"
 #include "files/file_io.h"
+#include "files/profile_storage.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -79,16 +81,23 @@ TRoutenprofil::TRoutenprofil(HoprexDaten& daten, Dialoge& dialoge, QWidget* elte
     GeometrieSetzen();
 }
 
-// The stored place when it still lies on one of the screens (a screen may have gone since),
-// no larger than that screen; else the default size wherever the window system puts it.
+// The stored place brought onto a screen that is there (window_place.h); else the default
+// size wherever the window system puts it. The view's frame is not known before it is shown;
+// the main window's, from the same window manager, stands in for it.
 void TRoutenprofil::GeometrieSetzen() {
     const RoutenprofilEinstellungen& e = daten_.Routenprofil;
-    QRect ort(e.Links, e.Oben, e.Breite, e.Hoehe);
-    for (const QScreen* schirm : QGuiApplication::screens()) {
-        const QRect flaeche = schirm->availableGeometry();
-        if (ort.isEmpty() || !flaeche.intersects(ort)) continue;
-        ort.setSize(ort.size().boundedTo(flaeche.size()));
-        setGeometry(ort);
+    QList<QRect> flaechen;
+    for (const QScreen* schirm : QGuiApplication::screens())
+        flaechen << schirm->availableGeometry();
+    QMargins rahmen;
+    if (const QWidget* haupt = parentWidget(); haupt != nullptr && haupt->isVisible()) {
+        const QRect innen = haupt->geometry(), aussen = haupt->frameGeometry();
+        rahmen = QMargins(innen.left() - aussen.left(), innen.top() - aussen.top(),
+                          aussen.right() - innen.right(), aussen.bottom() - innen.bottom());
+    }
+    if (const std::optional<QRect> ort =
+            FensterOrt(e.Links, e.Oben, e.Breite, e.Hoehe, flaechen, rahmen, minimumSizeHint())) {
+        setGeometry(*ort);
         platziert_ = true;
         return;
     }
@@ -136,6 +145,7 @@ void TRoutenprofil::DarstellungUebernehmen() {
 
 void TRoutenprofil::showEvent(QShowEvent* ereignis) {
     QWidget::showEvent(ereignis);
+    platziert_ = true;
     if (veraltet_) Uebernehmen();
 }
 
@@ -145,7 +155,8 @@ void TRoutenprofil::hideEvent(QHideEvent* ereignis) {
 }
 
 void TRoutenprofil::GeometrieMerken() {
-    if (!platziert_ && !isVisible()) return; // never shown: nothing to keep
+    // The hidden window still knows its place; one never shown nor placed has none to keep.
+    if (!platziert_) return;
     RoutenprofilEinstellungen& e = daten_.Routenprofil;
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
     e.Links = normal.x();
@@ -162,8 +173,9 @@ void TRoutenprofil::BildSpeichern() {
     layout()->activate();
     if (!dialoge_.BildOptionenFragen(optionen, Chart->size())) return;
     daten_.Routenprofil.Bild = optionen;
-    const QString name = daten_.Dateiname.empty() ? QStringLiteral("Routenprofil")
-                                                  : QString::fromStdString(daten_.Dateiname);
+    const std::string route = RoutenName(daten_);
+    const QString name =
+        route.empty() ? QStringLiteral("Routenprofil") : QString::fromStdString(route);
     const std::optional<QString> pfad = dialoge_.BildSpeichernPfad(
         QStringLiteral("Als Bild speichern"),
         QString::fromStdString(daten_.Routenprofil.Verzeichnis), name + QStringLiteral(".png"));

@@ -51,5 +51,5 @@ private:
     DialogMeldungen meldungen_;
     bool veraltet_ = true;    // the records changed since the chart took them over
     bool ausstehend_ = false; // an update waits in the event loop
-    bool platziert_ = false;  // the stored place was applied
+    bool platziert_ = false;  // the stored place was applied, or the window was shown
 };

@@ -7,6 +7,7 @@
 #include "display/graph_mapping.h"
 #include "display/route_colors.h"
 #include "display/route_texts.h"
+#include "files/profile_storage.h"
 #include "model/route_columns.h"
 
 #include <cmath>
@@ -147,7 +148,7 @@ void TRoutenChart::Uebernehmen() {
     if (daten_ == nullptr) return;
     LinienEinrichten();
     HoehenbereichSetzen();
-    kopf_->setText(RoutenKopf(daten_->Gesamt, daten_->Dateiname));
+    kopf_->setText(RoutenKopf(daten_->Gesamt, RoutenName(*daten_)));
     if (ganzeRoute_)
         xAxis->setRange(Routenbereich());
     else

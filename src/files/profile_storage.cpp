@@ -49,6 +49,10 @@ std::string ProfilDateiname(std::string_view pfad) {
     return name;
 }
 
+std::string RoutenName(const HoprexDaten& daten) {
+    return daten.GesamtDatei.empty() ? std::string() : ProfilDateiname(daten.GesamtDatei);
+}
+
 bool GesamtAusInhalt(HoprexDaten& daten, const std::string& inhalt, const std::string& pfad,
                      Meldungen& meldungen) {
     std::optional<Routendaten> route = RouteAusInhalt(daten, inhalt, pfad, meldungen);

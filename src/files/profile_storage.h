@@ -14,6 +14,11 @@
 // trailing ".hpx".
 std::string ProfilDateiname(std::string_view pfad);
 
+// The route's name as the route view and its pictures show it: the name of the route's file
+// (GesamtDatei, the one last saved or loaded) without a trailing ".hpx"; empty while the route
+// has no file.
+std::string RoutenName(const HoprexDaten& daten);
+
 // Before the save and export dialogs: false, after showing "Keine Daten zum Speichern
 // vorhanden" (caption "Fehler"), when the overall profile has no sections; the caller then
 // shows no dialog.

@@ -6,14 +6,17 @@
 #include "chart/route_chart.h"
 #include "chart/route_picture.h"
 #include "display/route_colors.h"
+#include "files/settings_file.h"
 #include "support/qt_picture_files.h"
 #include "support/route_builder.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -300,4 +303,60 @@ TEST(Routenprofil, KeepsItsPlaceSizeAndOptionsForTheNextRun) {
     EXPECT_TRUE(wieder.CB_RoheLinie->isChecked());
     EXPECT_FALSE(wieder.CB_Steigungsfarben->isChecked());
     EXPECT_FALSE(wieder.CB_Abschnittsnamen->isChecked());
+}
+
+// The view opened at its default place, moved, and closed before the main window.
+TEST(Routenprofil, AViewClosedBeforeTheMainWindowOpensWhereItWasLeft) {
+    FensterUmgebung u;
+    TRoutenprofil& r = Offen(u.Starten());
+    r.setGeometry(15, 50, 770, 420);
+    r.close();
+    u.Beenden();
+    EXPECT_NE(DateiInhalt(u.Einstellungen()).find("Links=15\nOben=50\nBreite=770\nHoehe=420\n"),
+              std::string::npos);
+    EXPECT_EQ(Offen(u.Starten()).geometry(), QRect(15, 50, 770, 420));
+}
+
+// A place kept on a larger desktop: the view opens whole on the screen, and keeps that place.
+TEST(Routenprofil, APlaceMostlyOffTheScreenComesBackOntoIt) {
+    const QRect schirm = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const char* ort : {"Links=-5000\nOben=100\nBreite=6000\nHoehe=300\n",
+                            "Links=100\nOben=-3000\nBreite=500\nHoehe=6000\n"}) {
+        FensterUmgebung u;
+        DateiAnlegen(u.Einstellungen(), std::string("[Routenprofil]\n") + ort);
+        TRoutenprofil& r = Offen(u.Starten());
+        EXPECT_TRUE(schirm.contains(r.frameGeometry())) << ort;
+        const QRect gezeigt = r.geometry();
+        EXPECT_GE(gezeigt.width() * gezeigt.height(), (schirm.width() - 10) * 300) << ort;
+        u.Beenden();
+        HoprexDaten d;
+        EinstellungenLesen(d, u.Einstellungen());
+        const RoutenprofilEinstellungen& e = d.Routenprofil;
+        EXPECT_EQ(QRect(e.Links, e.Oben, e.Breite, e.Hoehe), gezeigt) << ort;
+    }
+}
+
+// The header and every picture name the file the route was last saved to or loaded from.
+TEST(Routenprofil, TheHeaderAndThePicturesNameTheRoutesFile) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "teil.hpx", Tour(2, 100), false);
+    MausKlick(f.BT_WerteUebernehmen);
+    TRoutenprofil& r = Offen(f);
+    const auto bild = [&](const char* datei) {
+        u.Dialoge.Pfade = {u.Pfad(datei)};
+        MausKlick(r.BT_BildSpeichern);
+        return QString::fromUtf8(DateiBytes(u.Pfad(datei)));
+    };
+    EXPECT_FALSE(bild("neu.svg").contains("    Länge")) << "a route without a file has no name";
+    EXPECT_EQ(u.Dialoge.Fragen.back().Vorschlag, "Routenprofil.png");
+
+    for (const char* name : {"route", "route_b"}) {
+        u.Dialoge.Pfade = {u.Pfad((std::string(name) + ".hpx").c_str())};
+        MausKlick(f.BT_GesamtWerteSpeichern);
+        QApplication::processEvents();
+        const QString svg = bild((std::string(name) + ".svg").c_str());
+        EXPECT_EQ(u.Dialoge.Fragen.back().Vorschlag, QString(name) + ".png");
+        EXPECT_TRUE(svg.contains(">" + QString(name) + "    Länge")) << name;
+    }
 }
