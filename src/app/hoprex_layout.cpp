@@ -2,6 +2,7 @@
 // client pixels of the 529 x 588 window. Graphic controls (frames, images, labels) come first so
 // that they lie under the controls that take input.
 #include "app/appearance.h"
+#include "app/description_input.h"
 #include "app/graph_surface.h"
 #include "app/hoprex_window.h"
 #include "app/section_list.h"
@@ -210,6 +211,7 @@ void THoprex::SteuerelementeAnlegen() {
         T_Beschreibung->setPalette(farben);
     }
     T_Beschreibung->setMaxLength(MaxBeschreibung);
+    T_Beschreibung->setValidator(new TBeschreibungsPruefer(T_Beschreibung));
     T_Beschreibung->hide();
 
     B_EinfuegeMarkeLL =

@@ -6,6 +6,7 @@
 #include <iconv.h>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -126,4 +127,8 @@ std::string Cp1252ZuUtf8(std::string_view cp1252) {
         }
     }
     return aus;
+}
+
+std::string Cp1252Darstellbar(std::string utf8) {
+    return Cp1252ZuUtf8(Utf8ZuCp1252(std::move(utf8)));
 }

@@ -17,3 +17,6 @@ std::string Utf8ZuCp1252(std::string utf8);
 // controls of the same number, as Windows reads them, so that reading and writing back keeps
 // every byte.
 std::string Cp1252ZuUtf8(std::string_view cp1252);
+
+// The UTF-8 text as a file keeps it: each character that Windows-1252 cannot hold becomes "?".
+std::string Cp1252Darstellbar(std::string utf8);

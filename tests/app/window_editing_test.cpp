@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -194,4 +195,29 @@ TEST(HoprexNeuBerechnen, EachWindowTextIsReadRightBeforeItsPass) {
     MausKlick(f.BT_GesamtWerteLoeschen);
     EXPECT_EQ(u.Dialoge.Boxen.back(), fehler(""));
     EXPECT_EQ(f.Daten.Gesamt.GlaettungMittelungUeber, 450);
+}
+
+// Profile files hold Windows-1252: what the editor shows while typing is what the file keeps.
+TEST(HoprexBeschreibung, CharactersAProfileFileCannotHoldShowAsTheQuestionMarkItKeeps) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "route.hpx", Route(), true);
+    TAbschnittListe* liste = f.LB_HAbschnitteGesamt;
+    MausDoppelklick(liste->viewport(), Zeile(liste, 0));
+    f.T_Beschreibung->selectAll();
+    Tippen(f.T_Beschreibung, "Łódź € Ω Straße");
+    EXPECT_EQ(f.T_Beschreibung->text(), "?ód? € ? Straße");
+    EXPECT_TRUE(QToolTip::text().contains("Windows-1252"));
+    // An accent typed after its letter is the one character the file holds.
+    Tippen(f.T_Beschreibung, QString("e") + QChar(0x0301));
+    EXPECT_EQ(f.T_Beschreibung->text(), "?ód? € ? Straßeé");
+    Taste(f.T_Beschreibung, Qt::Key_Return);
+
+    u.Dialoge.Pfade = {u.Pfad("neu.hpx")};
+    MausKlick(f.BT_GesamtWerteSpeichern);
+    u.Beenden();
+    THoprex& wieder = u.Starten();
+    ASSERT_TRUE(wieder.GesamtDateiOeffnen(u.Pfad("neu.hpx")));
+    EXPECT_EQ(wieder.Daten.Gesamt.Abschnitte[0].Beschreibung, "?ód? € ? Straßeé");
+    EXPECT_TRUE(wieder.LB_HAbschnitteGesamt->item(0)->text().endsWith("?ód? € ? Straßeé"));
 }
