@@ -9,105 +9,161 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMimeData>
 #include <QUrl>
+#include <cctype>
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
-bool BildNachInhalt(const QString& pfad) {
-    QImageReader leser(pfad);
+// Qt names files by QString, which cannot hold a name that is not valid UTF-8: the file is
+// opened by its name's bytes and handed to Qt open. Without waiting for a writer, so that a FIFO
+// cannot hold up the window.
+bool Oeffnen(QFile& datei, const std::string& pfad) {
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return false;
+    if (datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return true;
+    ::close(fd);
+    return false;
+}
+
+bool BildNachInhalt(const std::string& pfad) {
+    QFile datei;
+    if (!Oeffnen(datei, pfad)) return false;
+    QImageReader leser(&datei);
     return leser.canRead();
 }
 
-bool BildNachName(const QString& pfad) {
-    const QByteArray endung = QFileInfo(pfad).suffix().toLower().toLatin1();
-    return !endung.isEmpty() && QImageReader::supportedImageFormats().contains(endung);
+std::string Endung(const std::string& pfad) {
+    std::string endung = fs::path(pfad).extension().string();
+    if (!endung.empty()) endung.erase(0, 1);
+    for (char& c : endung)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return endung;
 }
 
-bool ProfilDateiNachInhalt(const QString& pfad) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) return false;
+bool BildNachName(const std::string& pfad) {
+    const std::string endung = Endung(pfad);
+    return !endung.empty() &&
+           QImageReader::supportedImageFormats().contains(QByteArray::fromStdString(endung));
+}
+
+bool ProfilDateiNachInhalt(const std::string& pfad) {
+    QFile datei;
+    if (!Oeffnen(datei, pfad)) return false;
     const QByteArray anfang = datei.read(16);
     return BeginntWieProfilDatei(std::string_view(anfang.constData(), anfang.size()));
 }
 
-// x-special/gnome-copied-files: "copy" or "cut", then one URL per line.
-QList<QUrl> KopierteDateien(const QMimeData& daten) {
-    const QString format = QStringLiteral("x-special/gnome-copied-files");
-    if (!daten.hasFormat(format)) return {};
-    QList<QUrl> urls;
-    const QStringList zeilen = QString::fromUtf8(daten.data(format)).split(u'\n');
-    for (qsizetype i = 1; i < zeilen.size(); ++i)
-        if (!zeilen[i].trimmed().isEmpty()) urls.push_back(QUrl(zeilen[i].trimmed()));
+// The URLs of a drag or copy as their bytes: text/uri-list (comments left out), else
+// x-special/gnome-copied-files ("copy" or "cut", then one URL per line).
+QList<QByteArray> UrlZeilen(const QMimeData& daten) {
+    const QString kopiert = QStringLiteral("x-special/gnome-copied-files");
+    const bool liste = daten.hasUrls();
+    if (!liste && !daten.hasFormat(kopiert)) return {};
+    QList<QByteArray> zeilen =
+        daten.data(liste ? QStringLiteral("text/uri-list") : kopiert).split('\n');
+    if (!liste) zeilen.removeFirst();
+    QList<QByteArray> urls;
+    for (const QByteArray& zeile : zeilen)
+        if (const QByteArray url = zeile.trimmed(); !url.isEmpty() && !url.startsWith('#'))
+            urls.push_back(url);
     return urls;
+}
+
+// The name of a local file's URL as bytes. The URL's escapes are the name's bytes, also where
+// they are no UTF-8; QUrl would turn such bytes into replacement characters.
+std::optional<std::string> LokaleDatei(const QByteArray& url) {
+    if (!QUrl::fromEncoded(url).isLocalFile()) return {};
+    const qsizetype pfad = url.indexOf('/', url.indexOf("://") + 3);
+    if (pfad < 0) return {};
+    return QByteArray::fromPercentEncoding(url.mid(pfad)).toStdString();
 }
 
 } // namespace
 
-DateiZiel ZielFuerDatei(const QString& pfad) {
-    const QFileInfo info(pfad);
-    const bool regulaer = info.isFile();
+DateiZiel ZielFuerDatei(const std::string& pfad) {
+    std::error_code fehler;
+    const bool regulaer = fs::is_regular_file(pfad, fehler);
     if (regulaer && BildNachInhalt(pfad)) return DateiZiel::Auswertung;
-    if (info.suffix().compare(QLatin1String("hpx"), Qt::CaseInsensitive) == 0 ||
-        (regulaer && ProfilDateiNachInhalt(pfad)))
+    if (Endung(pfad) == "hpx" || (regulaer && ProfilDateiNachInhalt(pfad)))
         return DateiZiel::Gesamtprofil;
     if (BildNachName(pfad)) return DateiZiel::Auswertung;
     return DateiZiel::Keines;
 }
 
-std::optional<QString> EinzelneDatei(const QMimeData* daten) {
+DateiZiel ZielFuerDatei(const QString& pfad) {
+    return ZielFuerDatei(QFile::encodeName(pfad).toStdString());
+}
+
+std::optional<std::string> EinzelneDatei(const QMimeData* daten) {
     if (daten == nullptr) return {};
-    const QList<QUrl> urls = daten->hasUrls() ? daten->urls() : KopierteDateien(*daten);
-    if (urls.size() != 1 || !urls.constFirst().isLocalFile()) return {};
-    return urls.constFirst().toLocalFile();
+    const QList<QByteArray> urls = UrlZeilen(*daten);
+    if (urls.size() != 1) return {};
+    return LokaleDatei(urls.constFirst());
 }
 
 bool AblageBietetBild() {
     const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
     if (daten == nullptr) return false;
     if (daten->hasImage()) return true;
-    const std::optional<QString> datei = EinzelneDatei(daten);
+    const std::optional<std::string> datei = EinzelneDatei(daten);
     return datei && ZielFuerDatei(*datei) == DateiZiel::Auswertung;
 }
 
 void THoprex::DateiOeffnen(const QString& pfad) {
+    PfadOeffnen(QFile::encodeName(pfad).toStdString());
+}
+
+void THoprex::PfadOeffnen(const std::string& pfad) {
     // The folder of the file becomes the start folder of the next "Öffnen": it must not depend
     // on the folder the program was started in.
-    const QString absolut = QFileInfo(pfad).absoluteFilePath();
+    std::error_code fehler;
+    const fs::path absolut = fs::absolute(pfad, fehler);
+    const std::string datei = fehler ? pfad : absolut.string();
     Geschuetzt(dialoge_, [&] {
-        if (ZielFuerDatei(absolut) == DateiZiel::Auswertung)
-            BildDateiAuswerten(absolut);
+        if (ZielFuerDatei(datei) == DateiZiel::Auswertung)
+            BildDateiAuswerten(datei);
         else
-            GesamtDateiOeffnen(absolut);
+            GesamtPfadOeffnen(datei);
     });
 }
 
-void THoprex::BildDateiAuswerten(const QString& pfad) {
-    QImageReader leser(pfad);
+void THoprex::BildDateiAuswerten(const std::string& pfad) {
+    QFile datei;
+    QImageReader leser;
+    // A file that cannot be opened is given to Qt by its name, for Qt's own words on why.
+    if (Oeffnen(datei, pfad))
+        leser.setDevice(&datei);
+    else
+        leser.setFileName(QFile::decodeName(pfad.c_str()));
     const QImage bild = leser.read();
     if (bild.isNull()) {
         dialoge_.Meldung(QStringLiteral("Fehler"),
-                         QStringLiteral("Fehler beim Öffnen der Datei\n") + pfad + u'\n' +
-                             leser.errorString());
+                         QStringLiteral("Fehler beim Öffnen der Datei\n") +
+                             QFile::decodeName(pfad.c_str()) + u'\n' + leser.errorString());
         return;
     }
     BildAuswerten(BitmapAusQImage(bild));
 }
 
 void THoprex::dragEnterEvent(QDragEnterEvent* ereignis) {
-    const std::optional<QString> datei = EinzelneDatei(ereignis->mimeData());
+    const std::optional<std::string> datei = EinzelneDatei(ereignis->mimeData());
     if (datei && ZielFuerDatei(*datei) != DateiZiel::Keines) ereignis->acceptProposedAction();
 }
 
 void THoprex::dropEvent(QDropEvent* ereignis) {
-    const std::optional<QString> datei = EinzelneDatei(ereignis->mimeData());
+    const std::optional<std::string> datei = EinzelneDatei(ereignis->mimeData());
     if (!datei || ZielFuerDatei(*datei) == DateiZiel::Keines) return;
     ereignis->acceptProposedAction();
     // Opened once the drop has finished, so that its messages do not hold up the program the
     // file came from.
     QMetaObject::invokeMethod(
-        this, [this, pfad = *datei] { DateiOeffnen(pfad); }, Qt::QueuedConnection);
+        this, [this, pfad = *datei] { PfadOeffnen(pfad); }, Qt::QueuedConnection);
 }

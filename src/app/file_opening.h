@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 
 class QMimeData;
 
@@ -18,13 +19,15 @@ enum class DateiZiel {
 // What the window does with the local file at `pfad`. An image that Qt reads (known by its
 // content, or by its name when it cannot be read) is evaluated; a profile file (".hpx" in any
 // case, or a file that begins as Hoprex writes one) is loaded. Only regular files are looked
-// into, so that a FIFO cannot hold up the window.
+// into, so that a FIFO cannot hold up the window. `pfad` holds the name's bytes as the file
+// system has them, valid UTF-8 or not.
+DateiZiel ZielFuerDatei(const std::string& pfad);
 DateiZiel ZielFuerDatei(const QString& pfad);
 
 // The one local file that `daten` offers: a file manager's drag or copy (text/uri-list, or the
-// list of x-special/gnome-copied-files). None when it offers no file, more than one, or a file
-// that is not local.
-std::optional<QString> EinzelneDatei(const QMimeData* daten);
+// list of x-special/gnome-copied-files), by its name's bytes. None when it offers no file, more
+// than one, or a file that is not local.
+std::optional<std::string> EinzelneDatei(const QMimeData* daten);
 
 // Whether the clipboard offers a screenshot to "Aus Ablage": a bitmap, or one image file.
 bool AblageBietetBild();

@@ -31,7 +31,7 @@ void THoprex::BT_BMPAusZwischenablageClick() {
         BildAuswerten(std::move(bitmap));
         return;
     }
-    const std::optional<QString> datei = EinzelneDatei(daten);
+    const std::optional<std::string> datei = EinzelneDatei(daten);
     if (datei && ZielFuerDatei(*datei) == DateiZiel::Auswertung) BildDateiAuswerten(*datei);
 }
 

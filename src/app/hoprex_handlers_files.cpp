@@ -6,6 +6,7 @@
 #include "files/profile_storage.h"
 #include "files/text_export.h"
 
+#include <QFile>
 #include <QLineEdit>
 
 namespace {
@@ -44,9 +45,13 @@ void THoprex::BT_GesamtWerteEinlesenClick() {
 }
 
 bool THoprex::GesamtDateiOeffnen(const QString& pfad) {
+    return GesamtPfadOeffnen(QFile::encodeName(pfad).toStdString());
+}
+
+bool THoprex::GesamtPfadOeffnen(const std::string& pfad) {
     bool geladen = false;
     Geschuetzt(dialoge_, [&] {
-        geladen = AenderungenGesichert() && GesamtDateiLaden(pfad.toStdString());
+        geladen = AenderungenGesichert() && GesamtDateiLaden(pfad);
         if (geladen) GesamtGeladenAnzeigen();
     });
     return geladen;

@@ -58,6 +58,9 @@ public:
     // evaluated as by "Aus Ablage", anything else is loaded into the overall profile as by the
     // lower "Öffnen" (file_opening.h says which is which).
     void DateiOeffnen(const QString& pfad);
+    // The same for the file whose name has the bytes `pfad`, valid UTF-8 or not, as the command
+    // line and the file system give it.
+    void PfadOeffnen(const std::string& pfad);
 
     HoprexDaten Daten;
     TAuswertung Auswertung;
@@ -121,7 +124,7 @@ private:
     // std::nullopt: no bitmap was offered.
     void BildAuswerten(std::optional<TBitmap> bitmap);
     // Evaluates the image file at `pfad`; one that cannot be read is reported with its name.
-    void BildDateiAuswerten(const QString& pfad);
+    void BildDateiAuswerten(const std::string& pfad);
     void Image_HoehenverlaufAktuellMouseDown(int x, Qt::KeyboardModifiers umschalter);
     void Image_HoehenverlaufAktuellMouseMove(int x, Qt::MouseButtons knoepfe);
     void LB_HAbschnitteAktuellClick();
@@ -161,6 +164,8 @@ private:
     // True when the caller may go on ("Speichern" and a successful save, or "Verwerfen").
     bool AenderungenGesichert();
     void BT_GesamtWerteEinlesenClick();
+    // GesamtDateiOeffnen of the file whose name has the bytes `pfad`.
+    bool GesamtPfadOeffnen(const std::string& pfad);
     // Reads the file at `pfad` and makes it the route, as an undo step. False after a message.
     bool GesamtDateiLaden(const std::string& pfad);
     // After a load into the overall profile, and after its cancelled dialog: the route's window

@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/dialogs.h"
 #include "app/error_display.h"
 #include "app/export_options_dialog.h"
@@ -26,14 +27,15 @@ int main(int argc, char** argv) {
     QCommandLineParser aufruf;
     aufruf.setApplicationDescription(
         QStringLiteral("Höhenprofile aus Geländeschnitt-Screenshots des Orvan-Viewers"));
-    aufruf.addHelpOption();
-    aufruf.addVersionOption();
+    const QStringList optionen = aufruf.addHelpOption().names() +
+                                 aufruf.addVersionOption().names() + QStringList{"help-all"};
     aufruf.addPositionalArgument(
         QStringLiteral("DATEI"),
         QStringLiteral("Profildatei (.hpx), die geöffnet, oder Screenshot, der ausgewertet wird"),
         QStringLiteral("[DATEI]"));
-    aufruf.process(app);
-    const QStringList dateien = aufruf.positionalArguments();
+    const Aufruf teile = AufrufTeilen(std::vector<std::string>(argv, argv + argc), optionen);
+    aufruf.process(teile.Optionen);
+    const std::vector<std::string>& dateien = teile.Dateien;
     if (dateien.size() > 1) {
         fputs("hoprex: nur eine Datei angeben\nMehr mit: hoprex --help\n", stderr);
         return 2;
@@ -53,9 +55,9 @@ int main(int argc, char** argv) {
         fenster.show();
         fenster.WiederherstellungAnbieten();
         // Opened from the running event loop, so that a message stands over the shown window.
-        if (!dateien.isEmpty())
+        if (!dateien.empty())
             QMetaObject::invokeMethod(
-                &fenster, [&fenster, &dateien] { fenster.DateiOeffnen(dateien.constFirst()); },
+                &fenster, [&fenster, &dateien] { fenster.PfadOeffnen(dateien.front()); },
                 Qt::QueuedConnection);
         return app.exec();
     } catch (const std::exception& fehler) {

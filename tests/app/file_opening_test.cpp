@@ -1,5 +1,6 @@
 // Files that come from outside: named on the command line, dropped on the window, or copied in
 // a file manager and taken by "Aus Ablage" and Ctrl+V.
+#include "app/command_line.h"
 #include "app/file_opening.h"
 #include "app/section_list.h"
 #include "display/bitmap_image.h"
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QUrl>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -199,4 +201,62 @@ TEST(HoprexDateien, AnImageFileCopiedInAFileManagerIsTakenFromTheClipboard) {
     ASSERT_EQ(u.Dialoge.Boxen.size(), 1u);
     EXPECT_TRUE(u.Dialoge.Boxen[0].Text.contains(u.Pfad("schnitt.png")));
     EXPECT_EQ(f.LB_HAbschnitteAktuell->count(), 0);
+}
+
+// File names are bytes: one that is not valid UTF-8 opens from the command line and by a drop.
+TEST(HoprexDateien, ARouteFileWhoseNameIsNoUtf8Opens) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    const std::string latin1 = u.Ordner.Datei("Stra\xDF"
+                                              "e.hpx");
+    DateiAnlegen(latin1, ProfilDateiInhalt(Route()));
+    f.PfadOeffnen(latin1);
+    EXPECT_EQ(f.LB_HAbschnitteGesamt->count(), 2);
+    EXPECT_EQ(f.Daten.GesamtDatei, latin1);
+    EXPECT_TRUE(u.Dialoge.Boxen.empty());
+
+    // As a file manager offers it: the URL's escapes are the name's bytes.
+    QMimeData gezogen;
+    gezogen.setData("text/uri-list",
+                    "file://" + QByteArray::fromStdString(latin1).toPercentEncoding("/") + "\r\n");
+    EXPECT_EQ(EinzelneDatei(&gezogen), latin1);
+    EXPECT_EQ(ZielFuerDatei(latin1), DateiZiel::Gesamtprofil);
+}
+
+// "hoprex -r.hpx" as typed in the folder of that file: a name no option has is a file.
+TEST(HoprexDateien, AnArgumentThatBeginsWithADashIsAFileUnlessAnOptionHasThatName) {
+    TempDir dir;
+    DateiAnlegen(dir.Datei("-r.hpx"), ProfilDateiInhalt(Route()));
+    DateiAnlegen(dir.Datei("--version"), "");
+    QProcess p;
+    p.setWorkingDirectory(QString::fromStdString(dir.Pfad().string()));
+    p.start(HOPREX_PATH, {"-r.hpx", "--", "-x.hpx"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_TRUE(p.readAllStandardError().endsWith("hoprex: nur eine Datei angeben\n"
+                                                  "Mehr mit: hoprex --help\n"));
+    // A real option stays one, also where a file has its name; a mistyped one is reported.
+    p.start(HOPREX_PATH, {"--version"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(p.readAllStandardOutput().trimmed(), "Hoprex 2.21");
+    p.start(HOPREX_PATH, {"--versoin"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_NE(p.exitCode(), 0);
+    EXPECT_TRUE(p.readAllStandardError().contains("versoin"));
+
+    const QStringList optionen{"h", "help", "v", "version"};
+    const auto dateien = [&](std::vector<std::string> argumente) {
+        return AufrufTeilen(argumente, optionen).Dateien;
+    };
+    const std::filesystem::path vorher = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Pfad());
+    EXPECT_EQ(dateien({"hoprex", "-r.hpx"}), std::vector<std::string>{"-r.hpx"});
+    EXPECT_EQ(dateien({"hoprex", "--version", "-x"}), std::vector<std::string>{});
+    EXPECT_EQ(dateien({"hoprex", "--", "--version"}), std::vector<std::string>{"--version"});
+    EXPECT_EQ(dateien({"hoprex", "Stra\xDF"
+                                 "e.hpx"}),
+              std::vector<std::string>{"Stra\xDF"
+                                       "e.hpx"});
+    std::filesystem::current_path(vorher);
 }
