@@ -17,7 +17,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QUrl>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -245,18 +244,8 @@ TEST(HoprexDateien, AnArgumentThatBeginsWithADashIsAFileUnlessAnOptionHasThatNam
     EXPECT_NE(p.exitCode(), 0);
     EXPECT_TRUE(p.readAllStandardError().contains("versoin"));
 
-    const QStringList optionen{"h", "help", "v", "version"};
-    const auto dateien = [&](std::vector<std::string> argumente) {
-        return AufrufTeilen(argumente, optionen).Dateien;
-    };
-    const std::filesystem::path vorher = std::filesystem::current_path();
-    std::filesystem::current_path(dir.Pfad());
-    EXPECT_EQ(dateien({"hoprex", "-r.hpx"}), std::vector<std::string>{"-r.hpx"});
-    EXPECT_EQ(dateien({"hoprex", "--version", "-x"}), std::vector<std::string>{});
-    EXPECT_EQ(dateien({"hoprex", "--", "--version"}), std::vector<std::string>{"--version"});
-    EXPECT_EQ(dateien({"hoprex", "Stra\xDF"
-                                 "e.hpx"}),
-              std::vector<std::string>{"Stra\xDF"
-                                       "e.hpx"});
-    std::filesystem::current_path(vorher);
+    // A name that is no UTF-8 keeps its bytes (a QProcess argument could not carry it).
+    const std::string latin1 = "Stra\xDF"
+                               "e.hpx";
+    EXPECT_EQ(AufrufTeilen({"hoprex", latin1}, {"version"}).Dateien, std::vector{latin1});
 }
