@@ -173,7 +173,7 @@ TEST(Routenprofil, ReadingZoomingAndMeasuringAStretchInTheWindow) {
     QTest::mouseMove(c, Pixel(c, 2.005, 600));
     QTest::mouseRelease(c, Qt::LeftButton, Qt::ShiftModifier, Pixel(c, 2.005, 600));
     EXPECT_EQ(r.L_Hinweis->text(), "Auswahl 0.950 - 2.000 km: Länge 1.05 km, Anstieg 149 m, "
-                                   "Abstieg 0 m, mittlere Steigung 14.3 %");
+                                   "Abstieg 0 m, mittlere Steigung 14.3 %, steilste 100 m 15.0 %");
 }
 
 TEST(Routenprofil, SavesPngSvgAndPdfOfTheViewOrTheWholeRoute) {

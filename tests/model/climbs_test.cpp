@@ -1,41 +1,18 @@
 // Climbs found on routes built from stretches of known length and gradient.
 #include "model/climbs.h"
 #include "model/smoothing.h"
+#include "support/route_builder.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Stueck {
-    double km;
-    double prozent;
-};
+constexpr double Schritt = 0.02; // km between the points of a built route
 
-constexpr double Schritt = 0.02; // km between points; the first point lies at 0.02 km
-
-// A route over the stretches, starting at `start` m, a point every 20 m with the height of the
-// exact line rounded to whole metres, cut into sections of `proAbschnitt` points, smoothed over
-// `glaetten` m (0: the smoothed line is the plain one), with its statistics.
-Profile Route(const std::vector<Stueck>& stuecke, int32_t start = 500,
+Profile Route(const std::vector<Steigungsstueck>& stuecke, int32_t start = 500,
               int32_t proAbschnitt = MaxPunkte, int32_t glaetten = 0) {
-    std::vector<int32_t> hoehen{start};
-    double hoehe = start;
-    for (const Stueck& s : stuecke)
-        for (int64_t k = 0, n = std::llround(s.km / Schritt); k < n; ++k) {
-            hoehe += s.prozent / 100.0 * Schritt * 1000.0;
-            hoehen.push_back(static_cast<int32_t>(std::lround(hoehe)));
-        }
-    Profile p;
-    for (size_t i = 0; i < hoehen.size(); ++i) {
-        if (i % proAbschnitt == 0) p.Abschnitte.emplace_back();
-        ProfileSection& a = p.Abschnitte.back();
-        a.Punkte[a.Punktanzahl].Hoehe = hoehen[i];
-        a.Punkte[a.Punktanzahl].Abstand = static_cast<float>(Schritt);
-        ++a.Punktanzahl;
-    }
-    GesamtNeuBerechnen(p, glaetten, 100);
-    return p;
+    return Steigungsroute(stuecke, start, proAbschnitt, glaetten);
 }
 
 // A climb of `km` at `prozent` between two flat kilometres at 500 m.
