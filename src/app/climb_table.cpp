@@ -145,6 +145,7 @@ TAnstiegsTafel::TAnstiegsTafel(TRoutenChart* chart, QWidget* eltern)
     TV_Anstiege->setSortingEnabled(true);
     TV_Anstiege->sortByColumn(0, Qt::AscendingOrder);
     TV_Anstiege->verticalHeader()->hide();
+    TV_Anstiege->verticalHeader()->setDefaultSectionSize(TV_Anstiege->fontMetrics().height() + 6);
     TV_Anstiege->horizontalHeader()->setStretchLastSection(true);
     // Widths from the headers, not from the rows: a long route has a thousand of them to
     // measure at every update.

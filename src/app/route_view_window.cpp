@@ -80,6 +80,7 @@ TRoutenprofil::TRoutenprofil(HoprexDaten& daten, Dialoge& dialoge, QWidget* elte
     teilung->addWidget(Anstiege);
     teilung->setStretchFactor(0, 3);
     teilung->setStretchFactor(1, 1);
+    teilung->setSizes({3000, 1000}); // the chart three quarters of the height to start with
     teilung->setChildrenCollapsible(false);
     layout->addWidget(teilung, 1);
     layout->addWidget(L_Hinweis);
