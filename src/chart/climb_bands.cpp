@@ -49,11 +49,14 @@ void TAnstiegsBeschriftung::draw(QCPPainter* maler) {
     maler->setPen(RoutenAnstiegText);
     // Under the row of the section labels at the top.
     const double hoechstens = rahmen.top() + 2 * metrik.height() + Rand;
+    // No label is narrower than "HC": a band narrower than that is passed over unmeasured, as
+    // most are when a long route is shown whole.
+    const int schmalste = metrik.horizontalAdvance(QStringLiteral("HC"));
     for (const Anstieg& a : anzeige_.Anstiege) {
         const double links = std::max(x->coordToPixel(a.Von), static_cast<double>(rahmen.left()));
         const double rechts = std::min(x->coordToPixel(a.Bis), static_cast<double>(rahmen.right()));
         const int platz = static_cast<int>(rechts - links) - 2 * Rand;
-        if (platz <= 0) continue;
+        if (platz < schmalste) continue;
         QString text = AnstiegsBeschriftung(a);
         if (metrik.horizontalAdvance(text) > platz) text = AnstiegsKurzbeschriftung(a);
         const int breite = metrik.horizontalAdvance(text);

@@ -173,13 +173,19 @@ std::vector<Anstieg> AnstiegeFinden(const Profile& profil, bool geglaettet) {
 }
 
 void SteilsteSteigung::Punkt(float km, int32_t hoehe) {
-    while (!offen_.empty()) {
-        const Offen& p = offen_.front();
+    while (erster_ < offen_.size()) {
+        const Offen& p = offen_[erster_];
         const double meter = (static_cast<double>(km) - p.km) * 1000.0;
         if (!(meter >= SteilsteStrecke * 1000.0 - LaengenSpielraum * 1000.0)) break;
         const double prozent = static_cast<double>(int64_t{hoehe} - p.hoehe) / meter * 100.0;
         if (!steilste_ || prozent > *steilste_) steilste_ = prozent;
-        offen_.pop_front();
+        ++erster_;
+    }
+    // The points passed are dropped once they are the larger part, so the vector holds a
+    // little more than the last 100 m.
+    if (erster_ > 64 && 2 * erster_ > offen_.size()) {
+        offen_.erase(offen_.begin(), offen_.begin() + static_cast<std::ptrdiff_t>(erster_));
+        erster_ = 0;
     }
     offen_.push_back({km, hoehe});
 }

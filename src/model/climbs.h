@@ -3,7 +3,6 @@
 #include "model/profile.h"
 
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <vector>
 
@@ -63,7 +62,10 @@ private:
         float km;
         int32_t hoehe;
     };
-    std::deque<Offen> offen_; // points still waiting for their partner 100 m on
+    // The points still waiting for their partner 100 m on: offen_[erster_] onwards. A vector
+    // with its own front: a deque's blocks cost more than the walk itself.
+    std::vector<Offen> offen_;
+    size_t erster_ = 0;
     std::optional<double> steilste_;
 };
 
