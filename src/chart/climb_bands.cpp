@@ -94,6 +94,10 @@ void TAnstiegsBeschriftung::SpruengeZeichnen(QCPPainter* maler, const Profile& g
         letzter = spalte;
         const QString text =
             QStringLiteral("%1%2 m").arg(s.Differenz > 0 ? "+" : "").arg(s.Differenz);
-        maler->drawText(QPointF(spalte + 6, (oben + unten) / 2 + metrik.ascent() / 2.0), text);
+        // On a white ground: the fill beside a jump is often as red as the text.
+        const QRectF feld(spalte + 6, (oben + unten - metrik.height()) / 2,
+                          metrik.horizontalAdvance(text) + 4, metrik.height());
+        maler->fillRect(feld, QColor(255, 255, 255, 220));
+        maler->drawText(feld, Qt::AlignCenter, text);
     }
 }
