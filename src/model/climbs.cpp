@@ -88,20 +88,18 @@ int32_t Gehalten(int64_t wert) {
     return static_cast<int32_t>(std::clamp<int64_t>(wert, INT32_MIN, INT32_MAX));
 }
 
-// The climb of the rise from `fuss` to `gipfel`, appended when it is long and hard enough.
-void Bewerten(const Linie& l, size_t fuss, size_t gipfel, std::vector<Anstieg>& liste) {
-    if (gipfel <= fuss) return;
-    const std::optional<Stueck> teil = SteilerTeil(l, fuss, gipfel);
-    if (!teil) return;
-    const double laenge = LaengeKm(l, teil->von, teil->bis);
-    if (!(laenge >= AnstiegMindestLaenge - LaengenSpielraum) || !std::isfinite(laenge)) return;
-    const int64_t gewinn = Gewinn(l, teil->von, teil->bis);
+// The figures of the climb `teil`; none when it is too short or too easy to be listed.
+std::optional<Anstieg> Anstiegswerte(const Linie& l, Stueck teil) {
+    const double laenge = LaengeKm(l, teil.von, teil.bis);
+    if (!(laenge >= AnstiegMindestLaenge - LaengenSpielraum) || !std::isfinite(laenge))
+        return std::nullopt;
+    const int64_t gewinn = Gewinn(l, teil.von, teil.bis);
     Anstieg a;
-    a.Von = l.km[teil->von];
-    a.Bis = l.km[teil->bis];
+    a.Von = l.km[teil.von];
+    a.Bis = l.km[teil.bis];
     a.Laenge = laenge;
-    a.HoeheAnfang = l.hoehe[teil->von];
-    a.HoeheGipfel = l.hoehe[teil->bis];
+    a.HoeheAnfang = l.hoehe[teil.von];
+    a.HoeheGipfel = l.hoehe[teil.bis];
     a.Hoehenmeter = Gehalten(gewinn);
     const double meter = laenge * 1000.0;
     a.Steigung = static_cast<double>(gewinn) / meter * 100.0;
@@ -109,15 +107,66 @@ void Bewerten(const Linie& l, size_t fuss, size_t gipfel, std::vector<Anstieg>& 
     // metres lies on the same side of every bound whatever the rounding of its length.
     a.Wertung = 100.0 * static_cast<double>(gewinn);
     a.Kategorie = KategorieFuer(a.Wertung);
-    if (a.Kategorie == AnstiegsKategorie::Keine) return;
+    if (a.Kategorie == AnstiegsKategorie::Keine) return std::nullopt;
     SteilsteSteigung steilste;
-    for (size_t k = teil->von; k <= teil->bis; ++k)
+    for (size_t k = teil.von; k <= teil.bis; ++k)
         steilste.Punkt(l.km[k], l.hoehe[k]);
     a.MaxSteigung = steilste.Ergebnis().value_or(a.Steigung);
     const double h = static_cast<double>(gewinn);
     a.Fiets = h * h / (10.0 * meter);
     if (a.HoeheGipfel > 1000) a.Fiets += (a.HoeheGipfel - 1000.0) / 1000.0;
-    liste.push_back(a);
+    return a;
+}
+
+// A rise that a long level or gentle piece joins may hold more than one climb: once its
+// steepest part is taken, the rest before it (from the foot to its highest point) and after it
+// (from its lowest point to the top) are looked at in turn, as long as each part taken is
+// listed. Each look walks the rest once; a rise gives at most this many, which keeps the whole
+// search linear even on a route of nothing but gentle rises.
+constexpr int MaxTeileJeAnstieg = 64;
+
+size_t HoechsterIn(const Linie& l, size_t von, size_t bis) {
+    size_t h = von;
+    for (size_t k = von + 1; k <= bis; ++k)
+        if (l.hoehe[k] > l.hoehe[h]) h = k;
+    return h;
+}
+
+size_t TiefsterIn(const Linie& l, size_t von, size_t bis) {
+    size_t t = bis;
+    for (size_t k = bis; k-- > von;)
+        if (l.hoehe[k] < l.hoehe[t]) t = k;
+    return t;
+}
+
+// The climbs of the rise from the low point `fuss` to the high point `gipfel`, appended in
+// route order.
+void Bewerten(const Linie& l, size_t fuss, size_t gipfel, std::vector<Anstieg>& liste) {
+    // No part of a rise gains more than the rise: most rises, a few metres of noise, end here.
+    if (KategorieFuer(100.0 * static_cast<double>(Gewinn(l, fuss, gipfel))) ==
+        AnstiegsKategorie::Keine)
+        return;
+    const size_t vorher = liste.size();
+    std::vector<Stueck> offen{{fuss, gipfel}};
+    for (int runde = 0; !offen.empty() && runde < MaxTeileJeAnstieg; ++runde) {
+        const Stueck s = offen.back();
+        offen.pop_back();
+        const std::optional<Stueck> teil = SteilerTeil(l, s.von, s.bis);
+        if (!teil) continue;
+        const std::optional<Anstieg> a = Anstiegswerte(l, *teil);
+        if (!a) continue;
+        liste.push_back(*a);
+        // A rest that gains too little for a listed climb is not searched.
+        const auto merken = [&](Stueck rest) {
+            if (KategorieFuer(100.0 * static_cast<double>(Gewinn(l, rest.von, rest.bis))) !=
+                AnstiegsKategorie::Keine)
+                offen.push_back(rest);
+        };
+        if (teil->von > s.von) merken({s.von, HoechsterIn(l, s.von, teil->von)});
+        if (teil->bis < s.bis) merken({TiefsterIn(l, teil->bis, s.bis), s.bis});
+    }
+    std::sort(liste.begin() + static_cast<std::ptrdiff_t>(vorher), liste.end(),
+              [](const Anstieg& a, const Anstieg& b) { return a.Von < b.Von; });
 }
 
 } // namespace

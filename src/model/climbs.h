@@ -45,8 +45,9 @@ inline constexpr double SteilsteStrecke = 0.1;        // km, the window of the s
 // point; a dip on the way ends it only when it loses 10 m or more, or a fifth or more of the
 // height gained so far. A climb whose mean gradient stays below 3 % over its whole length keeps
 // the longest part that reaches 3 %, from a later low point up to its top or from its foot up
-// to an earlier high point, whichever gains more. A climb is at least 0.3 km long and is listed
-// when its score exceeds 8,000. Costs a few steps per point.
+// to an earlier high point, whichever gains more, and the rest of it is searched the same way
+// (a long level piece between two climbs keeps them two). A climb is at least 0.3 km long and
+// is listed when its score exceeds 8,000. Costs a few steps per point.
 std::vector<Anstieg> AnstiegeFinden(const Profile& profil, bool geglaettet);
 
 // The steepest gradient over SteilsteStrecke of a run of points given in route order: for each

@@ -99,6 +99,15 @@ TEST(Anstiege, DipsKeepOneClimbADescentMakesTwo) {
     EXPECT_NEAR(eins[0].Bis, 5.12, 1e-4);
     EXPECT_EQ(eins[0].Hoehenmeter, 234);
 
+    // A level kilometre keeps one climb; twenty make the whole too gentle: two climbs.
+    EXPECT_EQ(AnstiegeFinden(Route({{1, 0}, {2, 6}, {1, 0}, {1.5, 7}}), false).size(), 1u);
+    const std::vector<Anstieg> eben =
+        AnstiegeFinden(Route({{1, 0}, {2, 6}, {20, 0}, {1.5, 7}, {1, 0}}), false);
+    ASSERT_EQ(eben.size(), 2u);
+    EXPECT_EQ(eben[0].Hoehenmeter, 120);
+    EXPECT_NEAR(eben[1].Von, 23.02, 1e-3);
+    EXPECT_EQ(eben[1].Hoehenmeter, 105);
+
     // 40 m lost: two climbs, the second from the foot of the descent.
     const std::vector<Anstieg> zwei =
         AnstiegeFinden(Route({{1, 0}, {2, 6}, {1, -4}, {2, 6}, {1, 0}}), false);
