@@ -1,5 +1,6 @@
 #include "app/route_view_window.h"
 
+#include "app/climb_table.h"
 #include "app/error_display.h"
 #include "app/window_place.h"
 #include "chart/route_chart.h"
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace {
@@ -42,6 +44,11 @@ TRoutenprofil::TRoutenprofil(HoprexDaten& daten, Dialoge& dialoge, QWidget* elte
     CB_Steigungsfarben->setToolTip(
         QStringLiteral("Die Fläche unter der Linie nach Steigung färben"));
     CB_Steigungsfarben->setChecked(d.Steigungsfarben);
+    CB_SteigungBetrag = new QCheckBox(QStringLiteral("nach Betrag"), this);
+    CB_SteigungBetrag->setToolTip(
+        QStringLiteral("Gefälle in den Farben gleich steiler Anstiege färben"));
+    CB_SteigungBetrag->setChecked(d.SteigungBetrag);
+    CB_SteigungBetrag->setEnabled(d.Steigungsfarben);
     CB_Abschnittsnamen = new QCheckBox(QStringLiteral("Abschnittsnamen"), this);
     CB_Abschnittsnamen->setToolTip(QStringLiteral("Nummer und Beschreibung der Abschnitte zeigen"));
     CB_Abschnittsnamen->setChecked(d.Abschnittsnamen);
@@ -51,6 +58,7 @@ TRoutenprofil::TRoutenprofil(HoprexDaten& daten, Dialoge& dialoge, QWidget* elte
     Chart = new TRoutenChart(this);
     Chart->DatenSetzen(&daten_);
     Chart->DarstellungSetzen(d);
+    Anstiege = new TAnstiegsTafel(Chart, this);
     L_Hinweis = new QLabel(Hinweis, this);
     L_Hinweis->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -63,10 +71,24 @@ TRoutenprofil::TRoutenprofil(HoprexDaten& daten, Dialoge& dialoge, QWidget* elte
         leiste->addWidget(w);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(leiste);
-    layout->addWidget(Chart, 1);
+    // Under the option it refines: the bar above keeps its width.
+    auto* unterleiste = new QHBoxLayout;
+    unterleiste->addSpacing(CB_RoheLinie->sizeHint().width() + 6);
+    unterleiste->addWidget(CB_SteigungBetrag);
+    unterleiste->addStretch();
+    layout->addLayout(unterleiste);
+    auto* teilung = new QSplitter(Qt::Vertical, this);
+    teilung->addWidget(Chart);
+    teilung->addWidget(Anstiege);
+    teilung->setStretchFactor(0, 3);
+    teilung->setStretchFactor(1, 1);
+    teilung->setSizes({3000, 1000}); // the chart three quarters of the height to start with
+    teilung->setChildrenCollapsible(false);
+    layout->addWidget(teilung, 1);
     layout->addWidget(L_Hinweis);
 
-    for (QCheckBox* feld : {CB_RoheLinie, CB_Steigungsfarben, CB_Abschnittsnamen})
+    for (QCheckBox* feld :
+         {CB_RoheLinie, CB_Steigungsfarben, CB_SteigungBetrag, CB_Abschnittsnamen})
         connect(feld, &QCheckBox::toggled, this, [this] { DarstellungUebernehmen(); });
     const auto knopf = [this](QPushButton* k, void (TRoutenprofil::*handler)()) {
         connect(k, &QPushButton::clicked, this,
@@ -139,6 +161,8 @@ void TRoutenprofil::DarstellungUebernehmen() {
     d.RoheLinie = CB_RoheLinie->isChecked();
     d.Steigungsfarben = CB_Steigungsfarben->isChecked();
     d.Abschnittsnamen = CB_Abschnittsnamen->isChecked();
+    d.SteigungBetrag = CB_SteigungBetrag->isChecked();
+    CB_SteigungBetrag->setEnabled(d.Steigungsfarben);
     Chart->DarstellungSetzen(d);
     Chart->Aktualisieren();
 }

@@ -8,6 +8,7 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class TAnstiegsTafel;
 class TRoutenChart;
 
 // The route view ("Routenprofil"): the overall profile large in a window of its own, resizable
@@ -20,7 +21,8 @@ public:
     TRoutenprofil(HoprexDaten& daten, Dialoge& dialoge, QWidget* eltern);
 
     TRoutenChart* Chart;
-    QCheckBox *CB_RoheLinie, *CB_Steigungsfarben, *CB_Abschnittsnamen;
+    QCheckBox *CB_RoheLinie, *CB_Steigungsfarben, *CB_SteigungBetrag, *CB_Abschnittsnamen;
+    TAnstiegsTafel* Anstiege; // the climbs' table under the chart
     QPushButton *BT_GanzeRoute, *BT_BildSpeichern, *BT_Drucken;
     QLabel* L_Hinweis; // the selected stretch's figures, or how to read the chart
 

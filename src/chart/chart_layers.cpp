@@ -47,7 +47,8 @@ void TFuellungsEbene::draw(QCPPainter* maler) {
     // size: nothing to fill.
     if (rahmen.isEmpty()) return;
     const auto farbe = [this](const RoutenSpalte& s) {
-        return darstellung_.Steigungsfarben ? SteigungsFarbe(SteigungsKlasse(s.Steigung))
+        const double steigung = darstellung_.SteigungBetrag ? std::fabs(s.Steigung) : s.Steigung;
+        return darstellung_.Steigungsfarben ? SteigungsFarbe(SteigungsKlasse(steigung))
                                             : RoutenFuellung;
     };
     const auto oben = [&](const RoutenSpalte& s) {

@@ -13,7 +13,8 @@ constexpr int Abschluss = 14; // px after an entry
 
 } // namespace
 
-void KlassenLegendeFuellen(QCPLegend* legende) {
+void KlassenLegendeFuellen(QCPLegend* legende, bool betrag) {
+    legende->clearItems();
     legende->setFont(ChartSchrift(11));
     legende->setBorderPen(Qt::NoPen);
     legende->setBrush(Qt::NoBrush);
@@ -22,9 +23,11 @@ void KlassenLegendeFuellen(QCPLegend* legende) {
     legende->setRowSpacing(2);
     legende->setColumnSpacing(0);
     for (const int32_t richtung : {1, -1}) {
-        legende->addItem(new TLegendenEintrag(legende, QColor(),
-                                              richtung > 0 ? QStringLiteral("Anstieg")
-                                                           : QStringLiteral("Gefälle")));
+        if (betrag && richtung < 0) break;
+        const QString zeile = betrag         ? QStringLiteral("Steigung")
+                              : richtung > 0 ? QStringLiteral("Anstieg")
+                                             : QStringLiteral("Gefälle");
+        legende->addItem(new TLegendenEintrag(legende, QColor(), zeile));
         for (int32_t stufe = 1; stufe <= AnzahlSteigungsKlassen; ++stufe)
             legende->addItem(new TLegendenEintrag(legende, SteigungsFarbe(richtung * stufe),
                                                   KlassenText(stufe)));

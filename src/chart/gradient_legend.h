@@ -3,8 +3,9 @@
 #include <qcustomplot.h>
 
 // The legend of the gradient classes under the chart, two rows: "Anstieg" with the five
-// ascent colours and their bounds, "Gefälle" with the descent colours.
-void KlassenLegendeFuellen(QCPLegend* legende);
+// ascent colours and their bounds, "Gefälle" with the descent colours; with `betrag` one row
+// "Steigung" of the ascent colours, which then stand for descents too. Replaces what it held.
+void KlassenLegendeFuellen(QCPLegend* legende, bool betrag = false);
 
 // One entry: a colour swatch (none for a row's caption) and its text.
 class TLegendenEintrag : public QCPAbstractLegendItem {

@@ -54,6 +54,7 @@ TRoutenChart::TRoutenChart(QWidget* eltern) : QCustomPlot(eltern) {
     // From the bottom: the marked bands behind the fill, as the main window's graph shows them
     // behind its line; the fill; the grid over it; the lines; the section boundaries.
     addLayer(QStringLiteral("markierung"), layer(QStringLiteral("grid")), limBelow);
+    addLayer(QStringLiteral("anstiege"), layer(QStringLiteral("markierung")), limBelow);
     addLayer(QStringLiteral("fuellung"), layer(QStringLiteral("grid")), limBelow);
     addLayer(QStringLiteral("abschnitte"), layer(QStringLiteral("main")), limAbove);
     AchsenEinrichten();
@@ -65,6 +66,8 @@ TRoutenChart::TRoutenChart(QWidget* eltern) : QCustomPlot(eltern) {
         linie->setSelectable(QCP::stNone);
     markierungen_ = new TMarkierungsEbene(this, QStringLiteral("markierung"));
     abschnitte_ = new TAbschnittsEbene(this, QStringLiteral("abschnitte"));
+    anstiegsBaender_ = new TAnstiegsBaender(this, QStringLiteral("anstiege"), anstiege_);
+    anstiegsTexte_ = new TAnstiegsBeschriftung(this, QStringLiteral("abschnitte"), anstiege_);
 
     plotLayout()->insertRow(0);
     kopf_ = new QCPTextElement(this, QString(), ChartSchrift(14, true));
@@ -114,9 +117,13 @@ void TRoutenChart::DatenSetzen(const HoprexDaten* daten) {
     daten_ = daten;
     markierungen_->DatenSetzen(daten);
     abschnitte_->DatenSetzen(daten);
+    anstiegsBaender_->DatenSetzen(daten);
+    anstiegsTexte_->DatenSetzen(daten);
 }
 
 void TRoutenChart::DarstellungSetzen(const RoutenDarstellung& darstellung) {
+    if (darstellung.SteigungBetrag != darstellung_.SteigungBetrag)
+        KlassenLegendeFuellen(legend, darstellung.SteigungBetrag);
     darstellung_ = darstellung;
     abschnitte_->DarstellungSetzen(darstellung);
     fuellung_->DarstellungSetzen(darstellung);
@@ -149,11 +156,15 @@ void TRoutenChart::Uebernehmen() {
     LinienEinrichten();
     HoehenbereichSetzen();
     kopf_->setText(RoutenKopf(daten_->Gesamt, RoutenName(*daten_)));
+    anstiege_.Anstiege = AnstiegeFinden(daten_->Gesamt, Geglaettet());
+    anstiege_.Spruenge = HoehenspruengeFinden(daten_->Gesamt);
+    anstiege_.Gewaehlt.reset();
     if (ganzeRoute_)
         xAxis->setRange(Routenbereich());
     else
         BereichBegrenzen(xAxis->range());
     if (auswahl_) AuswahlSetzen(auswahl_);
+    emit AnstiegeGeaendert();
 }
 
 void TRoutenChart::LinienEinrichten() {
@@ -229,4 +240,17 @@ void TRoutenChart::BereichBegrenzen(const QCPRange& neu) {
     ganzeRoute_ = breite >= route.size();
     const QCPRange r = ganzeRoute_ ? route : QCPRange(unten, unten + breite);
     if (r != neu) xAxis->setRange(r);
+}
+
+void TRoutenChart::AnstiegWaehlen(std::optional<size_t> index) {
+    anstiege_.Gewaehlt = index;
+    replot();
+}
+
+void TRoutenChart::AnstiegZeigen(size_t index) {
+    if (index >= anstiege_.Anstiege.size()) return;
+    const Anstieg& a = anstiege_.Anstiege[index];
+    const double rand = 0.1 * (static_cast<double>(a.Bis) - a.Von);
+    anstiege_.Gewaehlt = index;
+    BereichSetzen(QCPRange(a.Von - rand, a.Bis + rand));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/climb_bands.h"
 #include "chart/crosshair.h"
 #include "model/hoprex_data.h"
 #include "model/route_view_settings.h"
@@ -62,12 +63,23 @@ public:
     std::optional<StreckenWerte> AuswahlWerte() const;
     QString AuswahlAnzeige() const;
 
+    // The climbs and the joins that do not fit, as found at the last update.
+    const AnstiegsAnzeige& Anstiege() const { return anstiege_; }
+    // Draws the climb `index` stronger (none: all alike).
+    void AnstiegWaehlen(std::optional<size_t> index);
+    // Shows the climb `index` with a little of the route on either side; redraws.
+    void AnstiegZeigen(size_t index);
+
     // The narrowest km range the wheel zooms to.
     static constexpr double MindestBereich = 0.05;
 
 signals:
     // The stretch or its figures changed; `text` is empty when the selection was cleared.
     void AuswahlGeaendert(const QString& text);
+    // The climbs were found anew (at every update).
+    void AnstiegeGeaendert();
+    // A click (without dragging) on the band of climb `index`.
+    void AnstiegGeklickt(size_t index);
 
 protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
@@ -105,6 +117,10 @@ private:
     QCPGraph* linieGeglaettet_ = nullptr;
     TMarkierungsEbene* markierungen_ = nullptr;
     TAbschnittsEbene* abschnitte_ = nullptr;
+    AnstiegsAnzeige anstiege_;
+    TAnstiegsBaender* anstiegsBaender_ = nullptr;
+    TAnstiegsBeschriftung* anstiegsTexte_ = nullptr;
+    std::optional<QPointF> druck_; // px, where a plain left press began
 
     std::optional<Fadenkreuz> fadenkreuz_;
     std::optional<QPointF> zeiger_; // px, while the crosshair is shown

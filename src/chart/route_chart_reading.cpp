@@ -12,6 +12,7 @@
 namespace {
 
 const QString Ueberlagerung = QStringLiteral("overlay");
+constexpr double KlickSpielraum = 3.0; // px the pointer may move in a click
 
 QCPItemText* Textfeld(QCustomPlot* plot) {
     auto* text = new QCPItemText(plot);
@@ -125,6 +126,9 @@ void TRoutenChart::mousePressEvent(QMouseEvent* ereignis) {
         ereignis->accept();
         return;
     }
+    druck_.reset();
+    if (ereignis->button() == Qt::LeftButton && ImDiagramm(ereignis->position()))
+        druck_ = ereignis->position();
     QCustomPlot::mousePressEvent(ereignis);
 }
 
@@ -148,6 +152,14 @@ void TRoutenChart::mouseReleaseEvent(QMouseEvent* ereignis) {
         return;
     }
     QCustomPlot::mouseReleaseEvent(ereignis);
+    // A press and release on the same spot, not a drag: a click on a climb's band.
+    if (druck_ && ereignis->button() == Qt::LeftButton &&
+        (ereignis->position() - *druck_).manhattanLength() <= KlickSpielraum) {
+        const std::optional<size_t> anstieg =
+            AnstiegBei(anstiege_, xAxis->pixelToCoord(ereignis->position().x()));
+        if (anstieg) emit AnstiegGeklickt(*anstieg);
+    }
+    druck_.reset();
 }
 
 void TRoutenChart::mouseDoubleClickEvent(QMouseEvent* ereignis) {

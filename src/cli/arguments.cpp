@@ -40,9 +40,15 @@ Programmkern wie Hoprex.
       --glaettung die geglätteten Werte), dann eine Zeile "Gesamt" mit Strecke, Hmin, Hmax,
       H+ und H-, jeweils nach einem Tabulator.
 
+  hoprex-cli anstiege [--glaettung] EIN.hpx
+      Lädt EIN.hpx ebenso und gibt die Anstiege in Routenfolge aus, wie das Routenprofil sie
+      zeigt (mit --glaettung auf der geglätteten Höhenlinie): eine Kopfzeile, dann je Anstieg
+      Nr, von km, bis km, Länge km, Höhenmeter, Steigung %, max. Steigung % (auf 100 m),
+      Kategorie (4, 3, 2, 1, HC) und FIETS-Index, jeweils nach einem Tabulator.
+
   hoprex-cli plot [--glaettung] [--breite PX] [--hoehe PX] -o AUS.png|AUS.svg|AUS.pdf EIN.hpx
       Lädt EIN.hpx ebenso und zeichnet die ganze Route als Bild wie "Als Bild speichern…"
-      im Routenprofil (mit --glaettung die geglättete Höhenlinie), )" +
+      im Routenprofil, mit den Anstiegen (mit --glaettung die geglättete Höhenlinie), )" +
            std::to_string(vorgabe.Routenprofil.Bild.Breite) + " x " +
            std::to_string(vorgabe.Routenprofil.Bild.Hoehe) + R"( Pixel groß oder
       PX breit und hoch (je )" +
@@ -100,7 +106,7 @@ bool OptionLesen(const std::string& option, Leser& l, CliAufruf& c, std::string&
     TExportOptions& o = c.Optionen;
     const bool evaluate = c.Befehl == CliBefehl::Evaluate;
     const bool exportieren = c.Befehl == CliBefehl::Export;
-    if (option == "-o" && c.Befehl != CliBefehl::Stats) {
+    if (option == "-o" && c.Befehl != CliBefehl::Stats && c.Befehl != CliBefehl::Anstiege) {
         std::string pfad;
         if (!l.Wert(option, pfad, fehler)) return false;
         // "-o -" is standard output, as without -o.
@@ -135,7 +141,8 @@ bool OptionLesen(const std::string& option, Leser& l, CliAufruf& c, std::string&
         }
     }
     const bool plot = c.Befehl == CliBefehl::Plot;
-    if ((c.Befehl == CliBefehl::Stats || plot) && option == "--glaettung") {
+    const bool liste = c.Befehl == CliBefehl::Stats || c.Befehl == CliBefehl::Anstiege;
+    if ((liste || plot) && option == "--glaettung") {
         c.Glaettung = true;
         return true;
     }
@@ -178,6 +185,8 @@ std::optional<CliAufruf> ArgumenteLesen(const std::vector<std::string>& argument
         c.Befehl = CliBefehl::Export;
     else if (befehl == "stats")
         c.Befehl = CliBefehl::Stats;
+    else if (befehl == "anstiege")
+        c.Befehl = CliBefehl::Anstiege;
     else if (befehl == "plot")
         c.Befehl = CliBefehl::Plot;
     else {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-enum class CliBefehl { Hilfe, Version, Evaluate, Export, Stats, Plot };
+enum class CliBefehl { Hilfe, Version, Evaluate, Export, Stats, Anstiege, Plot };
 
 // One call of hoprex-cli, as the command line gave it.
 struct CliAufruf {
@@ -19,7 +19,7 @@ struct CliAufruf {
     int32_t Glaetten = 0;
     int32_t SteigungGlaetten = 0;
     TExportOptions Optionen;
-    bool Glaettung = false; // stats and plot --glaettung
+    bool Glaettung = false; // stats, anstiege and plot --glaettung
     // plot --breite and --hoehe (px): the picture's size, the settings file's defaults unless
     // given.
     int32_t Breite = 0;

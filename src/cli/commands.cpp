@@ -3,6 +3,7 @@
 #include "chart/route_picture.h"
 #include "cli/cli_files.h"
 #include "display/bitmap_image.h"
+#include "display/climb_texts.h"
 #include "display/list_lines.h"
 #include "display/value_texts.h"
 #include "editing/transfer.h"
@@ -107,6 +108,14 @@ int Stats(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
     text += "Gesamt\t" + w.Strecke + "\t" + w.HoeheMin + "\t" + w.HoeheMax + "\t" +
             w.HoehenmeterPlus + "\t" + w.HoehenmeterMinus + "\n";
     return AusgabeSchreiben(aufruf.Ausgabe, text, aus, meldungen);
+}
+
+int Anstiege(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
+    HoprexDaten daten = Voreinstellungen();
+    if (!GesamtprofilLaden(aufruf, daten, meldungen)) return 1;
+    return AusgabeSchreiben(std::nullopt,
+                            AnstiegsTabelle(AnstiegeFinden(daten.Gesamt, aufruf.Glaettung)), aus,
+                            meldungen);
 }
 
 int Plot(const CliAufruf& aufruf, Meldungen& meldungen) {

@@ -10,5 +10,7 @@
 int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen);
 int Export(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen);
 int Stats(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen);
+// The climbs of the route as the route view lists them, one tab-separated line each.
+int Anstiege(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen);
 // Draws the route picture into the -o file; needs a QApplication (the chart is a widget).
 int Plot(const CliAufruf& aufruf, Meldungen& meldungen);

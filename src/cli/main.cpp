@@ -52,6 +52,8 @@ int main(int argc, char** argv) try {
         return Export(*aufruf, std::cout, meldungen);
     case CliBefehl::Stats:
         return Stats(*aufruf, std::cout, meldungen);
+    case CliBefehl::Anstiege:
+        return Anstiege(*aufruf, std::cout, meldungen);
     case CliBefehl::Plot: {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Standard error carries the program's messages only, not Qt's notes about the

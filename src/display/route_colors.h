@@ -21,3 +21,9 @@ inline const QColor RoutenBeschriftung{70, 70, 70};     // section numbers and d
 inline const QColor RoutenEinfuegemarke{255, 0, 0};     // insertion mark, black outline
 inline const QColor RoutenAuswahl{40, 120, 255, 45};    // the selected stretch
 inline const QColor RoutenFadenkreuz{60, 60, 60};       // the crosshair
+
+// The climbs: bands behind the chart, their labels, and joins of sections that do not meet.
+inline const QColor RoutenAnstieg{255, 140, 0, 38};
+inline const QColor RoutenAnstiegGewaehlt{255, 140, 0, 95}; // the climb chosen in the table
+inline const QColor RoutenAnstiegText{140, 60, 0};
+inline const QColor RoutenSprung{220, 0, 0};

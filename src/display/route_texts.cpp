@@ -57,7 +57,9 @@ QString StreckenText(const StreckenWerte& w) {
            QStringLiteral(" km, Anstieg %1 m, Abstieg %2 m, mittlere Steigung ")
                .arg(w.HoehenmeterPlus)
                .arg(w.HoehenmeterMinus) +
-           Prozent(w.MittlereSteigung);
+           Prozent(w.MittlereSteigung) +
+           (w.SteilsteSteigung ? QStringLiteral(", steilste 100 m ") + Prozent(*w.SteilsteSteigung)
+                               : QString());
 }
 
 QString KlassenText(int32_t stufe) {

@@ -21,7 +21,7 @@ QString RoutenKopf(const Profile& gesamt, const std::string& name);
 QString AblesungsText(const Profile& gesamt, const Ablesung& ablesung);
 
 // The figures of a selected stretch in one line: from and to, length, ascent, descent, mean
-// gradient.
+// gradient, and the steepest gradient over 100 m where the stretch is that long.
 QString StreckenText(const StreckenWerte& werte);
 
 // The legend's text of the gradient step `stufe` (1 .. 5): "bis 3 %" ... "über 12 %".

@@ -138,6 +138,8 @@ template <class Daten, class Besuch> void FuerJedeEinstellung(Daten& daten, Besu
            rv.Darstellung.Steigungsfarben);
     besuch("Routenprofil", "Abschnittsnamen", r.Darstellung.Abschnittsnamen,
            rv.Darstellung.Abschnittsnamen);
+    besuch("Routenprofil", "SteigungBetrag", r.Darstellung.SteigungBetrag,
+           rv.Darstellung.SteigungBetrag);
     besuch("Routenprofil", "BildGanzeRoute", r.Bild.GanzeRoute, rv.Bild.GanzeRoute);
     besuch("Routenprofil", "BildFenstergroesse", r.Bild.Fenstergroesse, rv.Bild.Fenstergroesse);
     besuch("Routenprofil", "BildBreite", r.Bild.Breite, rv.Bild.Breite);

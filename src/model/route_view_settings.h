@@ -10,6 +10,7 @@ struct RoutenDarstellung {
     bool RoheLinie = true;       // the plain line faintly behind the smoothed one
     bool Steigungsfarben = true; // the fill below the line in gradient classes (else one colour)
     bool Abschnittsnamen = true; // section numbers and descriptions at the top
+    bool SteigungBetrag = false; // gradient classes by steepness alone, descents as ascents
     bool operator==(const RoutenDarstellung&) const = default;
 };
 

@@ -1,5 +1,6 @@
 #include "model/stretch_statistics.h"
 
+#include "model/climbs.h"
 #include "model/route_points.h"
 
 #include <algorithm>
@@ -15,6 +16,7 @@ StreckenWerte StreckeAuswerten(const Profile& profil, double von, double bis, bo
     int32_t erste = 0;
     int32_t letzte = 0;
     std::optional<PunktStelle> vorher;
+    SteilsteSteigung steilste;
     const std::optional<PunktStelle> start = ErsterPunktAb(profil, von);
     if (start)
         PunkteAb(profil, *start, [&](PunktStelle s, const ProfilePoint& p) {
@@ -31,11 +33,13 @@ StreckenWerte StreckeAuswerten(const Profile& profil, double von, double bis, bo
             }
             w.Bis = p.Strecke;
             letzte = hoehe(p);
+            steilste.Punkt(p.Strecke, letzte);
             vorher = s;
             ++w.Punkte;
             return true;
         });
     w.Laenge = w.Bis - w.Von;
+    if (steilste.Ergebnis()) w.SteilsteSteigung = static_cast<float>(*steilste.Ergebnis());
     if (w.Punkte >= 2 && w.Laenge > 0.0f && std::isfinite(w.Laenge))
         w.MittlereSteigung = static_cast<float>(static_cast<double>(int64_t{letzte} - erste) /
                                                 (static_cast<double>(w.Laenge) * 1000.0) * 100.0);

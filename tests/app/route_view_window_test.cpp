@@ -1,5 +1,6 @@
 // The route view in the program: opened by Ctrl+R and the graph's context menu, following the
 // overall profile, read with the mouse, and saved as a picture or printed.
+#include "app/climb_table.h"
 #include "app/graph_surface.h"
 #include "app/route_view_window.h"
 #include "app/section_list.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -176,7 +178,7 @@ TEST(Routenprofil, ReadingZoomingAndMeasuringAStretchInTheWindow) {
     QTest::mouseMove(c, Pixel(c, 2.005, 600));
     QTest::mouseRelease(c, Qt::LeftButton, Qt::ShiftModifier, Pixel(c, 2.005, 600));
     EXPECT_EQ(r.L_Hinweis->text(), "Auswahl 0.950 - 2.000 km: Länge 1.05 km, Anstieg 149 m, "
-                                   "Abstieg 0 m, mittlere Steigung 14.3 %");
+                                   "Abstieg 0 m, mittlere Steigung 14.3 %, steilste 100 m 15.0 %");
 }
 
 TEST(Routenprofil, SavesPngSvgAndPdfOfTheViewOrTheWholeRoute) {
@@ -255,8 +257,8 @@ TEST(Routenprofil, TheContextMenuSavesAndPrintsWithoutOpeningTheView) {
 }
 
 // The README's picture of the route view: a route of six sections, smoothed, one of them
-// marked, the crosshair over the long climb and a stretch selected. With HOPREX_ROUTENBILD set
-// to a file name, the window's picture is saved there.
+// marked, the crosshair over the long climb, a stretch selected and the long climb chosen in the
+// table. With HOPREX_ROUTENBILD set to a file name, the window's picture is saved there.
 TEST(Routenprofil, ThePictureOfTheReadme) {
     FensterUmgebung u;
     THoprex& f = u.Starten();
@@ -269,12 +271,13 @@ TEST(Routenprofil, ThePictureOfTheReadme) {
     MausKlick(f.CB_Glaettung);
     MausKlick(f.Image_Gesamt, QPoint(240, 60));
     TRoutenprofil& r = Offen(f);
-    r.resize(1100, 640);
+    r.resize(1100, 820);
     QApplication::processEvents();
     TRoutenChart* c = r.Chart;
     QTest::mousePress(c, Qt::LeftButton, Qt::ShiftModifier, Pixel(c, 29.0, 700));
     QTest::mouseMove(c, Pixel(c, 37.5, 700));
     QTest::mouseRelease(c, Qt::LeftButton, Qt::ShiftModifier, Pixel(c, 37.5, 700));
+    r.Anstiege->TV_Anstiege->selectRow(1);
     Zeiger(c, Pixel(c, 12.2, 700));
     EXPECT_TRUE(c->AblesungsAnzeige().startsWith("12.1"));
     EXPECT_TRUE(r.L_Hinweis->text().startsWith("Auswahl"));

@@ -45,3 +45,26 @@ Profile Rampe() {
     Statistik(p);
     return p;
 }
+
+Profile Steigungsroute(const std::vector<Steigungsstueck>& stuecke, int32_t start,
+                       int32_t proAbschnitt, int32_t glaetten) {
+    constexpr double schritt = 0.02; // km
+    std::vector<int32_t> hoehen{start};
+    double hoehe = start;
+    for (const Steigungsstueck& s : stuecke)
+        for (int64_t k = 0, n = std::llround(s.Km / schritt); k < n; ++k) {
+            hoehe += s.Prozent / 100.0 * schritt * 1000.0;
+            hoehen.push_back(static_cast<int32_t>(std::lround(hoehe)));
+        }
+    Profile p;
+    for (size_t i = 0; i < hoehen.size(); ++i) {
+        if (i % static_cast<size_t>(proAbschnitt) == 0) p.Abschnitte.emplace_back();
+        ProfileSection& a = p.Abschnitte.back();
+        a.Punkte[a.Punktanzahl].Hoehe = hoehen[i];
+        a.Punkte[a.Punktanzahl].Abstand = static_cast<float>(schritt);
+        ++a.Punktanzahl;
+    }
+    p.SteigungMax = 30;
+    GesamtNeuBerechnen(p, glaetten, 100);
+    return p;
+}
