@@ -23,6 +23,21 @@ namespace {
 
 constexpr std::string_view Kennung = "Hoprex Wiederherstellung 1\n";
 
+bool Da(const std::string& pfad) {
+    struct stat info {};
+    return lstat(pfad.c_str(), &info) == 0;
+}
+
+bool BeginntWieKopie(const std::string& pfad) {
+    const int fd = open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    std::string anfang(Kennung.size(), '\0');
+    const bool ok = read(fd, anfang.data(), anfang.size()) == static_cast<ssize_t>(anfang.size()) &&
+                    anfang == Kennung;
+    close(fd);
+    return ok;
+}
+
 } // namespace
 
 std::string WiederherstellungsOrdner() {
@@ -153,8 +168,11 @@ bool Kopienablage::Schreiben(std::string_view inhalt) {
 std::optional<int64_t> Kopienablage::VeraltetSeit() const {
     struct stat kopie {};
     struct stat sperre {};
+    const auto zeit = [](const struct stat& s) {
+        return std::pair(s.st_mtim.tv_sec, s.st_mtim.tv_nsec);
+    };
     if (name_.empty() || stat(Pfad(name_, ".hpx").c_str(), &kopie) != 0 ||
-        fstat(sperre_, &sperre) != 0 || sperre.st_mtime <= kopie.st_mtime)
+        fstat(sperre_, &sperre) != 0 || zeit(sperre) <= zeit(kopie))
         return std::nullopt;
     return sperre.st_mtime;
 }
@@ -203,6 +221,12 @@ std::optional<std::string> Kopienablage::VerwaisteKopieUebernehmen() {
     std::vector<std::string>& kandidaten = *kandidaten_;
     for (size_t i = kandidaten.size(); i-- > 0;) {
         const std::string name = kandidaten[i];
+        // A file that is no copy is passed by without a lock file made for it (making files
+        // costs the file system more than reading a few bytes).
+        if (!Da(Pfad(name, ".lock")) && !BeginntWieKopie(Pfad(name, ".hpx"))) {
+            kandidaten.erase(kandidaten.begin() + static_cast<std::ptrdiff_t>(i));
+            continue;
+        }
         const Sperre sperre = Sperren(name);
         // Another program's copy may be offered once that program is gone.
         if (sperre == Sperre::Besetzt) continue;

@@ -183,30 +183,6 @@ TEST(HoprexSchutz, TheSaveDialogAsksBeforeItReplacesAFile) {
     EXPECT_NE(inhalt, "alt");
 }
 
-namespace {
-
-int Kopien(const FensterUmgebung& u) {
-    const std::filesystem::path ordner = u.Zustand() + "/hoprex";
-    int n = 0;
-    if (std::filesystem::exists(ordner))
-        for (const auto& e : std::filesystem::directory_iterator(ordner))
-            n += e.path().extension() == ".hpx";
-    return n;
-}
-
-// Runs the event loop until `bedingung` holds, at most `ms` milliseconds.
-bool Warten(const std::function<bool()>& bedingung, int ms) {
-    QElapsedTimer uhr;
-    uhr.start();
-    while (!bedingung() && uhr.elapsed() < ms) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    return bedingung();
-}
-
-} // namespace
-
 TEST(HoprexWiederherstellung, AModifiedRouteHasACopyUntilItIsSaved) {
     FensterUmgebung u;
     THoprex& f = u.Starten();
@@ -274,19 +250,6 @@ TEST(HoprexWiederherstellung, TheRouteOfAKilledProgramIsRestoredAtTheNextStart) 
     EXPECT_EQ(Kopien(u), 0);
     EXPECT_TRUE(u.Dialoge.Boxen.empty());
 }
-
-namespace {
-
-// Starts the crash test's window process with `argumente`, on the test's state folder.
-void KindStarten(QProcess& kind, const FensterUmgebung& u, const QStringList& argumente) {
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert("XDG_STATE_HOME", QString::fromStdString(u.Zustand()));
-    umgebung.insert("QT_QPA_PLATFORM", "offscreen");
-    kind.setProcessEnvironment(umgebung);
-    kind.start(HOPREX_KILL_CHILD_PATH, argumente);
-}
-
-} // namespace
 
 // A real window process is killed while it saves into a file with a second hard link, which is
 // written in place: the next start puts the file's old bytes back whole, on both links, and

@@ -4,7 +4,8 @@
 //
 // With a third path, two seconds later (its copy written) it saves the route there, answering
 // "Ja" to the question before the file is replaced, and kills itself with SIGKILL once it has
-// written a megabyte into that file: the kill falls into a save in place.
+// written a megabyte into that file: the kill falls into a save in place. With "probe" after it,
+// the kill falls into the write of the trial file beside it instead.
 #include "app/dialogs.h"
 #include "app/hoprex_window.h"
 #include "app/section_list.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <csignal>
+#include <string>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -21,6 +23,7 @@ namespace {
 
 struct stat ziel {};
 bool zielGesetzt = false;
+bool probe = false;
 ssize_t geschrieben = 0;
 
 class KeineDialoge : public Dialoge {
@@ -49,27 +52,36 @@ public:
 
 } // namespace
 
-// Every write of the process passes here: the file's own bytes are counted (the trial file and
-// the backup are other files).
+// Every write of the process passes here: the bytes of the file itself are counted (the trial
+// file and the backup are other files), or with `probe` those of the hidden temporary files.
+bool Gezaehlt(int fd) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0) return false;
+    if (!probe) return info.st_ino == ziel.st_ino && info.st_dev == ziel.st_dev;
+    char pfad[4096] = {};
+    const std::string verweis = "/proc/self/fd/" + std::to_string(fd);
+    return readlink(verweis.c_str(), pfad, sizeof pfad - 1) > 0 &&
+           std::string(pfad).find("/.hoprex-") != std::string::npos;
+}
+
 extern "C" ssize_t write(int fd, const void* bytes, size_t n) {
     const auto ergebnis = static_cast<ssize_t>(syscall(SYS_write, fd, bytes, n));
-    struct stat info {};
-    if (zielGesetzt && ergebnis > 0 && fstat(fd, &info) == 0 && info.st_ino == ziel.st_ino &&
-        info.st_dev == ziel.st_dev && (geschrieben += ergebnis) >= (1 << 20))
+    if (zielGesetzt && ergebnis > 0 && Gezaehlt(fd) && (geschrieben += ergebnis) >= (1 << 20))
         raise(SIGKILL);
     return ergebnis;
 }
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3 && argc != 4) return 2;
+    if (argc < 3 || argc > 5) return 2;
+    probe = argc == 5 && std::string(argv[4]) == "probe";
     KeineDialoge dialoge;
     THoprex fenster(dialoge, argv[2]);
     fenster.show();
     if (!fenster.GesamtDateiOeffnen(QString::fromLocal8Bit(argv[1]))) return 1;
     fenster.LB_HAbschnitteGesamt->item(0)->setSelected(true);
     fenster.BT_GesamtWerteLoeschen->click();
-    if (argc == 4) {
+    if (argc >= 4) {
         if (stat(argv[3], &ziel) != 0) return 3;
         QTimer::singleShot(2000, [&] {
             dialoge.Speichern = QString::fromLocal8Bit(argv[3]);
