@@ -48,11 +48,17 @@ std::string WiederherstellungsOrdner() {
     return std::string(home) + "/.local/state/hoprex";
 }
 
+Teiltext KopieTeile(const Profile& gesamt, const std::string& gesamtDatei) {
+    Teiltext profil = ProfilDateiTeile(gesamt);
+    std::string kopf(Kennung);
+    kopf += std::to_string(gesamtDatei.size()) + "\n" + gesamtDatei + "\n";
+    return {profil.anzahl, [kopf = std::move(kopf), teil = std::move(profil.teil)](int32_t i) {
+                return i == 0 ? kopf + teil(0) : teil(i);
+            }};
+}
+
 std::string KopieInhalt(const Profile& gesamt, const std::string& gesamtDatei) {
-    std::string inhalt(Kennung);
-    inhalt += std::to_string(gesamtDatei.size()) + "\n" + gesamtDatei + "\n";
-    inhalt += ProfilDateiInhalt(gesamt);
-    return inhalt;
+    return Zusammen(KopieTeile(gesamt, gesamtDatei));
 }
 
 bool KopieLesen(std::string_view inhalt, const Profile& vorbild, Routendaten& route) {
@@ -150,19 +156,30 @@ bool Kopienablage::NamenNehmen() {
     return !name_.empty();
 }
 
-bool Kopienablage::Schreiben(std::string_view inhalt) {
+bool Kopienablage::Bereit() {
     if (ordner_.empty()) {
         errno = ENOENT;
         return false;
     }
-    if (name_.empty() && !NamenNehmen()) return false;
-    if (DateiErsetzen(Pfad(name_, ".hpx"), inhalt) == SchreibErgebnis::Ok) return true;
+    return !name_.empty() || NamenNehmen();
+}
+
+bool Kopienablage::Geschrieben(SchreibErgebnis ergebnis) {
+    if (ergebnis == SchreibErgebnis::Ok) return true;
     // The lock file's time marks the copy as older than the route (this needs no room on the
     // disk): the offer at the next start says so.
     const int grund = errno;
     if (fs::exists(Pfad(name_, ".hpx"))) futimens(sperre_, nullptr);
     errno = grund;
     return false;
+}
+
+bool Kopienablage::Schreiben(std::string_view inhalt) {
+    return Bereit() && Geschrieben(DateiErsetzen(Pfad(name_, ".hpx"), inhalt));
+}
+
+bool Kopienablage::Schreiben(const Teiltext& inhalt) {
+    return Bereit() && Geschrieben(DateiErsetzen(Pfad(name_, ".hpx"), inhalt));
 }
 
 std::optional<int64_t> Kopienablage::VeraltetSeit() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/file_replace.h"
 #include "model/hoprex_data.h"
 
 #include <cstdint>
@@ -21,6 +22,9 @@ std::string WiederherstellungsOrdner();
 // bytes on a line of its own, then the path and a line end), then the route in the profile
 // file format, which holds the smoothing and gradient window lengths.
 std::string KopieInhalt(const Profile& gesamt, const std::string& gesamtDatei);
+// The same text in parts, made while the first of them are written; `gesamt` must stay as it
+// is while the parts are made.
+Teiltext KopieTeile(const Profile& gesamt, const std::string& gesamtDatei);
 
 // Reads a recovery copy into `route`: the sections unmarked, the window lengths, the route
 // file's path and name (without ".hpx"), the insertion mark at 0 and the route modified.
@@ -51,6 +55,7 @@ public:
     // and takes a name no other copy has. False, with errno the reason, when the folder cannot
     // be written; a copy written before then stays and is marked as older than the route.
     bool Schreiben(std::string_view inhalt);
+    bool Schreiben(const Teiltext& inhalt);
 
     // Deletes this program's copy and its lock file; the next write takes a new name.
     void Entfernen();
@@ -76,6 +81,10 @@ private:
     // Takes the lock of copy `name`: Besetzt when another program holds it, Unbrauchbar when
     // its lock file cannot be opened (a folder in its place, say).
     Sperre Sperren(const std::string& name);
+    // Before a write: the folder known and a name taken; false with errno the reason.
+    bool Bereit();
+    // After a write: whether it succeeded, the copy left marked as older when not.
+    bool Geschrieben(SchreibErgebnis ergebnis);
     // Takes a name of this program that no copy has, with its lock.
     bool NamenNehmen();
     // Reads the folder for VerwaisteKopieUebernehmen, oldest copy first.

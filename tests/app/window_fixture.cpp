@@ -48,11 +48,3 @@ bool Warten(const std::function<bool()>& bedingung, int ms) {
     }
     return bedingung();
 }
-
-void KindStarten(QProcess& kind, const FensterUmgebung& u, const QStringList& argumente) {
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert("XDG_STATE_HOME", QString::fromStdString(u.Zustand()));
-    umgebung.insert("QT_QPA_PLATFORM", "offscreen");
-    kind.setProcessEnvironment(umgebung);
-    kind.start(HOPREX_KILL_CHILD_PATH, argumente);
-}

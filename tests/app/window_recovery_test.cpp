@@ -176,3 +176,19 @@ TEST(HoprexSicherung, OddLockFilesAreCleanedOrPassedBy) {
     EXPECT_TRUE(f.close());
     EXPECT_EQ(Kopien(u), 0);
 }
+
+// A route of 10,000 full sections: its copy is on the disk within two seconds of an edit.
+TEST(HoprexSicherung, TheCopyOfALongRouteLandsWithinTwoSeconds) {
+    FensterUmgebung u;
+    std::vector<int32_t> hoehen(MaxPunkte);
+    for (int32_t j = 0; j < MaxPunkte; ++j)
+        hoehen[j] = 500 + j % 100;
+    std::vector<ProfileSection> abschnitte(MaxAbschnitte, Abschnitt(hoehen, 0.025f, "Anstieg"));
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "route.hpx", ProfilAus(abschnitte), true);
+    QElapsedTimer uhr;
+    uhr.start();
+    ErstenLoeschen(f);
+    ASSERT_TRUE(Warten([&] { return Kopien(u) == 1; }, 10000));
+    EXPECT_LT(uhr.elapsed(), 2000);
+}
