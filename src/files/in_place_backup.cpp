@@ -92,16 +92,16 @@ bool HaeltAlteOderNeue(const Kopf& kopf, int fd) {
     const int datei = open(kopf.ziel.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (datei < 0) return errno == ENOENT; // a file removed since needs no bytes back
     struct stat info {};
-    bool gleich = fstat(datei, &info) == 0;
-    const auto groesse = static_cast<uint64_t>(info.st_size);
-    if (gleich && groesse == kopf.alt &&
-        lseek(fd, static_cast<off_t>(kopf.koerper), SEEK_SET) >= 0) {
+    const auto groesse = fstat(datei, &info) == 0 ? static_cast<uint64_t>(info.st_size) : ~0ull;
+    bool gleich = false;
+    if (groesse == kopf.alt && lseek(fd, static_cast<off_t>(kopf.koerper), SEEK_SET) >= 0) {
         std::string alt(Block, '\0');
         gleich = Lesen(datei, groesse, [&](std::string_view b) {
             return read(fd, alt.data(), b.size()) == static_cast<ssize_t>(b.size()) &&
                    std::string_view(alt.data(), b.size()) == b;
         });
-    } else if (gleich && groesse == kopf.neu.laenge) {
+    }
+    if (!gleich && groesse == kopf.neu.laenge && lseek(datei, 0, SEEK_SET) == 0) {
         Pruefsumme summe;
         gleich = Lesen(datei, groesse,
                        [&](std::string_view b) {
@@ -109,8 +109,6 @@ bool HaeltAlteOderNeue(const Kopf& kopf, int fd) {
                            return true;
                        }) &&
                  summe == kopf.neu;
-    } else {
-        gleich = false;
     }
     close(datei);
     return gleich;

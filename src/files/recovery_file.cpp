@@ -93,6 +93,9 @@ bool KopieDateiLesen(const std::string& pfad, const Profile& vorbild, Routendate
 }
 
 std::string SicherungsFehlerText(const std::string& ordner, int fehler) {
+    if (ordner.empty())
+        return "Der Höhenverlauf ist nicht gegen Abstürze gesichert: es ist kein Ordner für "
+               "Sicherungskopien bekannt (HOME ist nicht gesetzt).";
     std::string grund;
     switch (fehler) {
     case ENOSPC:
