@@ -71,14 +71,17 @@ public:
             fd_ = open(pfad_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus);
             if (fd_ >= 0 || errno != EEXIST) break;
         }
-        // Held while it is written: the cleaning of leftovers passes over it.
-        if (fd_ >= 0) flock(fd_, LOCK_EX);
+        // Locked until it is renamed or removed, through a handle of its own that outlasts the
+        // closing before the rename: the cleaning of leftovers passes over it.
+        if (fd_ >= 0) sperre_ = dup(fd_);
+        if (sperre_ >= 0) flock(sperre_, LOCK_EX);
         da_ = fd_ >= 0;
         if (!da_) fehler_ = errno;
     }
     ~TempDatei() {
         if (fd_ >= 0) close(fd_);
         if (da_) unlink(pfad_.c_str());
+        if (sperre_ >= 0) close(sperre_);
     }
     TempDatei(const TempDatei&) = delete;
     TempDatei& operator=(const TempDatei&) = delete;
@@ -135,6 +138,7 @@ private:
     int fd_ = -1;
     bool da_ = false;
     int fehler_ = 0;
+    int sperre_ = -1;
 };
 
 bool AllesSchreiben(int fd, std::string_view inhalt) {
