@@ -45,7 +45,7 @@ void WerteZeigen(const WerteTexte& werte, QLabel* strecke, QLabel* min, QLabel* 
 
 THoprex::THoprex(Dialoge& dialoge, std::string einstellungsPfad, QWidget* eltern)
     : QWidget(eltern), dialoge_(dialoge), meldungen_(dialoge),
-      sicherung_(Daten, WiederherstellungsOrdner()),
+      sicherung_(Daten, WiederherstellungsOrdner(), meldungen_),
       einstellungsPfad_(std::move(einstellungsPfad)) {
     Hoprex = this;
     setWindowTitle(QStringLiteral("Hoprex"));

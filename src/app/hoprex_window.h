@@ -52,7 +52,8 @@ public:
 
     // At start: for each route that a program which is gone left unsaved, newest first, the
     // question whether to restore it. "Wiederherstellen" makes it the route, modified, and ends
-    // the questions; "Verwerfen" deletes the copy.
+    // the questions; "Verwerfen" deletes the copy. Before them, for each file whose save in
+    // place a kill cut off, the question whether to put its old bytes back.
     void WiederherstellungAnbieten();
     // Opens a file given on the command line or dropped on the window: a screenshot is
     // evaluated as by "Aus Ablage", anything else is loaded into the overall profile as by the

@@ -1,5 +1,6 @@
 #include "app/recovery_copy.h"
 
+#include <cerrno>
 #include <chrono>
 
 #include <sys/resource.h>
@@ -12,11 +13,14 @@ namespace {
 constexpr int WarteMs = 500;
 // While a write is in flight the next one waits this long for it.
 constexpr int NochmalMs = 100;
+// After a failed write the next try comes this long after, even without a change.
+constexpr int NachFehlerMs = 5000;
 
 } // namespace
 
-TSicherungskopie::TSicherungskopie(const HoprexDaten& daten, std::string ordner)
-    : daten_(daten), ablage_(std::move(ordner)) {
+TSicherungskopie::TSicherungskopie(const HoprexDaten& daten, std::string ordner,
+                                   Meldungen& meldungen)
+    : daten_(daten), meldungen_(meldungen), ablage_(std::move(ordner)) {
     takt_.setSingleShot(true);
     QObject::connect(&takt_, &QTimer::timeout, [this] { Schreiben(); });
 }
@@ -57,6 +61,21 @@ void TSicherungskopie::Schreiben() {
             // The lowest priority only yields the processor while the window works, it still
             // gets it on an idle one. (Each write has a thread of its own.)
             setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
-            ablage_.Schreiben(KopieInhalt(route, datei));
+            const int fehler = ablage_.Schreiben(KopieTeile(route, datei)) ? 0 : errno;
+            // The timer lives on the window thread; the call is dropped once it is gone.
+            QMetaObject::invokeMethod(
+                &takt_, [this, fehler] { Geschrieben(fehler); }, Qt::QueuedConnection);
         });
+}
+
+void TSicherungskopie::Geschrieben(int fehler) {
+    if (fehler == 0) {
+        gemeldet_ = false;
+        return;
+    }
+    if (!daten_.GesamtGeaendert) return;
+    if (!takt_.isActive()) takt_.start(NachFehlerMs);
+    if (gemeldet_) return;
+    gemeldet_ = true;
+    meldungen_.Meldung("Hoprex", SicherungsFehlerText(ablage_.Ordner(), fehler));
 }

@@ -1,12 +1,17 @@
 #include "files/file_replace.h"
 
+#include "files/in_place_backup.h"
+#include "files/recovery_file.h"
+
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <thread>
@@ -66,12 +71,17 @@ public:
             fd_ = open(pfad_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus);
             if (fd_ >= 0 || errno != EEXIST) break;
         }
+        // Locked until it is renamed or removed, through a handle of its own that outlasts the
+        // closing before the rename: the cleaning of leftovers passes over it.
+        if (fd_ >= 0) sperre_ = dup(fd_);
+        if (sperre_ >= 0) flock(sperre_, LOCK_EX);
         da_ = fd_ >= 0;
         if (!da_) fehler_ = errno;
     }
     ~TempDatei() {
         if (fd_ >= 0) close(fd_);
         if (da_) unlink(pfad_.c_str());
+        if (sperre_ >= 0) close(sperre_);
     }
     TempDatei(const TempDatei&) = delete;
     TempDatei& operator=(const TempDatei&) = delete;
@@ -93,8 +103,19 @@ public:
     // the rename the user waits for.
     bool UmbenennenNach(const std::string& ziel) {
         const int alt = open(ziel.c_str(), O_PATH | O_CLOEXEC);
-        const bool ok = rename(pfad_.c_str(), ziel.c_str()) == 0;
-        if (ok) da_ = false;
+        bool ok = rename(pfad_.c_str(), ziel.c_str()) == 0;
+        if (ok) {
+            da_ = false;
+            // The new name, too, must be on the disk before the caller lets go of what it
+            // replaced (a recovery copy, say); a folder that cannot be flushed is no fault.
+            const std::string ordner = pfad_.substr(0, pfad_.rfind('/') + 1);
+            const int verzeichnis =
+                open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (verzeichnis >= 0) {
+                fsync(verzeichnis);
+                close(verzeichnis);
+            }
+        }
         if (alt >= 0) {
             const int grund = errno;
             try {
@@ -117,6 +138,7 @@ private:
     int fd_ = -1;
     bool da_ = false;
     int fehler_ = 0;
+    int sperre_ = -1;
 };
 
 bool AllesSchreiben(int fd, std::string_view inhalt) {
@@ -140,9 +162,9 @@ public:
     // Writes every byte to `fd` in order. With `anstossen` the disk starts on each megabyte as
     // soon as it is written, so that the flush at the end waits for the last ones only. A text
     // in parts is made while its first parts are written, the first time; the parts are kept
-    // for another file.
-    bool SchreibenIn(int fd, bool anstossen) {
-        Schreiber schreiber{fd, anstossen};
+    // for another file. `summe`, where given, gets the bytes written.
+    bool SchreibenIn(int fd, bool anstossen, Pruefsumme* summe = nullptr) {
+        Schreiber schreiber{fd, anstossen, summe};
         if (teile_ == nullptr || gemacht_) {
             for (const std::string_view stueck : Stuecke())
                 schreiber(stueck);
@@ -162,6 +184,7 @@ private:
     struct Schreiber {
         int fd;
         bool anstossen;
+        Pruefsumme* summe;
         bool ok = true;
         int fehler = 0; // errno of the failed write
         off_t geschrieben = 0;
@@ -169,6 +192,7 @@ private:
             constexpr size_t Megabyte = size_t{1} << 20;
             while (ok && !text.empty()) {
                 const std::string_view stueck = text.substr(0, Megabyte);
+                if (summe != nullptr) summe->Hinzu(stueck);
                 ok = AllesSchreiben(fd, stueck);
                 if (!ok) fehler = errno;
                 // Only a hint to the kernel: a file system without it writes at the flush.
@@ -192,8 +216,8 @@ private:
 };
 
 // Written in full and on the disk: only then may a file be renamed over a target.
-bool VollstaendigSchreiben(TempDatei& temp, Inhalt& inhalt) {
-    const bool ok = inhalt.SchreibenIn(temp.Fd(), true) && fsync(temp.Fd()) == 0;
+bool VollstaendigSchreiben(TempDatei& temp, Inhalt& inhalt, Pruefsumme* summe = nullptr) {
+    const bool ok = inhalt.SchreibenIn(temp.Fd(), true, summe) && fsync(temp.Fd()) == 0;
     return temp.Schliessen() && ok;
 }
 
@@ -235,7 +259,25 @@ SchreibErgebnis HineinSchreiben(const std::string& ziel, Inhalt& inhalt, bool re
     return ok ? SchreibErgebnis::Ok : SchreibErgebnis::SchreibFehler;
 }
 
+// HineinSchreiben of a regular file whose old bytes wait in the state folder until the new ones,
+// `neu`, are on the disk: a kill meanwhile leaves what a later start needs to put the file back
+// whole. Where the backup cannot be written, the file is written all the same (the only way to
+// save it); a failed write puts the old bytes back.
+SchreibErgebnis GesichertHineinSchreiben(const std::string& ziel, Inhalt& inhalt,
+                                         const Pruefsumme& neu) {
+    AltinhaltSicherung sicherung;
+    const bool gesichert = sicherung.Anlegen(WiederherstellungsOrdner(), ziel, neu);
+    const SchreibErgebnis ergebnis = HineinSchreiben(ziel, inhalt, true);
+    if (ergebnis != SchreibErgebnis::Ok && gesichert) {
+        const int grund = errno;
+        sicherung.Zurueckschreiben();
+        errno = grund;
+    }
+    return ergebnis;
+}
+
 SchreibErgebnis NeueDatei(const std::string& ziel, Inhalt& inhalt) {
+    VerwaisteTempDateienEntfernen(OrdnerVon(ziel));
     TempDatei temp(OrdnerVon(ziel), 0666);
     if (!temp.Ok()) return SchreibErgebnis::OeffnenFehler;
     const bool ok = VollstaendigSchreiben(temp, inhalt) && temp.UmbenennenNach(ziel);
@@ -257,6 +299,7 @@ bool IdentitaetGeben(int fd, const struct stat& alt) {
 SchreibErgebnis RegulaereDateiErsetzen(const std::string& ziel, const struct stat& alt,
                                        Inhalt& inhalt) {
     // Until it has the old file's mode, only the owner may read the new file.
+    VerwaisteTempDateienEntfernen(OrdnerVon(ziel));
     std::optional<TempDatei> temp;
     temp.emplace(OrdnerVon(ziel), 0600);
     const bool imOrdner = temp->Ok();
@@ -273,12 +316,14 @@ SchreibErgebnis RegulaereDateiErsetzen(const std::string& ziel, const struct sta
     }
 
     const bool umbenennen = imOrdner && alt.st_nlink == 1 && IdentitaetGeben(temp->Fd(), alt);
-    if (!VollstaendigSchreiben(*temp, inhalt)) return SchreibErgebnis::SchreibFehler;
+    Pruefsumme neu;
+    if (!VollstaendigSchreiben(*temp, inhalt, umbenennen ? nullptr : &neu))
+        return SchreibErgebnis::SchreibFehler;
     if (umbenennen)
         return temp->UmbenennenNach(ziel) ? SchreibErgebnis::Ok : SchreibErgebnis::SchreibFehler;
     // The trial bytes go first, so that their room on the disk is free for the file itself.
     temp->Entfernen();
-    return HineinSchreiben(ziel, inhalt, true);
+    return GesichertHineinSchreiben(ziel, inhalt, neu);
 }
 
 SchreibErgebnis Ersetzen(const std::string& pfad, Inhalt& inhalt) {
@@ -308,4 +353,25 @@ SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt) 
 SchreibErgebnis DateiErsetzen(const std::string& pfad, const Teiltext& inhalt) {
     Inhalt i(inhalt);
     return Ersetzen(pfad, i);
+}
+
+void VerwaisteTempDateienEntfernen(const std::string& ordner) {
+    constexpr std::string_view vorsilbe = ".hoprex-";
+    std::error_code fehler;
+    for (const fs::directory_entry& e :
+         fs::directory_iterator(ordner.empty() ? "." : ordner, fehler)) {
+        const std::string name = e.path().filename().string();
+        if (!name.starts_with(vorsilbe)) continue;
+        // The name holds the process id of the program that made it.
+        const long pid = std::strtol(name.c_str() + vorsilbe.size(), nullptr, 10);
+        if (pid <= 0 || pid == getpid() || kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)
+            continue;
+        // Beyond a process id of another namespace, the lock tells whether it is being written.
+        const int fd = open(e.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat info {};
+        if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0)
+            unlink(e.path().c_str());
+        close(fd);
+    }
 }

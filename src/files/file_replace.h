@@ -22,7 +22,9 @@ enum class SchreibErgebnis {
 //   keep the file's identity (a second hard link, an owner or group the process cannot give,
 //   a folder that takes no new file) the bytes go into the file itself, but only after the same
 //   bytes went in full to a temporary file, so that a full disk or a file size limit shows
-//   before the old content is touched.
+//   before the old content is touched. Meanwhile the old bytes wait in the state folder
+//   (in_place_backup.h), so that a kill during the write leaves the file's way back.
+// - The new name of a renamed file is on the disk, its folder flushed, before this returns.
 // - A FIFO or a device is written into, as the shell does; a FIFO without a reader is
 //   OeffnenFehler at once rather than a wait.
 // - A new file gets the permissions the umask gives.
@@ -36,3 +38,8 @@ SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt);
 // The same for a text made in parts (saving and exporting a long route): the parts are made
 // while the first of them are written.
 SchreibErgebnis DateiErsetzen(const std::string& pfad, const Teiltext& inhalt);
+
+// Removes the temporary files that writes of programs which are gone left in `ordner` (a
+// folder, "" for the current one) when they were killed: hidden ".hoprex-" files whose program
+// no longer runs and that no program holds. Every write of a file cleans its folder so.
+void VerwaisteTempDateienEntfernen(const std::string& ordner);

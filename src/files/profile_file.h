@@ -21,10 +21,16 @@ std::string ProfilDateiInhalt(const Profile& profil);
 // must stay as it is while the parts are made.
 Teiltext ProfilDateiTeile(const Profile& profil);
 
-// The largest profile file that is read: a route of MaxAbschnitte full sections takes about
-// 110 MB with the numbers of real routes; the bound leaves room for wider numbers and keeps a
-// disk image picked by mistake from being read into memory.
-inline constexpr size_t MaxProfilDatei = size_t{256} << 20;
+// The longest point line, "%4d \t %3.3f \t %4d \t %1d\n" with the widest numbers a point holds:
+// index 445, Abstand -FLT_MAX (44 characters), Hoehe INT32_MIN, Stuetzpunkt 0 or 1.
+inline constexpr size_t MaxPunktZeile = 4 + 3 + 44 + 3 + 11 + 3 + 1 + 1;
+// The largest profile file that is read: the longest text the program writes for a route
+// (MaxAbschnitte full sections, each with a description of MaxBeschreibung bytes and its point
+// count line, the header well within 512 bytes), so that every route saved opens again. Routes
+// with the numbers of real routes take about a third of it; the bound keeps a disk image picked
+// by mistake from being read into memory.
+inline constexpr size_t MaxProfilDatei =
+    512 + size_t{MaxAbschnitte} * (MaxBeschreibung + 1 + 6 + size_t{MaxPunkte} * MaxPunktZeile);
 
 // Reads the profile file text `inhalt` (Windows-1252 bytes; "\n" or "\r\n" line ends) into
 // `ziel`, which must hold no sections. Every section read gets Markiert = `markiert`. The header

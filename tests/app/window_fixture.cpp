@@ -5,8 +5,11 @@
 #include "support/screenshot_builder.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QThread>
+#include <filesystem>
 
 TBitmap RoutenScreenshot() {
     TScreenshot s = ScreenshotMit(2, "1250", "850", "4100 m");
@@ -25,4 +28,23 @@ void ProfilLaden(FensterUmgebung& u, const char* name, const Profile& profil, bo
     DateiAnlegen(u.Ordner.Datei(name), ProfilDateiInhalt(profil));
     u.Dialoge.Pfade.push_back(u.Pfad(name));
     MausKlick(gesamt ? u.Fenster->BT_GesamtWerteEinlesen : u.Fenster->BT_AktuellWerteEinlesen);
+}
+
+int Kopien(const FensterUmgebung& u) {
+    const std::filesystem::path ordner = u.Zustand() + "/hoprex";
+    int n = 0;
+    if (std::filesystem::exists(ordner))
+        for (const auto& e : std::filesystem::directory_iterator(ordner))
+            n += e.path().extension() == ".hpx";
+    return n;
+}
+
+bool Warten(const std::function<bool()>& bedingung, int ms) {
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!bedingung() && uhr.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    return bedingung();
 }

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QProcess>
 #include <cstdlib>
 #include <deque>
 #include <functional>
@@ -219,3 +220,13 @@ void InAblage(const QImage& bild);
 // Writes `profil` as a profile file `name` into the test's folder and loads it through the
 // lower (gesamt) or upper "Öffnen" button, as the user would pick it in the dialog.
 void ProfilLaden(FensterUmgebung& u, const char* name, const Profile& profil, bool gesamt);
+
+// The recovery copies in the test's state folder.
+int Kopien(const FensterUmgebung& u);
+
+// Runs the event loop until `bedingung` holds, at most `ms` milliseconds.
+bool Warten(const std::function<bool()>& bedingung, int ms);
+
+// Starts the crash tests' window process (kill_child/main.cpp) with `argumente`, on the test's
+// state folder.
+void KindStarten(QProcess& kind, const FensterUmgebung& u, const QStringList& argumente);

@@ -183,30 +183,6 @@ TEST(HoprexSchutz, TheSaveDialogAsksBeforeItReplacesAFile) {
     EXPECT_NE(inhalt, "alt");
 }
 
-namespace {
-
-int Kopien(const FensterUmgebung& u) {
-    const std::filesystem::path ordner = u.Zustand() + "/hoprex";
-    int n = 0;
-    if (std::filesystem::exists(ordner))
-        for (const auto& e : std::filesystem::directory_iterator(ordner))
-            n += e.path().extension() == ".hpx";
-    return n;
-}
-
-// Runs the event loop until `bedingung` holds, at most `ms` milliseconds.
-bool Warten(const std::function<bool()>& bedingung, int ms) {
-    QElapsedTimer uhr;
-    uhr.start();
-    while (!bedingung() && uhr.elapsed() < ms) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    return bedingung();
-}
-
-} // namespace
-
 TEST(HoprexWiederherstellung, AModifiedRouteHasACopyUntilItIsSaved) {
     FensterUmgebung u;
     THoprex& f = u.Starten();
@@ -272,5 +248,46 @@ TEST(HoprexWiederherstellung, TheRouteOfAKilledProgramIsRestoredAtTheNextStart) 
     EXPECT_EQ(u.Dialoge.Rueckfragen.size(), 2u);
     EXPECT_EQ(h.Daten.Gesamt.AnzahlAbschnitte(), 0);
     EXPECT_EQ(Kopien(u), 0);
+    EXPECT_TRUE(u.Dialoge.Boxen.empty());
+}
+
+// A real window process is killed while it saves into a file with a second hard link, which is
+// written in place: the next start puts the file's old bytes back whole, on both links, and
+// then offers the route that the save was to write, from its recovery copy.
+TEST(HoprexWiederherstellung, ASaveInPlaceCutOffByAKillLeavesNoBrokenFile) {
+    FensterUmgebung u;
+    std::vector<ProfileSection> abschnitte;
+    for (int i = 0; i < 1000; ++i)
+        abschnitte.push_back(Abschnitt(std::vector<int32_t>(200, 500 + i), 0.01f));
+    const std::string alt = ProfilDateiInhalt(ProfilAus(abschnitte));
+    ASSERT_GT(alt.size(), 2u << 20);
+    const std::string route = u.Ordner.Datei("route.hpx");
+    DateiAnlegen(route, alt);
+    std::filesystem::create_hard_link(route, u.Ordner.Datei("zweiter.hpx"));
+    QProcess kind;
+    KindStarten(kind, u, {u.Pfad("route.hpx"), u.Pfad("kind.INI"), u.Pfad("route.hpx")});
+    ASSERT_TRUE(kind.waitForFinished(30000));
+    ASSERT_EQ(kind.exitStatus(), QProcess::CrashExit);
+    ASSERT_FALSE(DateiInhalt(route) == alt) << "the kill fell into the write";
+
+    THoprex& f = u.Starten();
+    u.Dialoge.Antworten = {"Wiederherstellen", "Wiederherstellen"};
+    f.WiederherstellungAnbieten();
+    // (Compared without gtest's diff of two megabytes of lines.)
+    EXPECT_TRUE(DateiInhalt(route) == alt);
+    EXPECT_EQ(std::filesystem::hard_link_count(route), 2u);
+    EXPECT_TRUE(DateiInhalt(u.Ordner.Datei("zweiter.hpx")) == alt);
+    ASSERT_EQ(u.Dialoge.Rueckfragen.size(), 2u);
+    EXPECT_EQ(u.Dialoge.Rueckfragen[0].Text,
+              QStringLiteral("Das Speichern der Datei\n%1\nwurde unterbrochen; sie ist "
+                             "unvollständig.\nIhren vorigen Inhalt wiederherstellen?")
+                  .arg(u.Pfad("route.hpx")));
+    EXPECT_EQ(f.Daten.Gesamt.AnzahlAbschnitte(), 999);
+    EXPECT_EQ(f.Daten.Gesamt.Abschnitte[0].Punkte[0].Hoehe, 501);
+    // Nothing is left of the save: the next start asks nothing about it.
+    u.Beenden();
+    u.Dialoge.Rueckfragen.clear();
+    u.Starten().WiederherstellungAnbieten();
+    EXPECT_EQ(u.Dialoge.Rueckfragen.size(), 1u) << "only the route's copy, kept by the last";
     EXPECT_TRUE(u.Dialoge.Boxen.empty());
 }

@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -152,4 +153,45 @@ TEST(DateiErsetzen, AFifoWhoseReaderGoesAwayIsAFailedWrite) {
     weg.join();
     EXPECT_TRUE(S_ISFIFO(Info(fifo).st_mode));
     EXPECT_EQ(NamenIn(dir.Pfad()), Namen{"rohr"});
+}
+
+// Set-user-ID, set-group-ID and sticky bits stay, also where the owner is given back.
+TEST(DateiErsetzen, KeepsTheSpecialModeBits) {
+    TempDir dir;
+    for (const bool fremd : {false, true}) {
+        const std::string datei = dir.Datei(fremd ? "fremd.hpx" : "eigen.hpx");
+        DateiAnlegen(datei, "alt");
+        if (fremd) DemBenutzerGeben(datei);
+        ASSERT_EQ(chmod(datei.c_str(), 07604), 0);
+        EXPECT_EQ(DateiErsetzen(datei, "neu"), SchreibErgebnis::Ok);
+        EXPECT_EQ(Info(datei).st_mode & 07777, 07604u) << datei;
+    }
+}
+
+// The trial bytes of a write in place are gone before the file itself is touched: their room
+// on the disk is wanted for it.
+TEST(DateiErsetzen, TheTrialFileIsGoneBeforeAWriteInPlace) {
+    TempDir dir;
+    const std::string route = dir.Datei("route.hpx");
+    DateiAnlegen(route, "alt");
+    fs::create_hard_link(route, dir.Datei("sicherung.hpx"));
+    const int beobachter = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(beobachter, 0);
+    ASSERT_GE(inotify_add_watch(beobachter, dir.Pfad().c_str(), IN_DELETE | IN_MODIFY), 0);
+    ASSERT_EQ(DateiErsetzen(route, std::string(100000, 'x')), SchreibErgebnis::Ok);
+    std::vector<std::string> folge; // "-name" deleted, "~name" written
+    alignas(inotify_event) char puffer[65536];
+    for (ssize_t n; (n = read(beobachter, puffer, sizeof puffer)) > 0;)
+        for (char* p = puffer; p < puffer + n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(p);
+            const std::string name = e->len > 0 ? e->name : "";
+            if (folge.empty() || folge.back() != "~" + name || !(e->mask & IN_MODIFY))
+                folge.push_back(((e->mask & IN_DELETE) ? "-" : "~") + name);
+            p += sizeof(inotify_event) + e->len;
+        }
+    close(beobachter);
+    ASSERT_EQ(folge.size(), 3u);
+    EXPECT_EQ(folge[0][0], '~'); // the trial file
+    EXPECT_EQ(folge[1], "-" + folge[0].substr(1));
+    EXPECT_EQ(folge[2], "~route.hpx");
 }

@@ -1,10 +1,13 @@
 #include "files/profile_storage.h"
+#include "files/recovery_file.h"
 
 #include "support/message_log.h"
 #include "support/profile_builder.h"
 #include "support/temp_dir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -149,4 +152,47 @@ TEST(GesamtSpeichern, RefusesAnEmptyProfileAndAFolderThatIsNotThere) {
     ASSERT_EQ(m.Eintraege.size(), 3u);
     EXPECT_EQ(m.Eintraege[0], (Eintrag{"Fehler", "Keine Daten zum Speichern vorhanden"}));
     EXPECT_EQ(m.Eintraege[2], (Eintrag{"Fehler", "Fehler beim Öffnen der Datei"}));
+}
+
+// The widest route the program holds: every section full, every number at its widest. Its file
+// is larger than 256 MB, and it opens again, as does its recovery copy.
+TEST(GesamtSpeichern, TheWidestRouteOpensAgainAndSoDoesItsRecoveryCopy) {
+    ProfileSection breit;
+    breit.Beschreibung = std::string(MaxBeschreibung, 'W');
+    breit.Punktanzahl = MaxPunkte;
+    for (ProfilePoint& p : breit.Punkte) {
+        p.Abstand = -std::numeric_limits<float>::max();
+        p.Hoehe = std::numeric_limits<int32_t>::min();
+        p.Stuetzpunkt = 1;
+    }
+    HoprexDaten d;
+    d.Gesamt.Abschnitte.assign(MaxAbschnitte, breit);
+    TempDir dir;
+    const std::string datei = dir.Datei("breit.hpx");
+    MeldungsProtokoll m;
+    ASSERT_TRUE(GesamtSpeichern(d, datei, m));
+    EXPECT_GT(std::filesystem::file_size(datei), size_t{256} << 20);
+    const auto pruefen = [&](const Profile& gelesen) {
+        ASSERT_EQ(gelesen.AnzahlAbschnitte(), MaxAbschnitte);
+        const ProfileSection& letzter = gelesen.Abschnitte.back();
+        EXPECT_EQ(letzter.Beschreibung, breit.Beschreibung);
+        EXPECT_EQ(letzter.Punkte[MaxPunkte - 1].Abstand, breit.Punkte[0].Abstand);
+        EXPECT_EQ(letzter.Punkte[MaxPunkte - 1].Hoehe, breit.Punkte[0].Hoehe);
+        EXPECT_EQ(letzter.Punkte[MaxPunkte - 1].Stuetzpunkt, 1);
+    };
+    const std::optional<Routendaten> route = GesamtLesen(d, datei, m);
+    ASSERT_TRUE(route);
+    pruefen(route->Gesamt);
+    std::filesystem::remove(datei);
+
+    Kopienablage ablage(dir.Datei("state"));
+    ASSERT_TRUE(ablage.Schreiben(KopieInhalt(d.Gesamt, datei)));
+    Kopienablage spaeter(dir.Datei("state"));
+    ablage.Freigeben();
+    const std::optional<std::string> kopie = spaeter.VerwaisteKopieUebernehmen();
+    ASSERT_TRUE(kopie);
+    Routendaten wieder;
+    ASSERT_TRUE(KopieDateiLesen(*kopie, Profile{}, wieder));
+    pruefen(wieder.Gesamt);
+    EXPECT_TRUE(m.Eintraege.empty());
 }

@@ -48,7 +48,10 @@ TEST(Wiederherstellung, ACopyGivesBackTheRouteItsFileAndItsWindowLengths) {
     for (const std::string& schlecht :
          {std::string(), ProfilDateiInhalt(route), gut.substr(0, gut.size() - 20),
           std::string(gut).replace(gut.find("\n6\n"), 3, "\n60\n"),
-          std::string(gut).replace(gut.find("\n6\n"), 3, "\nx\n")})
+          std::string(gut).replace(gut.find("\n6\n"), 3, "\nx\n"),
+          // An empty length line, and a path without its line end: each would leave a profile.
+          "Hoprex Wiederherstellung 1\n\n\n" + ProfilDateiInhalt(route),
+          std::string(gut).erase(gut.find("/a.hpx\n") + 6, 1)})
         EXPECT_FALSE(KopieLesen(schlecht, Profile{}, ziel));
     EXPECT_EQ(ziel.GesamtDatei, "bleibt");
 }

@@ -1,3 +1,5 @@
+#include "support/temp_dir.h"
+
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -17,5 +19,8 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     TestAnwendung app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
+    // Writes in place keep the old bytes in the state folder: the test's own, not the user's.
+    const TempDir zustand;
+    setenv("XDG_STATE_HOME", zustand.Pfad().c_str(), 1);
     return RUN_ALL_TESTS();
 }
