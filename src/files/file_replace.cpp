@@ -6,10 +6,11 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <random>
+#include <streambuf>
 #include <sys/stat.h>
 #include <system_error>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -88,20 +89,15 @@ public:
         return ok;
     }
     // Renames the closed file over `ziel`. The file it replaces is held open by a handle until
-    // the rename is done and let go on a thread of its own: freeing a large file's blocks takes
-    // the file system milliseconds (8 ms for 10 MB on ext4), which would otherwise be part of
-    // the rename the user waits for.
+    // the rename is done and let go after it: freeing a large file's blocks takes the file
+    // system milliseconds (8 ms for 10 MB on ext4), which then are not part of the rename.
     bool UmbenennenNach(const std::string& ziel) {
         const int alt = open(ziel.c_str(), O_PATH | O_CLOEXEC);
         const bool ok = rename(pfad_.c_str(), ziel.c_str()) == 0;
         if (ok) da_ = false;
         if (alt >= 0) {
             const int grund = errno;
-            try {
-                std::thread([alt] { close(alt); }).detach();
-            } catch (const std::system_error&) { // no thread to be had: let go of it here
-                close(alt);
-            }
+            close(alt);
             errno = grund;
         }
         return ok;
@@ -131,35 +127,34 @@ bool AllesSchreiben(int fd, std::string_view inhalt) {
     return true;
 }
 
-// What goes into the file: a finished text, or one made in parts while it is written.
+// What goes into the file: finished bytes, or bytes made while they are written.
 class Inhalt {
 public:
     explicit Inhalt(std::string_view text) : text_(text) {}
-    explicit Inhalt(const Teiltext& teile) : teile_(&teile) {}
+    explicit Inhalt(const Schreiber& schreiber) : schreiber_(&schreiber) {}
 
     // Writes every byte to `fd` in order. With `anstossen` the disk starts on each megabyte as
-    // soon as it is written, so that the flush at the end waits for the last ones only. A text
-    // in parts is made while its first parts are written, the first time; the parts are kept
-    // for another file.
+    // soon as it is written, so that the flush at the end waits for the last ones only. Bytes
+    // made while they are written are made the first time and kept for another file.
     bool SchreibenIn(int fd, bool anstossen) {
-        Schreiber schreiber{fd, anstossen};
-        if (teile_ == nullptr || gemacht_) {
+        Schreibvorgang schreiber{fd, anstossen};
+        if (schreiber_ == nullptr || gemacht_) {
             for (const std::string_view stueck : Stuecke())
                 schreiber(stueck);
             return schreiber.ok;
         }
-        TeileMachen(*teile_, [&](std::string& teil) {
-            schreiber(teil);
-            gemachteTeile_.push_back(std::move(teil));
-        });
+        Stueckpuffer puffer(schreiber, gemachteStuecke_);
+        std::ostream strom(&puffer);
+        (*schreiber_)(strom);
+        strom.flush();
         gemacht_ = true;
-        // The parts made after a failed write leave the reason the write gave.
+        // Bytes made after a failed write leave the reason the write gave.
         if (!schreiber.ok) errno = schreiber.fehler;
-        return schreiber.ok;
+        return schreiber.ok && strom.good();
     }
 
 private:
-    struct Schreiber {
+    struct Schreibvorgang {
         int fd;
         bool anstossen;
         bool ok = true;
@@ -180,15 +175,53 @@ private:
             }
         }
     };
+    // Gathers the bytes a Schreiber makes into megabytes, each written once it is full and kept.
+    class Stueckpuffer : public std::streambuf {
+    public:
+        Stueckpuffer(Schreibvorgang& schreiber, std::vector<std::string>& stuecke)
+            : schreiber_(schreiber), stuecke_(stuecke) {
+            Neu();
+        }
+
+    protected:
+        int_type overflow(int_type c) override {
+            if (!Abgeben()) return traits_type::eof();
+            Neu();
+            if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+            return c;
+        }
+        int sync() override {
+            if (!Abgeben()) return -1;
+            Neu();
+            return 0;
+        }
+
+    private:
+        bool Abgeben() {
+            offen_.resize(static_cast<size_t>(pptr() - pbase()));
+            schreiber_(offen_);
+            if (!offen_.empty()) stuecke_.push_back(std::move(offen_));
+            return schreiber_.ok;
+        }
+        void Neu() {
+            offen_.assign(size_t{1} << 20, '\0');
+            setp(offen_.data(), offen_.data() + offen_.size());
+        }
+        Schreibvorgang& schreiber_;
+        std::vector<std::string>& stuecke_;
+        std::string offen_;
+    };
     std::vector<std::string_view> Stuecke() const {
-        if (teile_ == nullptr) return {text_};
-        return {gemachteTeile_.begin(), gemachteTeile_.end()};
+        if (schreiber_ == nullptr) return {text_};
+        return {gemachteStuecke_.begin(), gemachteStuecke_.end()};
     }
 
     std::string_view text_;
-    const Teiltext* teile_ = nullptr;
+    const Schreiber* schreiber_ = nullptr;
     bool gemacht_ = false;
-    std::vector<std::string> gemachteTeile_;
+    std::vector<std::string> gemachteStuecke_;
 };
 
 // Written in full and on the disk: only then may a file be renamed over a target.
@@ -305,7 +338,7 @@ SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt) 
     return Ersetzen(pfad, i);
 }
 
-SchreibErgebnis DateiErsetzen(const std::string& pfad, const Teiltext& inhalt) {
+SchreibErgebnis DateiErsetzen(const std::string& pfad, const Schreiber& inhalt) {
     Inhalt i(inhalt);
     return Ersetzen(pfad, i);
 }
