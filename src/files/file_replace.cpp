@@ -89,8 +89,9 @@ public:
         return ok;
     }
     // Renames the closed file over `ziel`. The file it replaces is held open by a handle until
-    // the rename is done and let go after it: freeing a large file's blocks takes the file
-    // system milliseconds (8 ms for 10 MB on ext4), which then are not part of the rename.
+    // the rename is done and let go right after it: freeing a large file's blocks takes the
+    // file system milliseconds (8 ms for 10 MB on ext4), which so are spent after the rename
+    // rather than inside it.
     bool UmbenennenNach(const std::string& ziel) {
         const int alt = open(ziel.c_str(), O_PATH | O_CLOEXEC);
         const bool ok = rename(pfad_.c_str(), ziel.c_str()) == 0;
