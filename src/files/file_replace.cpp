@@ -12,7 +12,6 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -136,19 +135,17 @@ public:
 
     // Writes every byte to `fd` in order. With `anstossen` the disk starts on each megabyte as
     // soon as it is written, so that the flush at the end waits for the last ones only. Bytes
-    // made while they are written are made the first time and kept for another file.
+    // made while they are written are made anew for another file.
     bool SchreibenIn(int fd, bool anstossen) {
         Schreibvorgang schreiber{fd, anstossen};
-        if (schreiber_ == nullptr || gemacht_) {
-            for (const std::string_view stueck : Stuecke())
-                schreiber(stueck);
+        if (schreiber_ == nullptr) {
+            schreiber(text_);
             return schreiber.ok;
         }
-        Stueckpuffer puffer(schreiber, gemachteStuecke_);
+        Stueckpuffer puffer(schreiber);
         std::ostream strom(&puffer);
         (*schreiber_)(strom);
         strom.flush();
-        gemacht_ = true;
         // Bytes made after a failed write leave the reason the write gave.
         if (!schreiber.ok) errno = schreiber.fehler;
         return schreiber.ok && strom.good();
@@ -176,53 +173,36 @@ private:
             }
         }
     };
-    // Gathers the bytes a Schreiber makes into megabytes, each written once it is full and kept.
+    // Gathers the bytes a Schreiber makes into megabytes, each written once it is full.
     class Stueckpuffer : public std::streambuf {
     public:
-        Stueckpuffer(Schreibvorgang& schreiber, std::vector<std::string>& stuecke)
-            : schreiber_(schreiber), stuecke_(stuecke) {
-            Neu();
+        explicit Stueckpuffer(Schreibvorgang& schreiber)
+            : schreiber_(schreiber), puffer_(size_t{1} << 20, '\0') {
+            setp(puffer_.data(), puffer_.data() + puffer_.size());
         }
 
     protected:
         int_type overflow(int_type c) override {
             if (!Abgeben()) return traits_type::eof();
-            Neu();
             if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
             *pptr() = traits_type::to_char_type(c);
             pbump(1);
             return c;
         }
-        int sync() override {
-            if (!Abgeben()) return -1;
-            Neu();
-            return 0;
-        }
+        int sync() override { return Abgeben() ? 0 : -1; }
 
     private:
         bool Abgeben() {
-            offen_.resize(static_cast<size_t>(pptr() - pbase()));
-            schreiber_(offen_);
-            if (!offen_.empty()) stuecke_.push_back(std::move(offen_));
+            schreiber_(std::string_view(pbase(), static_cast<size_t>(pptr() - pbase())));
+            setp(puffer_.data(), puffer_.data() + puffer_.size());
             return schreiber_.ok;
         }
-        void Neu() {
-            offen_.assign(size_t{1} << 20, '\0');
-            setp(offen_.data(), offen_.data() + offen_.size());
-        }
         Schreibvorgang& schreiber_;
-        std::vector<std::string>& stuecke_;
-        std::string offen_;
+        std::string puffer_;
     };
-    std::vector<std::string_view> Stuecke() const {
-        if (schreiber_ == nullptr) return {text_};
-        return {gemachteStuecke_.begin(), gemachteStuecke_.end()};
-    }
 
     std::string_view text_;
     const Schreiber* schreiber_ = nullptr;
-    bool gemacht_ = false;
-    std::vector<std::string> gemachteStuecke_;
 };
 
 // Written in full and on the disk: only then may a file be renamed over a target.

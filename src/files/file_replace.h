@@ -34,7 +34,8 @@ enum class SchreibErgebnis {
 SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt);
 
 // Writes a file's bytes in order into the stream it is given, in pieces of any size, as they are
-// made; it may stop early once the stream failed. An exception it throws is passed on.
+// made; it may stop early once the stream failed. An exception it throws is passed on. It may be
+// called a second time and must then write the same bytes.
 using Schreiber = std::function<void(std::ostream&)>;
 
 // The same for bytes made while they are written (saving and exporting a long route): each

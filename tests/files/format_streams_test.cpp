@@ -30,7 +30,7 @@ std::string ZahlenText(int32_t anzahl) {
 } // namespace
 
 // Bytes made while they are written replace a file whole: a new one, one renamed over, and a
-// hard-linked one, which takes the kept bytes a second time after the trial file; a writer
+// hard-linked one, which takes the bytes made anew after the trial file; a writer
 // that fails on the way reaches the caller and leaves the old file.
 TEST(Schreiber, ReplacesFilesWholeAndFaultsReachTheCaller) {
     TempDir dir;
