@@ -18,7 +18,8 @@
 // A description that is empty or holds only white space is written as "BESCHREIBUNG_LEER";
 // line breaks inside a description are written as blanks so they cannot split the section.
 std::string ProfilDateiInhalt(const Profile& profil);
-// The same text in UTF-8 into `aus`, a section at a time (the writer of ProfilDateiFormat).
+// The same text in UTF-8 into `aus`, a few hundred kilobytes at a time (the writer of
+// ProfilDateiFormat).
 void ProfilDateiSchreiben(const Profile& profil, std::ostream& aus);
 
 // The profile file as an entry of the format table: reads and writes, Windows-1252.
