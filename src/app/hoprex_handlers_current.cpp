@@ -1,6 +1,7 @@
 // Handlers of the upper half: the screenshot evaluation, loading a profile file into the
 // current profile, and the transfer into the route.
 #include "app/file_opening.h"
+#include "app/format_filters.h"
 #include "app/hoprex_window.h"
 #include "display/bitmap_image.h"
 #include "editing/transfer.h"
@@ -64,9 +65,9 @@ void THoprex::BildAuswerten(std::optional<TBitmap> bitmap) {
 
 void THoprex::BT_AktuellWerteEinlesenClick() {
     // A cancelled dialog, too, leaves the current profile empty.
-    const std::optional<QString> pfad = dialoge_.OeffnenPfad(
-        QStringLiteral("HPX Daten laden"), QStringLiteral("Hoprex Daten (*.hpx)"),
-        QString::fromStdString(Daten.VerzeichnisLaden));
+    const std::optional<QString> pfad =
+        dialoge_.OeffnenPfad(QStringLiteral("HPX Daten laden"), OeffnenFilter(),
+                             QString::fromStdString(Daten.VerzeichnisLaden));
     Profile neu = AktuellLaden(
         Daten.Aktuell, pfad ? std::optional(pfad->toStdString()) : std::nullopt, meldungen_);
     // The insertion mark goes back to the start of the route with the loaded profile.

@@ -1,6 +1,7 @@
 // Handlers of the profile file, the text export and the two dialogs.
 #include "app/error_display.h"
 #include "app/export_options_dialog.h"
+#include "app/format_filters.h"
 #include "app/hoprex_window.h"
 #include "app/info_dialog.h"
 #include "files/profile_storage.h"
@@ -16,8 +17,6 @@ std::optional<std::string> Pfad(const std::optional<QString>& pfad) {
     return pfad->toStdString();
 }
 
-const QString HpxFilter = QStringLiteral("Hoprex Daten (*.hpx)");
-
 } // namespace
 
 void THoprex::BT_GesamtWerteSpeichernClick() {
@@ -27,9 +26,9 @@ void THoprex::BT_GesamtWerteSpeichernClick() {
 bool THoprex::GesamtSichern() {
     if (!DatenVorhanden(Daten.Gesamt, meldungen_)) return false;
     const std::optional<QString> pfad =
-        SpeichernPfadFragen(dialoge_, QStringLiteral("HPX Daten speichern"), HpxFilter,
+        SpeichernPfadFragen(dialoge_, QStringLiteral("HPX Daten speichern"), SpeichernFilter(),
                             QString::fromStdString(Daten.VerzeichnisSchreiben),
-                            QString::fromStdString(Daten.Dateiname), QStringLiteral("hpx"));
+                            QString::fromStdString(Daten.Dateiname), SpeichernEndung());
     const bool gespeichert = GesamtSpeichern(Daten, Pfad(pfad), meldungen_);
     ZustandNachfuehren();
     return gespeichert;
@@ -38,7 +37,7 @@ bool THoprex::GesamtSichern() {
 void THoprex::BT_GesamtWerteEinlesenClick() {
     if (!AenderungenGesichert()) return;
     const std::optional<QString> pfad =
-        dialoge_.OeffnenPfad(QStringLiteral("HPX Daten laden"), HpxFilter,
+        dialoge_.OeffnenPfad(QStringLiteral("HPX Daten laden"), OeffnenFilter(),
                              QString::fromStdString(Daten.VerzeichnisLaden));
     // A cancelled dialog, too, refreshes the route with its window lengths.
     if (!pfad || GesamtDateiLaden(pfad->toStdString())) GesamtGeladenAnzeigen();
@@ -78,9 +77,8 @@ void THoprex::GesamtGeladenAnzeigen() {
 void THoprex::BT_ExportClick() {
     if (!DatenVorhanden(Daten.Gesamt, meldungen_)) return;
     const std::optional<QString> pfad = SpeichernPfadFragen(
-        dialoge_, QStringLiteral("HPX Daten exportieren (*.txt)"),
-        QStringLiteral("Hoprex Daten (*.txt)"), QString::fromStdString(Daten.VerzeichnisExport),
-        QString::fromStdString(Daten.Dateiname), QStringLiteral("txt"));
+        dialoge_, ExportTitel(), ExportFilter(), QString::fromStdString(Daten.VerzeichnisExport),
+        QString::fromStdString(Daten.Dateiname), ExportEndung());
     Exportieren(Daten, Pfad(pfad), meldungen_);
 }
 

@@ -61,7 +61,7 @@ void TSicherungskopie::Schreiben() {
             // The lowest priority only yields the processor while the window works, it still
             // gets it on an idle one. (Each write has a thread of its own.)
             setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
-            const int fehler = ablage_.Schreiben(KopieTeile(route, datei)) ? 0 : errno;
+            const int fehler = ablage_.Schreiben(KopieSchreiber(route, datei)) ? 0 : errno;
             // The timer lives on the window thread; the call is dropped once it is gone.
             QMetaObject::invokeMethod(
                 &takt_, [this, fehler] { Geschrieben(fehler); }, Qt::QueuedConnection);

@@ -1,17 +1,37 @@
 #include "cli/arguments.h"
 
 #include "chart/route_picture.h"
+#include "files/route_formats.h"
 #include "files/settings_file.h"
 #include "model/integer_text.h"
 
 #include <algorithm>
+
+namespace {
+
+// One line per format of the table: its name, its extensions, whether it reads and writes.
+std::string FormatZeilen() {
+    std::string liste;
+    for (const Routenformat* f : Routenformate()) {
+        std::string zeile = "  " + std::string(f->Name());
+        zeile.resize(std::max<size_t>(zeile.size() + 1, 8), ' ');
+        zeile += Dateimuster({f});
+        zeile.resize(std::max<size_t>(zeile.size() + 1, 20), ' ');
+        const bool beides = f->Liest() && f->Schreibt();
+        zeile += beides ? "lesen und schreiben" : f->Liest() ? "lesen" : "schreiben";
+        liste += zeile + "\n";
+    }
+    return liste;
+}
+
+} // namespace
 
 std::string Hilfetext() {
     const HoprexDaten vorgabe = Voreinstellungen();
     return R"(hoprex-cli: Höhenprofile aus Geländeschnitt-Screenshots ohne Fenster, mit demselben
 Programmkern wie Hoprex.
 
-  hoprex-cli evaluate [-o AUS.hpx] [--glaetten L] [--steigung-glaetten G] BILD...
+  hoprex-cli evaluate [-o AUS.hpx] [--format F] [--glaetten L] [--steigung-glaetten G] BILD...
       Wertet jede PNG-, BMP- oder JPEG-Datei aus wie "Aus Ablage" ein Bild der Zwischenablage und
       überträgt jeden Abschnitt, in der gegebenen Reihenfolge, an das Ende eines
       Gesamtprofils. Schreibt die Profildatei nach AUS.hpx oder auf die Standardausgabe, mit
@@ -22,10 +42,11 @@ Programmkern wie Hoprex.
       Stützpunkte, wird das gemeldet und weitergearbeitet.
 
   hoprex-cli export [--header] [--abschnitte] [--stuetzpunkte] [--reduzieren M] [--meter]
-                    [--relativ] [--glaettung] [--punkt] [-o AUS.txt] EIN.hpx
+                    [--relativ] [--glaettung] [--punkt] [--format F] [-o AUS.txt] EIN.hpx
       Lädt EIN.hpx als Gesamtprofil (seine Mittelungslängen gelten für Glättung und
       Steigung) und schreibt den Textexport wie "Export" nach AUS.txt oder auf die
-      Standardausgabe. Ohne Option gilt die Vorgabe der Einstellungsdatei.
+      Standardausgabe; eine andere Endung von AUS wählt ihr Exportformat. Ohne Option gilt
+      die Vorgabe der Einstellungsdatei.
         --header         Kopf mit Strecke, Hmin, Hmax, H+, H-, Anzahl DS
         --abschnitte     Abschnittswechsel ausgeben
         --stuetzpunkte   Stützpunkte kennzeichnen
@@ -34,6 +55,7 @@ Programmkern wie Hoprex.
         --relativ        Strecke relativ statt absolut
         --glaettung      geglättete Höhen und Steigung in %
         --punkt          Dezimalpunkt statt Komma
+        --format F       schreibt im Format F (auch bei evaluate), unabhängig von der Endung
 
   hoprex-cli stats [--glaettung] EIN.hpx
       Lädt EIN.hpx ebenso und gibt die Abschnittsliste aus, wie das Fenster sie zeigt (mit
@@ -58,6 +80,9 @@ Programmkern wie Hoprex.
   hoprex-cli --help | --version
       Gibt diesen Text oder die Version aus.
 
+Formate (F, Endungen, lesen/schreiben):
+)" + FormatZeilen() +
+           R"(
 "-" als BILD oder EIN.hpx liest die Standardeingabe, "-o -" schreibt auf die
 Standardausgabe (nicht bei plot).
 Jede Meldung, die das Fenster in einem Meldungsfenster zeigen würde, erscheint auf der
@@ -113,6 +138,16 @@ bool OptionLesen(const std::string& option, Leser& l, CliAufruf& c, std::string&
         c.Ausgabe = pfad == "-" ? std::nullopt : std::optional(pfad);
         return true;
     }
+    if ((evaluate || exportieren) && option == "--format") {
+        std::string name;
+        if (!l.Wert(option, name, fehler)) return false;
+        c.Format = FormatNamens(name);
+        if (c.Format == nullptr || !c.Format->Schreibt()) {
+            fehler = "'" + name + "' ist kein Format, das geschrieben werden kann";
+            return false;
+        }
+        return true;
+    }
     if (evaluate && option == "--glaetten") return l.Zahl(option, 0, c.Glaetten, fehler);
     if (evaluate && option == "--steigung-glaetten")
         return l.Zahl(option, 0, c.SteigungGlaetten, fehler);
@@ -155,6 +190,12 @@ bool OptionLesen(const std::string& option, Leser& l, CliAufruf& c, std::string&
 }
 
 } // namespace
+
+const Routenformat& AusgabeFormat(const CliAufruf& aufruf) {
+    if (aufruf.Format != nullptr) return *aufruf.Format;
+    if (aufruf.Befehl == CliBefehl::Export) return ExportformatFuer(aufruf.Ausgabe.value_or(""));
+    return Profilformat();
+}
 
 std::optional<CliAufruf> ArgumenteLesen(const std::vector<std::string>& argumente,
                                         std::string& fehler) {

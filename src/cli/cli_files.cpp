@@ -78,13 +78,10 @@ int DateiErgebnis(SchreibErgebnis ergebnis, const std::string& pfad, Meldungen& 
     return 1;
 }
 
-// Writes the pieces `schreiben` hands to its callback to standard output.
-template <typename Schreiben>
-int StandardausgabeSchreiben(std::ostream& aus, Meldungen& meldungen, const Schreiben& schreiben) {
+// Writes what `schreiben` makes to standard output.
+int StandardausgabeSchreiben(std::ostream& aus, Meldungen& meldungen, const Schreiber& schreiben) {
     errno = 0;
-    schreiben([&](std::string_view stueck) {
-        aus.write(stueck.data(), static_cast<std::streamsize>(stueck.size()));
-    });
+    schreiben(aus);
     aus.flush();
     if (aus) return 0;
     // A stream that failed without a system error (none set errno) still is a write error.
@@ -101,13 +98,13 @@ int DateiAusgeben(const std::string& pfad, std::string_view inhalt, Meldungen& m
 int AusgabeSchreiben(const std::optional<std::string>& ausgabe, std::string_view inhalt,
                      std::ostream& aus, Meldungen& meldungen) {
     if (ausgabe) return DateiAusgeben(*ausgabe, inhalt, meldungen);
-    return StandardausgabeSchreiben(aus, meldungen, [&](const auto& stueck) { stueck(inhalt); });
+    return StandardausgabeSchreiben(aus, meldungen, [&](std::ostream& s) {
+        s.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
+    });
 }
 
-int AusgabeSchreiben(const std::optional<std::string>& ausgabe, const Teiltext& inhalt,
+int AusgabeSchreiben(const std::optional<std::string>& ausgabe, const Schreiber& inhalt,
                      std::ostream& aus, Meldungen& meldungen) {
     if (ausgabe) return DateiErgebnis(DateiErsetzen(*ausgabe, inhalt), *ausgabe, meldungen);
-    return StandardausgabeSchreiben(aus, meldungen, [&](const auto& stueck) {
-        TeileMachen(inhalt, [&](std::string& teil) { stueck(teil); });
-    });
+    return StandardausgabeSchreiben(aus, meldungen, inhalt);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/text_parts.h"
+#include "files/file_replace.h"
 #include "model/messages.h"
 
 #include <cstddef>
@@ -34,6 +34,6 @@ int DateiAusgeben(const std::string& pfad, std::string_view inhalt, Meldungen& m
 // `aus` (standard output). Returns the exit status: 0, or 1 after the message.
 int AusgabeSchreiben(const std::optional<std::string>& ausgabe, std::string_view inhalt,
                      std::ostream& aus, Meldungen& meldungen);
-// The same for a text made in parts while its first parts are written.
-int AusgabeSchreiben(const std::optional<std::string>& ausgabe, const Teiltext& inhalt,
+// The same for bytes made while they are written.
+int AusgabeSchreiben(const std::optional<std::string>& ausgabe, const Schreiber& inhalt,
                      std::ostream& aus, Meldungen& meldungen);

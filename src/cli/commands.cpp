@@ -9,10 +9,10 @@
 #include "editing/transfer.h"
 #include "evaluation/evaluation_driver.h"
 #include "files/file_io.h"
+#include "files/format_streams.h"
 #include "files/profile_file.h"
 #include "files/profile_storage.h"
 #include "files/settings_file.h"
-#include "files/text_export.h"
 #include "model/smoothing.h"
 
 #include <QByteArray>
@@ -65,6 +65,14 @@ QImage BildLesen(const std::string& pfad, Meldungen& meldungen) {
     return bild;
 }
 
+// Writes `route` in the call's format (AusgabeFormat) to -o or standard output.
+int RouteAusgeben(const CliAufruf& aufruf, const Profile& route, std::ostream& aus,
+                  Meldungen& meldungen) {
+    const Formatoptionen optionen{aufruf.Optionen};
+    return AusgabeSchreiben(aufruf.Ausgabe, RoutenSchreiber(AusgabeFormat(aufruf), route, optionen),
+                            aus, meldungen);
+}
+
 } // namespace
 
 int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
@@ -85,7 +93,7 @@ int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
         if (!WerteUebernehmen(daten, meldungen)) return 1;
     }
     GesamtNeuBerechnen(daten.Gesamt, aufruf.Glaetten, aufruf.SteigungGlaetten);
-    return AusgabeSchreiben(aufruf.Ausgabe, ProfilDateiTeile(daten.Gesamt), aus, meldungen);
+    return RouteAusgeben(aufruf, daten.Gesamt, aus, meldungen);
 }
 
 int Export(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
@@ -93,8 +101,7 @@ int Export(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
     if (!AusgabeNichtEingabe(aufruf, meldungen) || !GesamtprofilLaden(aufruf, daten, meldungen) ||
         !DatenVorhanden(daten.Gesamt, meldungen))
         return 1;
-    return AusgabeSchreiben(aufruf.Ausgabe, ExportTeile(daten.Gesamt, aufruf.Optionen), aus,
-                            meldungen);
+    return RouteAusgeben(aufruf, daten.Gesamt, aus, meldungen);
 }
 
 int Stats(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {

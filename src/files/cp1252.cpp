@@ -129,6 +129,10 @@ std::string Cp1252ZuUtf8(std::string_view cp1252) {
     return aus;
 }
 
+bool NurAscii(std::string_view text) {
+    return LaufEnde(text.data(), text.data() + text.size(), true) == text.data() + text.size();
+}
+
 std::string Cp1252Darstellbar(std::string utf8) {
     return Cp1252ZuUtf8(Utf8ZuCp1252(std::move(utf8)));
 }

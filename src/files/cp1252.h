@@ -18,5 +18,8 @@ std::string Utf8ZuCp1252(std::string utf8);
 // every byte.
 std::string Cp1252ZuUtf8(std::string_view cp1252);
 
+// Whether every byte of `text` is ASCII, the same in both encodings.
+bool NurAscii(std::string_view text);
+
 // The UTF-8 text as a file keeps it: each character that Windows-1252 cannot hold becomes "?".
 std::string Cp1252Darstellbar(std::string utf8);

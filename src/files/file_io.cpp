@@ -22,7 +22,7 @@ SchreibErgebnis DateiSchreiben(const std::string& pfad, std::string_view inhalt,
     return Melden(DateiErsetzen(pfad, inhalt), meldungen);
 }
 
-SchreibErgebnis DateiSchreiben(const std::string& pfad, const Teiltext& inhalt,
+SchreibErgebnis DateiSchreiben(const std::string& pfad, const Schreiber& inhalt,
                                Meldungen& meldungen) {
     return Melden(DateiErsetzen(pfad, inhalt), meldungen);
 }

@@ -11,7 +11,7 @@
 // "Fehler beim Schreiben der Datei" (caption "Fehler") on failure.
 SchreibErgebnis DateiSchreiben(const std::string& pfad, std::string_view inhalt,
                                Meldungen& meldungen);
-SchreibErgebnis DateiSchreiben(const std::string& pfad, const Teiltext& inhalt,
+SchreibErgebnis DateiSchreiben(const std::string& pfad, const Schreiber& inhalt,
                                Meldungen& meldungen);
 
 // Reads the whole regular file at `pfad` into `inhalt` (bytes as on disk). False when it cannot

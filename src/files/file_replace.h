@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/text_parts.h"
-
+#include <functional>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -35,9 +35,14 @@ enum class SchreibErgebnis {
 // signal ending the program.
 SchreibErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt);
 
-// The same for a text made in parts (saving and exporting a long route): the parts are made
-// while the first of them are written.
-SchreibErgebnis DateiErsetzen(const std::string& pfad, const Teiltext& inhalt);
+// Writes a file's bytes in order into the stream it is given, in pieces of any size, as they are
+// made; it may stop early once the stream failed. An exception it throws is passed on. It may be
+// called a second time and must then write the same bytes.
+using Schreiber = std::function<void(std::ostream&)>;
+
+// The same for bytes made while they are written (saving and exporting a long route): each
+// megabyte goes to the disk as soon as it is made.
+SchreibErgebnis DateiErsetzen(const std::string& pfad, const Schreiber& inhalt);
 
 // Removes the temporary files that writes of programs which are gone left in `ordner` (a
 // folder, "" for the current one) when they were killed: hidden ".hoprex-" files whose program

@@ -1,19 +1,15 @@
 #include "files/profile_file.h"
 
 #include "files/cp1252.h"
+#include "files/format_streams.h"
 #include "files/number_reading.h"
 #include "model/c_format.h"
-#include "model/route_halves.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <future>
-#include <memory>
-#include <optional>
+#include <istream>
+#include <ostream>
 #include <system_error>
-#include <thread>
-#include <vector>
 
 namespace {
 
@@ -40,10 +36,9 @@ bool IstPlatzhalter(std::string_view zeile) {
 // space, descriptions as whole lines. Counts lines for the error message.
 class Leser {
 public:
-    explicit Leser(std::string_view text, size_t ab = 0) : text_(text), pos_(ab) {}
+    explicit Leser(std::string_view text) : text_(text) {}
 
     int32_t Zeile() const { return zeile_; }
-    size_t Stelle() const { return pos_; }
 
     // One whole line without its "\n" or "\r\n"; false at the end of the text.
     bool ZeileLesen(std::string_view& zeile) {
@@ -152,130 +147,71 @@ bool AbschnittLesen(Leser& l, ProfileSection& a, int32_t& fehlerZeile) {
     return true;
 }
 
-// Below this many bytes left for the sections a second reading thread costs more than it saves.
-constexpr size_t ParallelLesenAb = size_t{1} << 20;
-
-// Where a second thread may start reading sections: the start of a description line near the
-// middle of the text behind `von`, found by the line of a section's first point ("   0 \t ", as
-// the file is written) two lines below it, white space in front skipped as the reader skips it.
-// Only a guess: the reader in front takes the back half only when it arrives there at the start
-// of a section. npos when there is no such line.
-size_t NahtRaten(std::string_view text, size_t von) {
-    constexpr auto nichts = std::string_view::npos;
-    const size_t ersterPunkt = text.find("\n   0 \t ", von + (text.size() - von) / 2);
-    if (ersterPunkt == nichts) return nichts;
-    const size_t beschreibungsEnde = text.rfind('\n', ersterPunkt - 1);
-    if (beschreibungsEnde == nichts || beschreibungsEnde <= von) return nichts;
-    size_t anfang = text.rfind('\n', beschreibungsEnde - 1) + 1;
-    while (anfang < text.size() && Leerraum(text[anfang]))
-        ++anfang;
-    return anfang > von ? anfang : nichts;
+// The lines of the section `a`, appended to `text`.
+void AbschnittsZeilen(const ProfileSection& a, std::string& text) {
+    CText c(text);
+    c.Text(BeschreibungsZeile(a.Beschreibung)).Zeichen('\n');
+    c.Ganzzahl(a.Punktanzahl, 5).Zeichen('\n');
+    // "%4d \t %3.3f \t %4d \t %1d\n": index, Abstand, Hoehe, Stuetzpunkt.
+    for (int32_t j = 0; j < a.Punktanzahl; ++j) {
+        const ProfilePoint& p = a.Punkte[j];
+        c.Ganzzahl(j, 4).Text(" \t ").Festkomma(p.Abstand, 3, 3).Text(" \t ");
+        c.Ganzzahl(p.Hoehe, 4).Text(" \t ").Ganzzahl(p.Stuetzpunkt, 1).Zeichen('\n');
+    }
 }
 
-// Reads sections from `naht` on, on a thread of its own, as many as there are (at most
-// `hoechstens`) up to the end of the text or its first fault.
-class HintererLeser {
-public:
-    HintererLeser(std::string_view text, size_t naht, int32_t hoechstens) : naht_(naht) {
-        ergebnis_ = std::async(std::launch::async, [this, text, hoechstens] {
-            std::vector<ProfileSection> abschnitte;
-            Leser l(text, naht_);
-            abschnitte.reserve(std::min(static_cast<size_t>(hoechstens), l.Rest() / 3 + 1));
-            int32_t fehlerZeile = 0;
-            while (abschnitte.size() < static_cast<size_t>(hoechstens) && !abbrechen_) {
-                abschnitte.emplace_back();
-                if (!AbschnittLesen(l, abschnitte.back(), fehlerZeile)) {
-                    abschnitte.pop_back();
-                    break;
-                }
-            }
-            return abschnitte;
-        });
+} // namespace
+
+void ProfilDateiSchreiben(const Profile& profil, std::ostream& aus) {
+    std::string text = "Version \t 2\n";
+    text += Formatieren("Glaetten \t %3d\n", profil.GlaettungMittelungUeber);
+    text += Formatieren("SteigungGlaetten \t %3d\n", profil.SteigungMittelungUeber);
+    for (int k = 0; k < 7; ++k)
+        text += "leer\n";
+    text += Formatieren("Abschnitte \t %3d\n", profil.AnzahlAbschnitte());
+    // The lines go on a few hundred kilobytes at once; a section takes at most about 13 kB.
+    constexpr size_t Stueck = size_t{256} << 10;
+    text.reserve(Stueck + (size_t{16} << 10));
+    for (size_t s = 0; s < profil.Abschnitte.size() && aus; ++s) {
+        AbschnittsZeilen(profil.Abschnitte[s], text);
+        if (text.size() >= Stueck) {
+            aus.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
+        }
     }
-    // Stops the thread early when its sections are not wanted; the result's end waits for it.
-    ~HintererLeser() { abbrechen_ = true; }
-    HintererLeser(const HintererLeser&) = delete;
-    HintererLeser& operator=(const HintererLeser&) = delete;
+    aus.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
 
-    size_t Naht() const { return naht_; }
-    std::vector<ProfileSection> Abschnitte() { return ergebnis_.get(); }
+namespace {
 
-private:
-    size_t naht_;
-    std::atomic<bool> abbrechen_{false};
-    std::future<std::vector<ProfileSection>> ergebnis_;
+class ProfilDatei final : public Routenformat {
+public:
+    std::string_view Name() const override { return "hpx"; }
+    std::string_view Bezeichnung() const override { return "Hoprex Daten"; }
+    std::vector<std::string> Endungen() const override { return {"hpx"}; }
+    Zeichensatz Kodierung() const override { return Zeichensatz::Cp1252; }
+    bool Liest() const override { return true; }
+    bool Schreibt() const override { return true; }
+    void Schreiben(const Profile& route, const Formatoptionen&, std::ostream& aus) const override {
+        ProfilDateiSchreiben(route, aus);
+    }
+    bool Lesen(std::istream& ein, Profile& ziel, int32_t& fehlerZeile) const override {
+        std::string inhalt;
+        fehlerZeile = 1;
+        return AllesLesen(ein, inhalt, MaxProfilDatei) &&
+               ProfilDateiLesen(inhalt, 0, ziel, fehlerZeile);
+    }
 };
 
 } // namespace
 
-namespace {
-
-// About the bytes of the sections [von, bis): a point line takes about 25 bytes with the numbers
-// of real routes.
-size_t Platz(const Profile& profil, int32_t von, int32_t bis) {
-    size_t groesse = 0;
-    for (int32_t s = von; s < bis; ++s)
-        groesse += 64 + static_cast<size_t>(std::max(profil.Abschnitte[s].Punktanzahl, 0)) * 28;
-    return groesse;
-}
-
-// The lines of the sections [von, bis), appended to `text`.
-void AbschnittsZeilen(const Profile& profil, int32_t von, int32_t bis, std::string& text) {
-    CText c(text);
-    for (int32_t s = von; s < bis; ++s) {
-        const ProfileSection& a = profil.Abschnitte[s];
-        c.Text(BeschreibungsZeile(a.Beschreibung)).Zeichen('\n');
-        c.Ganzzahl(a.Punktanzahl, 5).Zeichen('\n');
-        // "%4d \t %3.3f \t %4d \t %1d\n": index, Abstand, Hoehe, Stuetzpunkt.
-        for (int32_t j = 0; j < a.Punktanzahl; ++j) {
-            const ProfilePoint& p = a.Punkte[j];
-            c.Ganzzahl(j, 4).Text(" \t ").Festkomma(p.Abstand, 3, 3).Text(" \t ");
-            c.Ganzzahl(p.Hoehe, 4).Text(" \t ").Ganzzahl(p.Stuetzpunkt, 1).Zeichen('\n');
-        }
-    }
-}
-
-} // namespace
-
-Teiltext ProfilDateiTeile(const Profile& profil) {
-    // Parts of whole sections: a description (the one place for bytes beyond ASCII) never
-    // meets the end of a part, so each part converts to Windows-1252 as the whole text would.
-    const int32_t n = profil.AnzahlAbschnitte();
-    auto grenzen = std::make_shared<std::vector<int32_t>>(1, 0);
-    int64_t alle = 0;
-    for (const ProfileSection& a : profil.Abschnitte)
-        alle += std::max(a.Punktanzahl, 0);
-    if (alle >= ParallelAb) {
-        int64_t punkte = 0;
-        for (int32_t s = 0; s < n; ++s) {
-            punkte += profil.Abschnitte[s].Punktanzahl;
-            if (punkte >= PunkteJeTeil && s + 1 < n) {
-                grenzen->push_back(s + 1);
-                punkte = 0;
-            }
-        }
-    }
-    grenzen->push_back(n);
-    return {static_cast<int32_t>(grenzen->size()) - 1, [&profil, grenzen](int32_t i) {
-                const int32_t von = (*grenzen)[i];
-                const int32_t bis = (*grenzen)[i + 1];
-                std::string text;
-                if (i == 0) {
-                    text = "Version \t 2\n";
-                    text += Formatieren("Glaetten \t %3d\n", profil.GlaettungMittelungUeber);
-                    text += Formatieren("SteigungGlaetten \t %3d\n", profil.SteigungMittelungUeber);
-                    for (int k = 0; k < 7; ++k)
-                        text += "leer\n";
-                    text += Formatieren("Abschnitte \t %3d\n", profil.AnzahlAbschnitte());
-                }
-                text.reserve(text.size() + Platz(profil, von, bis));
-                AbschnittsZeilen(profil, von, bis, text);
-                return Utf8ZuCp1252(std::move(text));
-            }};
+const Routenformat& ProfilDateiFormat() {
+    static const ProfilDatei format;
+    return format;
 }
 
 std::string ProfilDateiInhalt(const Profile& profil) {
-    return Zusammen(ProfilDateiTeile(profil));
+    return RoutenInhalt(ProfilDateiFormat(), profil);
 }
 
 bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,
@@ -303,33 +239,7 @@ bool ProfilDateiLesen(std::string_view inhalt, uint8_t markiert, Profile& ziel,
     // character of its description, the line break, a digit of its point count), so a short
     // text that declares many sections gets room only for those it can hold.
     ziel.Abschnitte.reserve(std::min(static_cast<size_t>(anzahl), l.Rest() / 3 + 1));
-    // A long file's back half is read on a second thread from a guessed section start; this
-    // thread reads up to it and takes the back half's sections when it arrives there exactly.
-    std::optional<HintererLeser> hinten;
-    if (l.Rest() >= ParallelLesenAb && std::thread::hardware_concurrency() >= 2) {
-        const size_t naht = NahtRaten(inhalt, l.Stelle());
-        try {
-            if (naht != std::string_view::npos) hinten.emplace(inhalt, naht, anzahl);
-        } catch (const std::system_error&) { // no second thread to be had: one reads it all
-        }
-    }
     for (int32_t i = 0; i < anzahl; ++i) {
-        if (hinten && l.Stelle() >= hinten->Naht()) {
-            if (l.Stelle() == hinten->Naht()) {
-                std::vector<ProfileSection> rest = hinten->Abschnitte();
-                const auto fehlend = static_cast<size_t>(anzahl - i);
-                if (rest.size() >= fehlend) {
-                    for (size_t k = 0; k < fehlend; ++k) {
-                        ziel.Abschnitte.push_back(std::move(rest[k]));
-                        ziel.Abschnitte.back().Markiert = markiert;
-                    }
-                    fehlerZeile = 0;
-                    return true;
-                }
-                // The back half holds a fault: read on here, so that its line is named.
-            }
-            hinten.reset();
-        }
         ziel.Abschnitte.emplace_back();
         ProfileSection& a = ziel.Abschnitte.back();
         if (!AbschnittLesen(l, a, fehlerZeile)) return false;

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "files/text_parts.h"
+#include "files/route_format.h"
 #include "model/profile.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -17,9 +18,12 @@
 // A description that is empty or holds only white space is written as "BESCHREIBUNG_LEER";
 // line breaks inside a description are written as blanks so they cannot split the section.
 std::string ProfilDateiInhalt(const Profile& profil);
-// The same text in parts, for writing a long route while its end is still being made; `profil`
-// must stay as it is while the parts are made.
-Teiltext ProfilDateiTeile(const Profile& profil);
+// The same text in UTF-8 into `aus`, a few hundred kilobytes at a time (the writer of
+// ProfilDateiFormat).
+void ProfilDateiSchreiben(const Profile& profil, std::ostream& aus);
+
+// The profile file as an entry of the format table: reads and writes, Windows-1252.
+const Routenformat& ProfilDateiFormat();
 
 // The longest point line, "%4d \t %3.3f \t %4d \t %1d\n" with the widest numbers a point holds:
 // index 445, Abstand -FLT_MAX (44 characters), Hoehe INT32_MIN, Stuetzpunkt 0 or 1.

@@ -1,21 +1,25 @@
 #include "files/profile_storage.h"
 
 #include "files/file_io.h"
+#include "files/format_streams.h"
 #include "files/profile_file.h"
+#include "files/route_formats.h"
 #include "model/c_format.h"
 
 namespace {
 
-// Reads the bytes of a profile file into a new profile built on `vorbild`. Shows the message
-// of a read fault and returns false; `ziel` is then untouched.
-bool ProfilAusInhalt(const std::string& inhalt, const Profile& vorbild, uint8_t markiert,
-                     Profile& ziel, Meldungen& meldungen) {
+// Reads the bytes of the file `pfad` into a new profile built on `vorbild`, in the format its
+// name says. Shows the message of a read fault and returns false; `ziel` is then untouched.
+bool ProfilAusInhalt(const std::string& inhalt, const std::string& pfad, const Profile& vorbild,
+                     uint8_t markiert, Profile& ziel, Meldungen& meldungen) {
     Profile neu = LeeresProfilWie(vorbild);
     int32_t zeile = 0;
-    if (!ProfilDateiLesen(inhalt, markiert, neu, zeile)) {
+    if (!RouteLesen(LeseformatFuer(pfad), inhalt, neu, zeile)) {
         meldungen.Meldung("Fehler", Formatieren("Fehler beim Lesen der Datei\nZeile %d", zeile));
         return false;
     }
+    for (ProfileSection& a : neu.Abschnitte)
+        a.Markiert = markiert;
     ziel = std::move(neu);
     return true;
 }
@@ -32,7 +36,8 @@ bool ProfilDateiOeffnen(const std::string& pfad, std::string& inhalt, Meldungen&
 std::optional<Routendaten> RouteAusInhalt(HoprexDaten& daten, const std::string& inhalt,
                                           const std::string& pfad, Meldungen& meldungen) {
     Routendaten route;
-    if (!ProfilAusInhalt(inhalt, daten.Gesamt, 0, route.Gesamt, meldungen)) return std::nullopt;
+    if (!ProfilAusInhalt(inhalt, pfad, daten.Gesamt, 0, route.Gesamt, meldungen))
+        return std::nullopt;
     if (pfad.empty()) return route;
     daten.VerzeichnisLaden = VerzeichnisVon(pfad);
     route.GesamtDatei = pfad;
@@ -70,8 +75,9 @@ bool DatenVorhanden(const Profile& gesamt, Meldungen& meldungen) {
 bool GesamtSpeichern(HoprexDaten& daten, const std::optional<std::string>& pfad,
                      Meldungen& meldungen) {
     if (!DatenVorhanden(daten.Gesamt, meldungen) || !pfad) return false;
+    const Formatoptionen keine;
     const SchreibErgebnis ergebnis =
-        DateiSchreiben(*pfad, ProfilDateiTeile(daten.Gesamt), meldungen);
+        DateiSchreiben(*pfad, RoutenSchreiber(Profilformat(), daten.Gesamt, keine), meldungen);
     if (ergebnis != SchreibErgebnis::OeffnenFehler)
         daten.VerzeichnisSchreiben = VerzeichnisVon(*pfad);
     if (ergebnis != SchreibErgebnis::Ok) return false;
@@ -100,7 +106,7 @@ Profile AktuellLaden(const Profile& aktuell, const std::optional<std::string>& p
     Profile neu = LeeresProfilWie(aktuell);
     std::string inhalt;
     if (pfad && ProfilDateiOeffnen(*pfad, inhalt, meldungen))
-        ProfilAusInhalt(inhalt, aktuell, 1, neu, meldungen);
+        ProfilAusInhalt(inhalt, *pfad, aktuell, 1, neu, meldungen);
     StatistikUngeglaettet(neu);
     return neu;
 }

@@ -31,7 +31,8 @@ bool DatenVorhanden(const Profile& gesamt, Meldungen& meldungen);
 bool GesamtSpeichern(HoprexDaten& daten, const std::optional<std::string>& pfad,
                      Meldungen& meldungen);
 
-// "Öffnen" in the lower half, up to the new route: reads `pfad` into a route of its own (all
+// "Öffnen" in the lower half, up to the new route: reads `pfad` (in LeseformatFuer(pfad), the
+// profile file unless another reading format has its extension) into a route of its own (all
 // sections unmarked, the file's smoothing and gradient windows in GlaettungMittelungUeber and
 // SteigungMittelungUeber, Einfuegemarke 0, Dateiname the file's name without a trailing ".hpx",
 // GesamtDatei the path, not changed) and sets VerzeichnisLaden to its folder. None when the file

@@ -2,6 +2,7 @@
 
 #include "files/file_io.h"
 #include "files/file_replace.h"
+#include "files/format_streams.h"
 #include "files/profile_file.h"
 #include "files/profile_storage.h"
 
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <ostream>
 #include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -48,17 +50,27 @@ std::string WiederherstellungsOrdner() {
     return std::string(home) + "/.local/state/hoprex";
 }
 
-Teiltext KopieTeile(const Profile& gesamt, const std::string& gesamtDatei) {
-    Teiltext profil = ProfilDateiTeile(gesamt);
+namespace {
+
+// The first line and the route file's path, as bytes: the path is the file system's name.
+std::string KopieKopf(const std::string& gesamtDatei) {
     std::string kopf(Kennung);
     kopf += std::to_string(gesamtDatei.size()) + "\n" + gesamtDatei + "\n";
-    return {profil.anzahl, [kopf = std::move(kopf), teil = std::move(profil.teil)](int32_t i) {
-                return i == 0 ? kopf + teil(0) : teil(i);
-            }};
+    return kopf;
+}
+
+} // namespace
+
+Schreiber KopieSchreiber(const Profile& gesamt, const std::string& gesamtDatei) {
+    return [&gesamt, kopf = KopieKopf(gesamtDatei)](std::ostream& aus) {
+        static const Formatoptionen keine;
+        aus.write(kopf.data(), static_cast<std::streamsize>(kopf.size()));
+        RoutenSchreiber(ProfilDateiFormat(), gesamt, keine)(aus);
+    };
 }
 
 std::string KopieInhalt(const Profile& gesamt, const std::string& gesamtDatei) {
-    return Zusammen(KopieTeile(gesamt, gesamtDatei));
+    return KopieKopf(gesamtDatei) + ProfilDateiInhalt(gesamt);
 }
 
 bool KopieLesen(std::string_view inhalt, const Profile& vorbild, Routendaten& route) {
@@ -181,7 +193,7 @@ bool Kopienablage::Schreiben(std::string_view inhalt) {
     return Bereit() && Geschrieben(DateiErsetzen(Pfad(name_, ".hpx"), inhalt));
 }
 
-bool Kopienablage::Schreiben(const Teiltext& inhalt) {
+bool Kopienablage::Schreiben(const Schreiber& inhalt) {
     return Bereit() && Geschrieben(DateiErsetzen(Pfad(name_, ".hpx"), inhalt));
 }
 

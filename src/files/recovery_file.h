@@ -22,9 +22,9 @@ std::string WiederherstellungsOrdner();
 // bytes on a line of its own, then the path and a line end), then the route in the profile
 // file format, which holds the smoothing and gradient window lengths.
 std::string KopieInhalt(const Profile& gesamt, const std::string& gesamtDatei);
-// The same text in parts, made while the first of them are written; `gesamt` must stay as it
-// is while the parts are made.
-Teiltext KopieTeile(const Profile& gesamt, const std::string& gesamtDatei);
+// The same bytes, made while they are written; `gesamt` must stay as it is and outlive the
+// Schreiber.
+Schreiber KopieSchreiber(const Profile& gesamt, const std::string& gesamtDatei);
 
 // Reads a recovery copy into `route`: the sections unmarked, the window lengths, the route
 // file's path and name (without ".hpx"), the insertion mark at 0 and the route modified.
@@ -55,7 +55,7 @@ public:
     // and takes a name no other copy has. False, with errno the reason, when the folder cannot
     // be written; a copy written before then stays and is marked as older than the route.
     bool Schreiben(std::string_view inhalt);
-    bool Schreiben(const Teiltext& inhalt);
+    bool Schreiben(const Schreiber& inhalt);
 
     // Deletes this program's copy and its lock file; the next write takes a new name.
     void Entfernen();

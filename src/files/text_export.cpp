@@ -2,15 +2,15 @@
 
 #include "files/cp1252.h"
 #include "files/file_io.h"
+#include "files/format_streams.h"
 #include "files/profile_storage.h"
+#include "files/route_formats.h"
 #include "model/c_format.h"
-#include "model/route_halves.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <memory>
-#include <vector>
+#include <ostream>
 
 namespace {
 
@@ -60,16 +60,7 @@ char KmPunkt(bool trennzeichenPunkt) {
     return trennzeichenPunkt ? '.' : ',';
 }
 
-// A line takes up to about 30 bytes without the section markers.
-constexpr size_t ZeilenPlatz = 32;
-
-// Where a written point stands: section and point index.
-struct ExportPunkt {
-    int32_t abschnitt;
-    int32_t punkt;
-};
-
-std::string Kopf(const Profile& g, const TExportOptions& o, size_t punkte) {
+std::string Kopf(const Profile& g, const TExportOptions& o) {
     std::string text;
     text += "Strecke \t";
     if (o.StreckeInKm)
@@ -82,50 +73,54 @@ std::string Kopf(const Profile& g, const TExportOptions& o, size_t punkte) {
     text += Formatieren("Höhe max \t%d\n", gl ? g.HoeheMaxGeglaettet : g.HoeheMax);
     text += Formatieren("Höhe + \t%d\n", gl ? g.HoehenmeterPlusGeglaettet : g.HoehenmeterPlus);
     text += Formatieren("Höhe - \t%d\n", gl ? g.HoehenmeterMinusGeglaettet : g.HoehenmeterMinus);
-    const int32_t anzahl = o.PunkteReduzieren ? static_cast<int32_t>(punkte) : g.Punktanzahl;
+    const int32_t anzahl = o.PunkteReduzieren ? ExportPunktanzahl(g, o) : g.Punktanzahl;
     text += Formatieren("Anzahl DS \t%d\n", anzahl);
     return text;
 }
 
-// The lines of the written points [von, bis), appended to `text`. The section markers and
-// relative distances go on from the point before `von`.
-void ExportZeilen(const Profile& gesamt, const TExportOptions& o,
-                  const std::vector<ExportPunkt>& punkte, size_t von, size_t bis,
-                  std::string& text) {
-    const bool stuetzpunkte = o.Stuetzpunkte && !o.PunkteReduzieren;
-    const auto Punkt = [&](size_t i) -> const ProfilePoint& {
-        return gesamt.Abschnitte[punkte[i].abschnitt].Punkte[punkte[i].punkt];
-    };
-    CText c(text);
-    int32_t markierterAbschnitt = von > 0 ? punkte[von - 1].abschnitt : -1;
-    double vorher = von > 0 ? Punkt(von - 1).Strecke : 0.0; // position of the point before, km
+// Writes the line of each written point into `text`; the section markers and relative
+// distances go on from the line before.
+class ExportZeilen {
+public:
+    ExportZeilen(const Profile& gesamt, const TExportOptions& o, std::string& text)
+        : gesamt_(gesamt), o_(o), c_(text) {}
+
     // Per line: "%9.3f\t" or "%7ld\t", "%4d\t", with Glaettung "%3.0f\t", then the markers.
-    for (size_t i = von; i < bis; ++i) {
-        const int32_t j = punkte[i].abschnitt;
-        const ProfileSection& a = gesamt.Abschnitte[j];
-        const ProfilePoint& p = Punkt(i);
+    void Zeile(int32_t j, int32_t k) {
+        const ProfileSection& a = gesamt_.Abschnitte[j];
+        const ProfilePoint& p = a.Punkte[k];
         // Both positions are float32, so their difference is exact in double.
-        const double d = o.StreckeRelativ ? static_cast<double>(p.Strecke) - vorher : p.Strecke;
-        vorher = p.Strecke;
-        if (o.StreckeInKm)
-            c.Festkomma(d, 9, 3, KmPunkt(o.TrennzeichenPunkt));
+        const double d = o_.StreckeRelativ ? static_cast<double>(p.Strecke) - vorher_ : p.Strecke;
+        vorher_ = p.Strecke;
+        if (o_.StreckeInKm)
+            c_.Festkomma(d, 9, 3, KmPunkt(o_.TrennzeichenPunkt));
         else
-            c.Ganzzahl(Meter(d), 7);
-        c.Zeichen('\t').Ganzzahl(o.Glaettung ? p.HoeheGeglaettet : p.Hoehe, 4).Zeichen('\t');
-        if (o.Glaettung) c.Festkomma(p.Steigung, 3, 0).Zeichen('\t');
-        const bool knick = stuetzpunkte && p.Stuetzpunkt == 1;
-        if (o.Abschnitte && markierterAbschnitt != j) {
-            markierterAbschnitt = j;
+            c_.Ganzzahl(Meter(d), 7);
+        c_.Zeichen('\t').Ganzzahl(o_.Glaettung ? p.HoeheGeglaettet : p.Hoehe, 4).Zeichen('\t');
+        if (o_.Glaettung) c_.Festkomma(p.Steigung, 3, 0).Zeichen('\t');
+        const bool knick = stuetzpunkte_ && p.Stuetzpunkt == 1;
+        if (o_.Abschnitte && markierterAbschnitt_ != j) {
+            markierterAbschnitt_ = j;
             // Cut at a NUL byte inside the description, as "%s" always did.
-            c.Text("Abschnitt ").Ganzzahl(j + 1, 0).Zeichen('\t');
-            c.Text(a.Beschreibung.c_str()).Zeichen('\t');
-            if (knick) c.Text("Stuetz");
+            c_.Text("Abschnitt ").Ganzzahl(j + 1, 0).Zeichen('\t');
+            c_.Text(a.Beschreibung.c_str()).Zeichen('\t');
+            if (knick) c_.Text("Stuetz");
         } else if (knick) {
-            c.Text("\t\tKnick");
+            c_.Text("\t\tKnick");
         }
-        c.Zeichen('\n');
+        c_.Zeichen('\n');
     }
-}
+    // Appends the lines gathered so far to the text.
+    void Abgeben() { c_.Abgeben(); }
+
+private:
+    const Profile& gesamt_;
+    const TExportOptions& o_;
+    CText c_;
+    const bool stuetzpunkte_ = o_.Stuetzpunkte && !o_.PunkteReduzieren;
+    int32_t markierterAbschnitt_ = -1;
+    double vorher_ = 0.0; // position of the point before, km
+};
 
 } // namespace
 
@@ -143,42 +138,61 @@ int32_t GeschaetztePunktanzahl(const Profile& gesamt, int32_t meterProPunkt) {
     return static_cast<int32_t>(std::trunc(n));
 }
 
-Teiltext ExportTeile(const Profile& gesamt, const TExportOptions& o) {
-    auto punkte = std::make_shared<std::vector<ExportPunkt>>();
-    punkte->reserve(static_cast<size_t>(std::max(gesamt.Punktanzahl, 0)));
-    PunkteAuswaehlen(gesamt, o, [&](int32_t j, int32_t k) { punkte->push_back({j, k}); });
-    // Parts of about PunkteJeTeil lines. No part ends with a section's first line: a
-    // description (the one place for bytes beyond ASCII besides the header) then always has a
-    // whole line after it in its part, so each part converts to Windows-1252 as the whole text
-    // would.
-    auto grenzen = std::make_shared<std::vector<size_t>>(1, 0);
-    const size_t n = punkte->size();
-    if (n >= static_cast<size_t>(ParallelAb)) {
-        for (size_t g = PunkteJeTeil; g + PunkteJeTeil / 2 < n; g += PunkteJeTeil) {
-            while (g < n && (*punkte)[g - 1].abschnitt != (*punkte)[g - 2].abschnitt)
-                ++g;
-            if (g < n) grenzen->push_back(g);
-        }
+void ExportSchreiben(const Profile& gesamt, const TExportOptions& o, std::ostream& aus) {
+    std::string text;
+    if (o.Header) text = Kopf(gesamt, o);
+    // The lines go on a few hundred kilobytes at once.
+    constexpr size_t Stueck = size_t{256} << 10;
+    text.reserve(Stueck + (size_t{16} << 10));
+    ExportZeilen zeilen(gesamt, o, text);
+    int32_t gesammelt = 0;
+    PunkteAuswaehlen(gesamt, o, [&](int32_t j, int32_t k) {
+        zeilen.Zeile(j, k);
+        // A line takes at most about 60 bytes beside its description.
+        if (++gesammelt < 2048 || !aus) return;
+        zeilen.Abgeben();
+        gesammelt = 0;
+        if (text.size() < Stueck) return;
+        aus.write(text.data(), static_cast<std::streamsize>(text.size()));
+        text.clear();
+    });
+    zeilen.Abgeben();
+    aus.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+namespace {
+
+class TextExport final : public Routenformat {
+public:
+    std::string_view Name() const override { return "txt"; }
+    std::string_view Bezeichnung() const override { return "Hoprex Daten"; }
+    std::vector<std::string> Endungen() const override { return {"txt"}; }
+    Zeichensatz Kodierung() const override { return Zeichensatz::Cp1252; }
+    bool Liest() const override { return false; }
+    bool Schreibt() const override { return true; }
+    void Schreiben(const Profile& route, const Formatoptionen& optionen,
+                   std::ostream& aus) const override {
+        ExportSchreiben(route, optionen.Text, aus);
     }
-    grenzen->push_back(n);
-    return {static_cast<int32_t>(grenzen->size()) - 1, [&gesamt, o, punkte, grenzen](int32_t i) {
-                const size_t von = (*grenzen)[i];
-                const size_t bis = (*grenzen)[i + 1];
-                std::string text = i == 0 && o.Header ? Kopf(gesamt, o, punkte->size()) : "";
-                text.reserve(text.size() + (bis - von) * ZeilenPlatz);
-                ExportZeilen(gesamt, o, *punkte, von, bis, text);
-                return Utf8ZuCp1252(std::move(text));
-            }};
+    bool Lesen(std::istream&, Profile&, int32_t&) const override { return false; }
+};
+
+} // namespace
+
+const Routenformat& TextExportFormat() {
+    static const TextExport format;
+    return format;
 }
 
 std::string ExportInhalt(const Profile& gesamt, const TExportOptions& o) {
-    return Zusammen(ExportTeile(gesamt, o));
+    return RoutenInhalt(TextExportFormat(), gesamt, {o});
 }
 
 bool Exportieren(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen) {
     if (!DatenVorhanden(daten.Gesamt, meldungen) || !pfad) return false;
-    const SchreibErgebnis ergebnis =
-        DateiSchreiben(*pfad, ExportTeile(daten.Gesamt, daten.ExportOptions), meldungen);
+    const Formatoptionen optionen{daten.ExportOptions};
+    const SchreibErgebnis ergebnis = DateiSchreiben(
+        *pfad, RoutenSchreiber(ExportformatFuer(*pfad), daten.Gesamt, optionen), meldungen);
     if (ergebnis != SchreibErgebnis::OeffnenFehler) daten.VerzeichnisExport = VerzeichnisVon(*pfad);
     return ergebnis == SchreibErgebnis::Ok;
 }

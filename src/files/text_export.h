@@ -1,11 +1,12 @@
 #pragma once
 
-#include "files/text_parts.h"
+#include "files/route_format.h"
 #include "model/hoprex_data.h"
 #include "model/messages.h"
 #include "model/profile.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 
@@ -26,11 +27,15 @@ int32_t GeschaetztePunktanzahl(const Profile& gesamt, int32_t meterProPunkt);
 // MeterProPunkt; every section with a written point gets its "Abschnitt" marker on its first
 // written line. `gesamt` must have been through the refresh chain.
 std::string ExportInhalt(const Profile& gesamt, const TExportOptions& optionen);
-// The same text in parts, for writing a long route while its end is still being made; `gesamt`
-// must stay as it is while the parts are made.
-Teiltext ExportTeile(const Profile& gesamt, const TExportOptions& optionen);
+// The same text in UTF-8 into `aus`, a few hundred lines at a time (the writer of
+// TextExportFormat).
+void ExportSchreiben(const Profile& gesamt, const TExportOptions& optionen, std::ostream& aus);
 
-// "Export": writes ExportInhalt of the overall profile under daten.ExportOptions to `pfad`
+// The text export as an entry of the format table: writes only, Windows-1252.
+const Routenformat& TextExportFormat();
+
+// "Export": writes the overall profile in the export format of the extension of `pfad` (the text
+// export, ExportInhalt under daten.ExportOptions, for any other) to `pfad`
 // (replacing the file only once it was fully written) and sets VerzeichnisExport to its folder.
 // Does nothing when the dialog was cancelled. Returns true when the file was written. The
 // window calls DatenVorhanden before its dialog. Nothing is redrawn.

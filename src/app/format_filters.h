@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// What the window's file dialogs show of the format table (files/route_formats.h).
+
+// The open dialogs: every format that reads.
+QString OeffnenFilter();
+// The save dialog: the profile file; and the extension it adds to a name typed without one.
+QString SpeichernFilter();
+QString SpeichernEndung();
+// The export dialog: its title with the export formats' patterns, its filter, and the extension
+// of the first export format.
+QString ExportTitel();
+QString ExportFilter();
+QString ExportEndung();

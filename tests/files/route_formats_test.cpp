@@ -1,0 +1,72 @@
+#include "files/format_streams.h"
+#include "files/route_formats.h"
+
+#include "support/route_builder.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+// Every entry of the table: a unique name, lower-case extensions, its pattern in the filter of
+// the dialogs that offer it, found again by its extension in any case; the profile file leads.
+TEST(Routenformate, EveryEntryIsOfferedWhereItBelongs) {
+    ASSERT_EQ(Profilformat().Name(), "hpx");
+    EXPECT_EQ(DialogFilter({&Profilformat()}), "Hoprex Daten (*.hpx)");
+    EXPECT_EQ(DialogFilter(Exportformate()).rfind("Hoprex Daten (*.txt)", 0), 0u);
+    std::set<std::string_view> namen;
+    for (const Routenformat* f : Routenformate()) {
+        SCOPED_TRACE(std::string(f->Name()));
+        EXPECT_TRUE(namen.insert(f->Name()).second);
+        EXPECT_EQ(FormatNamens(f->Name()), f);
+        EXPECT_TRUE(f->Liest() || f->Schreibt());
+        const bool export_ = f->Schreibt() && f != &Profilformat();
+        ASSERT_FALSE(f->Endungen().empty());
+        for (const std::string& endung : f->Endungen()) {
+            std::string gross = endung;
+            for (char& c : gross)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            const std::string muster = "*." + endung;
+            EXPECT_EQ(DialogFilter(Leseformate()).find(muster) != std::string::npos, f->Liest());
+            EXPECT_EQ(DialogFilter(Exportformate()).find(muster) != std::string::npos, export_);
+            if (export_) {
+                EXPECT_EQ(&ExportformatFuer("/tmp/a.b/route." + gross), f);
+            }
+            if (f->Liest()) {
+                EXPECT_EQ(&LeseformatFuer("route." + gross), f);
+            }
+        }
+    }
+    // A name of no format's extension: the text export and the profile file, as always.
+    EXPECT_EQ(ExportformatFuer("route.csv").Name(), "txt");
+    EXPECT_EQ(ExportformatFuer("route").Name(), "txt");
+    EXPECT_EQ(LeseformatFuer("route.dat").Name(), "hpx");
+    EXPECT_EQ(FormatNamens("gpx"), nullptr);
+}
+
+// What a format writes it reads back: the route's sections, heights, vertices and
+// descriptions, and the same bytes when written again.
+TEST(Routenformate, EveryWriterRoundTripsWhereTheFormatReads) {
+    Profile route = Tour(30, 200, 0.01f);
+    route.Abschnitte[3].Beschreibung = "Über den Paß → hinauf";
+    route.Abschnitte[4].Punkte[7].Stuetzpunkt = 1;
+    for (const Routenformat* f : Routenformate()) {
+        if (!f->Liest() || !f->Schreibt()) continue;
+        SCOPED_TRACE(std::string(f->Name()));
+        const std::string inhalt = RoutenInhalt(*f, route);
+        Profile gelesen;
+        int32_t zeile = 0;
+        ASSERT_TRUE(RouteLesen(*f, inhalt, gelesen, zeile)) << zeile;
+        ASSERT_EQ(gelesen.AnzahlAbschnitte(), route.AnzahlAbschnitte());
+        for (int32_t s = 0; s < route.AnzahlAbschnitte(); ++s) {
+            const ProfileSection& a = route.Abschnitte[s];
+            const ProfileSection& b = gelesen.Abschnitte[s];
+            ASSERT_EQ(b.Punktanzahl, a.Punktanzahl) << s;
+            // "→" is beyond Windows-1252's reach and comes back as the "?" the file holds.
+            EXPECT_EQ(b.Beschreibung, s == 3 ? "Über den Paß ? hinauf" : a.Beschreibung);
+            for (int32_t j = 0; j < a.Punktanzahl; ++j) {
+                ASSERT_EQ(b.Punkte[j].Hoehe, a.Punkte[j].Hoehe) << s << " " << j;
+                ASSERT_EQ(b.Punkte[j].Stuetzpunkt, a.Punkte[j].Stuetzpunkt) << s << " " << j;
+            }
+        }
+        EXPECT_EQ(RoutenInhalt(*f, gelesen), inhalt);
+    }
+}
