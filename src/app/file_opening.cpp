@@ -3,8 +3,10 @@
 #include "app/error_display.h"
 #include "app/hoprex_window.h"
 #include "display/bitmap_image.h"
+#include "files/file_io.h"
 #include "files/profile_file.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -16,6 +18,7 @@
 #include <cctype>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -52,6 +55,16 @@ bool BildNachName(const std::string& pfad) {
     const std::string endung = Endung(pfad);
     return !endung.empty() &&
            QImageReader::supportedImageFormats().contains(QByteArray::fromStdString(endung));
+}
+
+// Why DateiLesen refused the image file `pfad`, asked of the file afterwards.
+QString LeseGrund(const std::string& pfad) {
+    struct stat info {};
+    if (stat(pfad.c_str(), &info) != 0) return QStringLiteral("Die Datei existiert nicht.");
+    if (!S_ISREG(info.st_mode)) return QStringLiteral("Das ist keine reguläre Datei.");
+    if (static_cast<unsigned long long>(info.st_size) > MaxBildDatei)
+        return QStringLiteral("Die Datei ist größer als %1 MB.").arg(MaxBildDatei >> 20);
+    return QStringLiteral("Die Datei kann nicht gelesen werden.");
 }
 
 bool ProfilDateiNachInhalt(const std::string& pfad) {
@@ -136,18 +149,25 @@ void THoprex::PfadOeffnen(const std::string& pfad) {
 }
 
 void THoprex::BildDateiAuswerten(const std::string& pfad) {
-    QFile datei;
-    QImageReader leser;
-    // A file that cannot be opened is given to Qt by its name, for Qt's own words on why.
-    if (Oeffnen(datei, pfad))
-        leser.setDevice(&datei);
-    else
-        leser.setFileName(QFile::decodeName(pfad.c_str()));
-    const QImage bild = leser.read();
-    if (bild.isNull()) {
+    const auto fehler = [&](const QString& grund) {
         dialoge_.Meldung(QStringLiteral("Fehler"),
                          QStringLiteral("Fehler beim Öffnen der Datei\n") +
-                             QFile::decodeName(pfad.c_str()) + u'\n' + leser.errorString());
+                             QFile::decodeName(pfad.c_str()) + u'\n' + grund);
+    };
+    // Read as the profile files are: a FIFO or a device is refused at once instead of holding
+    // up the window until something writes to it, or reading without end.
+    std::string inhalt;
+    if (!DateiLesen(pfad, inhalt, MaxBildDatei)) {
+        fehler(LeseGrund(pfad));
+        return;
+    }
+    QByteArray bytes =
+        QByteArray::fromRawData(inhalt.data(), static_cast<qsizetype>(inhalt.size()));
+    QBuffer puffer(&bytes);
+    QImageReader leser(&puffer, QByteArray::fromStdString(Endung(pfad)));
+    const QImage bild = leser.read();
+    if (bild.isNull()) {
+        fehler(leser.errorString());
         return;
     }
     BildAuswerten(BitmapAusQImage(bild));

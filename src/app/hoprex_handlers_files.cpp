@@ -4,6 +4,7 @@
 #include "app/format_filters.h"
 #include "app/hoprex_window.h"
 #include "app/info_dialog.h"
+#include "files/file_stamp.h"
 #include "files/profile_storage.h"
 #include "files/text_export.h"
 
@@ -29,9 +30,37 @@ bool THoprex::GesamtSichern() {
         SpeichernPfadFragen(dialoge_, QStringLiteral("HPX Daten speichern"), SpeichernFilter(),
                             QString::fromStdString(Daten.VerzeichnisSchreiben),
                             QString::fromStdString(Daten.Dateiname), SpeichernEndung());
-    const bool gespeichert = GesamtSpeichern(Daten, Pfad(pfad), meldungen_);
+    const std::optional<std::string> ziel = Pfad(pfad);
+    if (ziel && !FremdeAenderungUeberschreiben(*ziel)) return false;
+    const bool gespeichert = GesamtSpeichern(Daten, ziel, meldungen_);
+    if (gespeichert) StandMerken(*ziel);
     ZustandNachfuehren();
     return gespeichert;
+}
+
+void THoprex::StandMerken(const std::string& pfad) {
+    if (const std::optional<Dateistand> stand = DateistandLesen(pfad))
+        bekannteStaende_[pfad] = *stand;
+    else
+        bekannteStaende_.erase(pfad);
+}
+
+// Another program (often a second Hoprex on the same route) may have written the file since
+// this window read or wrote it; replacing it then silently would throw that work away. A file
+// this window never had, or one that is gone, needs no question.
+bool THoprex::FremdeAenderungUeberschreiben(const std::string& pfad) {
+    const auto bekannt = bekannteStaende_.find(pfad);
+    if (bekannt == bekannteStaende_.end()) return true;
+    const std::optional<Dateistand> jetzt = DateistandLesen(pfad);
+    if (!jetzt || *jetzt == bekannt->second) return true;
+    const int antwort = dialoge_.Frage(
+        QStringLiteral("Hoprex"),
+        QStringLiteral("Die Datei\n%1\nwurde von einem anderen Programm geändert, seit Hoprex "
+                       "sie geladen oder gespeichert hat.\nTrotzdem ersetzen? Die Änderungen des "
+                       "anderen Programms gehen dann verloren.")
+            .arg(QString::fromStdString(pfad)),
+        {QStringLiteral("Ersetzen"), QStringLiteral("Abbrechen")}, 1, 1);
+    return antwort == 0;
 }
 
 void THoprex::BT_GesamtWerteEinlesenClick() {
@@ -57,8 +86,11 @@ bool THoprex::GesamtPfadOeffnen(const std::string& pfad) {
 }
 
 bool THoprex::GesamtDateiLaden(const std::string& pfad) {
+    // Taken before the read: a change while it reads then counts as a change by another program.
+    const std::optional<Dateistand> stand = DateistandLesen(pfad);
     std::optional<Routendaten> route = GesamtLesen(Daten, pfad, meldungen_);
     if (!route) return false;
+    if (stand) bekannteStaende_[pfad] = *stand;
     Verlauf.push(new TLadenSchritt(Daten, std::move(*route)));
     return true;
 }

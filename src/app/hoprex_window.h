@@ -6,12 +6,14 @@
 #include "display/undo_commands.h"
 #include "evaluation/bitmap.h"
 #include "evaluation/work_record.h"
+#include "files/file_stamp.h"
 #include "model/hoprex_data.h"
 #include "model/recalculation.h"
 
 #include <QUndoStack>
 #include <QWidget>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -164,6 +166,11 @@ private:
     // Before the route is thrown away: while it is modified, the question whether to save it.
     // True when the caller may go on ("Speichern" and a successful save, or "Verwerfen").
     bool AenderungenGesichert();
+    // Before a save replaces the file `pfad`: when it changed on disk since this window last
+    // loaded or saved it, the question whether to replace it all the same. True: go on.
+    bool FremdeAenderungUeberschreiben(const std::string& pfad);
+    // After a save: the file `pfad` as it is now is this window's own.
+    void StandMerken(const std::string& pfad);
     void BT_GesamtWerteEinlesenClick();
     // GesamtDateiOeffnen of the file whose name has the bytes `pfad`.
     bool GesamtPfadOeffnen(const std::string& pfad);
@@ -248,6 +255,8 @@ private:
     // The overall profile's refresh chain, which after an edit redoes only what it changed.
     Nachrechnung nachrechnung_;
     std::string einstellungsPfad_;
+    // The route files this window loaded or saved, each as it was on disk right then.
+    std::map<std::string, Dateistand> bekannteStaende_;
     // The section under the pointer at the previous drag event in the current and the overall
     // graph; 0 until the first drag.
     int32_t LetzterAbschnittAktuell = 0;

@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -213,10 +214,21 @@ void TRoutenprofil::BildSpeichern() {
     if (veraltet_) Uebernehmen();
     const QSize groesse =
         optionen.Fenstergroesse ? Chart->size() : QSize(optionen.Breite, optionen.Hoehe);
+    // A large picture takes seconds: its progress is shown, and the box, being modal, keeps
+    // the windows painted while it blocks their input, so the records stay as they are drawn.
+    QProgressDialog fortschritt(QStringLiteral("Das Bild wird gezeichnet…"),
+                                QStringLiteral("Abbrechen"), 0, groesse.height(), this);
+    fortschritt.setWindowTitle(QStringLiteral("Als Bild speichern"));
+    fortschritt.setWindowModality(Qt::WindowModal);
+    fortschritt.setMinimumDuration(300);
     const QByteArray bild = RoutenBildDaten(
         {daten_, daten_.Routenprofil.Darstellung,
          optionen.GanzeRoute ? std::nullopt : std::optional<QCPRange>(Chart->Bereich())},
-        groesse, *format);
+        groesse, *format, [&fortschritt](int fertig, int) {
+            fortschritt.setValue(fertig);
+            return !fortschritt.wasCanceled();
+        });
+    if (fortschritt.wasCanceled()) return;
     if (bild.isEmpty()) {
         dialoge_.Meldung(QStringLiteral("Fehler"),
                          QStringLiteral("Fehler beim Schreiben der Datei"));

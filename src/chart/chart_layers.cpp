@@ -78,14 +78,22 @@ void TFuellungsEbene::draw(QCPPainter* maler) {
         anfang[c] = oben(spalten[c]);
         rgb[c] = farbe(spalten[c]).rgba();
     }
-    QImage bild(rahmen.size(), QImage::Format_ARGB32_Premultiplied);
+    // Only the part that the device shows is built: a large picture is drawn in bands, each
+    // onto a device a band high, and a plot area's image would take all of its pixels.
+    const QRect geraet(0, 0, maler->device()->width(), maler->device()->height());
+    const QRect teil = rahmen & maler->transform().inverted().mapRect(geraet);
+    if (teil.isEmpty()) return;
+    const int links = teil.left() - rahmen.left();
+    const int obenTeil = teil.top() - rahmen.top();
+    const int32_t bis = std::min(anzahl, links + teil.width());
+    QImage bild(teil.size(), QImage::Format_ARGB32_Premultiplied);
     bild.fill(Qt::transparent);
-    for (int zeile = 0; zeile < rahmen.height(); ++zeile) {
+    for (int zeile = 0; zeile < teil.height(); ++zeile) {
         auto* pixel = reinterpret_cast<QRgb*>(bild.scanLine(zeile));
-        for (int32_t c = 0; c < anzahl; ++c)
-            if (anfang[c] <= zeile) pixel[c] = rgb[c];
+        for (int32_t c = links; c < bis; ++c)
+            if (anfang[c] <= obenTeil + zeile) pixel[c - links] = rgb[c];
     }
-    maler->drawImage(rahmen.topLeft(), bild);
+    maler->drawImage(teil.topLeft(), bild);
 }
 
 void TMarkierungsEbene::draw(QCPPainter* maler) {

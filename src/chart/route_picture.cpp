@@ -1,12 +1,14 @@
 #include "chart/route_picture.h"
 
 #include "chart/route_chart.h"
+#include "display/png_stream.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSvgGenerator>
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +46,36 @@ bool VektorZeichnen(TRoutenChart& chart, QPaintDevice& geraet, QSize groesse,
     return maler.end();
 }
 
+// Pixels of one band of a PNG: 16 MB, whatever the picture's size.
+constexpr qsizetype BandPixel = qsizetype{4} << 20;
+
+// The chart drawn band by band, each band onto white with the painter moved up by the rows
+// above it, and each compressed before the next is drawn.
+QByteArray PngZeichnen(TRoutenChart& chart, QSize groesse, const BildFortschritt& fortschritt) {
+    if (groesse.isEmpty()) return {};
+    const int bandHoehe =
+        static_cast<int>(std::clamp<qsizetype>(BandPixel / groesse.width(), 1, groesse.height()));
+    QImage band(groesse.width(), bandHoehe, QImage::Format_RGB32);
+    if (band.isNull()) return {};
+    PngStreifen png(groesse);
+    // Between the bands a window's event loop runs to show the progress, and a replot that
+    // QCustomPlot queued meanwhile would set up its paint buffers at the chart's viewport: at
+    // the picture's size, several times the picture. Each band sets the viewport it draws in.
+    chart.setViewport(QRect(0, 0, 1, 1));
+    for (int oben = 0; oben < groesse.height(); oben += bandHoehe) {
+        band.fill(Qt::white);
+        QCPPainter maler(&band);
+        maler.translate(0, -oben);
+        chart.toPainter(&maler, groesse.width(), groesse.height());
+        maler.end();
+        const int zeilen = std::min(bandHoehe, groesse.height() - oben);
+        if (!png.Anhaengen(zeilen == bandHoehe ? band : band.copy(0, 0, band.width(), zeilen)))
+            return {};
+        if (fortschritt && !fortschritt(oben + zeilen, groesse.height())) return {};
+    }
+    return png.Abschliessen();
+}
+
 } // namespace
 
 std::optional<BildFormat> BildFormatVon(const QString& pfad) {
@@ -54,7 +86,8 @@ std::optional<BildFormat> BildFormatVon(const QString& pfad) {
     return std::nullopt;
 }
 
-QByteArray RoutenBildDaten(const RoutenBildInhalt& inhalt, QSize groesse, BildFormat format) {
+QByteArray RoutenBildDaten(const RoutenBildInhalt& inhalt, QSize groesse, BildFormat format,
+                           const BildFortschritt& fortschritt) {
     TRoutenChart chart;
     Einrichten(chart, inhalt, groesse);
     QByteArray daten;
@@ -62,18 +95,8 @@ QByteArray RoutenBildDaten(const RoutenBildInhalt& inhalt, QSize groesse, BildFo
     puffer.open(QIODevice::WriteOnly);
     bool gut = false;
     switch (format) {
-    case BildFormat::Png: {
-        QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
-        if (bild.isNull()) return {};
-        bild.fill(Qt::white);
-        QCPPainter maler(&bild);
-        chart.toPainter(&maler, groesse.width(), groesse.height());
-        maler.end();
-        bild.setDotsPerMeterX(qRound(Aufloesung / 0.0254));
-        bild.setDotsPerMeterY(qRound(Aufloesung / 0.0254));
-        gut = bild.convertToFormat(QImage::Format_RGB32).save(&puffer, "PNG");
-        break;
-    }
+    case BildFormat::Png:
+        return PngZeichnen(chart, groesse, fortschritt);
     case BildFormat::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&puffer);

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <qcustomplot.h>
 
@@ -29,9 +30,16 @@ struct RoutenBildInhalt {
     std::optional<QCPRange> Bereich;
 };
 
+// Called while a PNG is drawn, after each band of rows, with the rows done and all rows of the
+// picture; false stops the drawing, and no picture is made.
+using BildFortschritt = std::function<bool(int fertig, int alle)>;
+
 // The bytes of the picture at `groesse` pixels (an SVG and a PDF page of that size at 96 pixels
-// per inch); empty when it could not be made (a size too large for memory).
-QByteArray RoutenBildDaten(const RoutenBildInhalt& inhalt, QSize groesse, BildFormat format);
+// per inch); empty when it could not be made (a size too large for memory) or was stopped. A
+// PNG is drawn and compressed in bands of rows, so that a large one never needs all its pixels
+// in memory at once.
+QByteArray RoutenBildDaten(const RoutenBildInhalt& inhalt, QSize groesse, BildFormat format,
+                           const BildFortschritt& fortschritt = {});
 
 // Prints the picture on `drucker`, fitted to the page whatever its orientation, with the
 // chart's fonts and lines at a readable size. False when the printer could not be started.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/file_io.h"
 #include "files/file_replace.h"
 #include "model/messages.h"
 
@@ -15,10 +16,6 @@
 
 // How messages name the input `pfad`: "Standardeingabe" for "-".
 std::string EingabeName(const std::string& pfad);
-
-// The largest image file that is read: the viewer's window as an uncompressed bitmap takes less
-// than 1 MB.
-inline constexpr size_t MaxBildDatei = size_t{64} << 20;
 
 // Reads the whole file `pfad` (or standard input for "-") into `inhalt`. False with the message
 // when it cannot be opened or read, is no regular file (a FIFO or device is refused at once,

@@ -14,6 +14,10 @@ SchreibErgebnis DateiSchreiben(const std::string& pfad, std::string_view inhalt,
 SchreibErgebnis DateiSchreiben(const std::string& pfad, const Schreiber& inhalt,
                                Meldungen& meldungen);
 
+// The largest image file that is read: the viewer's window as an uncompressed bitmap takes less
+// than 1 MB.
+inline constexpr size_t MaxBildDatei = size_t{64} << 20;
+
 // Reads the whole regular file at `pfad` into `inhalt` (bytes as on disk). False when it cannot
 // be opened or read, is larger than `hoechstens` bytes, or is no regular file: a FIFO, a device
 // or a folder is refused at once, without waiting for a writer or reading without end.

@@ -55,9 +55,13 @@ struct Routendaten {
     bool GesamtGeaendert = false;
 };
 
-// Exchanges the route of `daten` with `route`; no section is copied.
+// Exchanges the route of `daten` with `route`; no section is copied. The smoothing switch and
+// the gradient strip's scale are the user's settings, not part of a route: they stay, so that
+// an undone load does not turn them back to what they were when the file was loaded.
 inline void RouteTauschen(HoprexDaten& daten, Routendaten& route) {
     std::swap(daten.Gesamt, route.Gesamt);
+    std::swap(daten.Gesamt.GlaettungEinAus, route.Gesamt.GlaettungEinAus);
+    std::swap(daten.Gesamt.SteigungMax, route.Gesamt.SteigungMax);
     std::swap(daten.Einfuegemarke, route.Einfuegemarke);
     std::swap(daten.Dateiname, route.Dateiname);
     std::swap(daten.GesamtDatei, route.GesamtDatei);

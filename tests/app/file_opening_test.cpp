@@ -17,8 +17,14 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QUrl>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -59,6 +65,30 @@ void DateiInAblage(const QString& pfad, bool gnome) {
         daten->setUrls({QUrl::fromLocalFile(pfad)});
     daten->setText(pfad);
     QGuiApplication::clipboard()->setMimeData(daten);
+}
+
+// Runs `tat`; true when it was still waiting for a writer of the FIFO `fifo` two seconds
+// later. A writer then opens and closes the FIFO, which lets it go on.
+bool WartetAufFifo(const std::string& fifo, const std::function<void()>& tat) {
+    std::atomic<bool> fertig = false;
+    std::atomic<bool> festgehalten = false;
+    std::thread waechter([&] {
+        for (int i = 0; i < 200 && !fertig; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        while (!fertig) {
+            // Opening to write without blocking succeeds only while someone opened it to read.
+            const int fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                festgehalten = true;
+                close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    tat();
+    fertig = true;
+    waechter.join();
+    return festgehalten;
 }
 
 } // namespace
@@ -248,4 +278,23 @@ TEST(HoprexDateien, AnArgumentThatBeginsWithADashIsAFileUnlessAnOptionHasThatNam
     const std::string latin1 = "Stra\xDF"
                                "e.hpx";
     EXPECT_EQ(AufrufTeilen({"hoprex", latin1}, {"version"}).Dateien, std::vector{latin1});
+}
+
+TEST(HoprexDateien, AFifoWithAnImageNameIsRefusedAtOnceEveryWayItComes) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    const std::string fifo = u.Ordner.Datei("x.png");
+    FifoAnlegen(fifo);
+    const QString pfad = u.Pfad("x.png");
+    const TestDialoge::Box meldung{false, "Fehler",
+                                   "Fehler beim Öffnen der Datei\n" + pfad +
+                                       "\nDas ist keine reguläre Datei."};
+
+    EXPECT_FALSE(WartetAufFifo(fifo, [&] { f.DateiOeffnen(pfad); })) << "command line";
+    EXPECT_FALSE(WartetAufFifo(fifo, [&] { Ziehen(f, {pfad}); })) << "drop";
+    DateiInAblage(pfad, false);
+    EXPECT_FALSE(WartetAufFifo(fifo, [&] { MausKlick(f.BT_BMPAusZwischenablage); }))
+        << "Aus Ablage";
+    EXPECT_EQ(u.Dialoge.Boxen, (std::vector<TestDialoge::Box>(3, meldung)));
+    EXPECT_EQ(f.LB_HAbschnitteAktuell->count(), 0);
 }

@@ -6,6 +6,7 @@
 #include "support/profile_builder.h"
 #include "window_fixture.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
@@ -153,4 +154,25 @@ TEST(HoprexVerlauf, NewCurrentProfilesAreUndoneInTheSameHistoryAsTheRoute) {
     EXPECT_FALSE(f.Verlauf.canRedo());
     EXPECT_EQ(f.Daten.Gesamt.AnzahlAbschnitte(), 2);
     EXPECT_TRUE(u.Dialoge.Boxen.empty());
+}
+
+// Smoothing and the gradient scale are settings: undoing and redoing a load leaves them as the
+// user set them since.
+TEST(HoprexVerlauf, AnUndoneLoadKeepsTheSmoothingSwitchAndTheGradientScale) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "route.hpx", Route(), true);
+    MausKlick(f.CB_Glaettung);
+    ASSERT_TRUE(f.Daten.Gesamt.GlaettungEinAus);
+    ProfilLaden(u, "andere.hpx", ProfilAus({Abschnitt({700, 800}, 0.5f, "X")}), true);
+    MausKlick(f.CB_Glaettung);
+    f.T_Steigung->setText("17");
+    Zuruecknehmen(f);
+    ASSERT_EQ(f.Daten.Gesamt.AnzahlAbschnitte(), 4);
+    EXPECT_FALSE(f.Daten.Gesamt.GlaettungEinAus);
+    EXPECT_FALSE(f.CB_Glaettung->isChecked());
+    EXPECT_EQ(f.Daten.Gesamt.SteigungMax, 17);
+    Taste(f.LB_HAbschnitteGesamt, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(f.Daten.Gesamt.GlaettungEinAus);
+    EXPECT_EQ(f.Daten.Gesamt.SteigungMax, 17);
 }

@@ -1,4 +1,5 @@
 // Pictures of the route: PNG, SVG and PDF read back, and the printed page.
+#include "chart/route_chart.h"
 #include "chart/route_picture.h"
 #include "support/qt_picture_files.h"
 #include "support/route_builder.h"
@@ -6,8 +7,10 @@
 
 #include <QImage>
 #include <QPrinter>
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -54,6 +57,55 @@ TEST(RoutenBild, TheSameRouteGivesTheSamePictureAndARangeAnother) {
     EXPECT_EQ(
         RoutenBildDaten({d, {}, QCPRange(0.0, d.Gesamt.Strecke)}, QSize(800, 400), BildFormat::Png),
         ganz);
+}
+
+// A PNG too large for one band is drawn in several, each from the whole chart: the seams must
+// not show, so it is the chart drawn in one piece, pixel for pixel.
+TEST(RoutenBild, ALargePngDrawnInBandsIsTheChartDrawnInOnePiece) {
+    HoprexDaten d = MitTour(30);
+    d.Gesamt.Abschnitte[3].Markiert = 1;
+    const QSize groesse(2000, 4500);
+    std::vector<int> fertig;
+    const QByteArray png =
+        RoutenBildDaten({d, {}, {}}, groesse, BildFormat::Png, [&](int zeilen, int alle) {
+            EXPECT_EQ(alle, groesse.height());
+            fertig.push_back(zeilen);
+            return true;
+        });
+    QImage bild;
+    ASSERT_TRUE(bild.loadFromData(png, "PNG"));
+    ASSERT_GE(fertig.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(fertig.begin(), fertig.end()));
+    EXPECT_EQ(fertig.back(), groesse.height());
+
+    TRoutenChart chart;
+    chart.resize(groesse);
+    chart.setViewport(QRect(QPoint(0, 0), groesse));
+    chart.EinfuegemarkeZeigen(false);
+    chart.DatenSetzen(&d);
+    chart.Uebernehmen();
+    QImage ganz(groesse, QImage::Format_RGB32);
+    ganz.fill(Qt::white);
+    QCPPainter maler(&ganz);
+    chart.toPainter(&maler, groesse.width(), groesse.height());
+    maler.end();
+    // Row by row the same picture: only where a band's edge cuts a dotted grid line or an
+    // antialiased edge may a few pixels differ.
+    const QImage teile = bild.convertToFormat(QImage::Format_RGB32);
+    int schlechtesteZeile = 0;
+    for (int y = 0; y < groesse.height(); ++y) {
+        int anders = 0;
+        for (int x = 0; x < groesse.width(); ++x)
+            anders += teile.pixel(x, y) != ganz.pixel(x, y);
+        schlechtesteZeile = std::max(schlechtesteZeile, anders);
+    }
+    EXPECT_LE(schlechtesteZeile, groesse.width() / 50);
+    EXPECT_EQ(bild.dotsPerMeterX(), 3780); // 96 per inch
+
+    // Stopped after its first band, it is no picture at all.
+    EXPECT_TRUE(RoutenBildDaten({d, {}, {}}, groesse, BildFormat::Png, [](int, int) {
+                    return false;
+                }).isEmpty());
 }
 
 TEST(RoutenBild, TheFormatComesFromTheFileExtension) {

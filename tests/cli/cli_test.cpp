@@ -10,6 +10,7 @@
 #include "model/smoothing.h"
 #include "support/message_log.h"
 #include "support/qt_picture_files.h"
+#include "support/route_builder.h"
 #include "support/screenshot_builder.h"
 #include "support/temp_dir.h"
 
@@ -190,6 +191,20 @@ TEST(CliPlot, DrawsTheRoutePictureOfTheRouteView) {
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_EQ(PdfSeiten(pdf), 1);
     EXPECT_EQ(PdfSeitengroesse(pdf), QSizeF(1200, 600));
+}
+
+// The largest picture the tool draws holds 400 MB of pixels: it is drawn and compressed in bands,
+// so the tool needs little more than it needs for the route.
+TEST(CliPlot, TheLargestPictureNeedsFarLessMemoryThanItsPixels) {
+    TempDir dir;
+    DateiAnlegen(dir.Datei("tour.hpx"), ProfilDateiInhalt(Tour(200)));
+    const Lauf l = Starten({"plot", "--glaettung", "--breite", "10000", "--hoehe", "10000", "-o",
+                            Q(dir.Datei("gross.png")), Q(dir.Datei("tour.hpx"))});
+    EXPECT_EQ(l.Status, 0);
+    EXPECT_EQ(PngGroesse(DateiBytes(Q(dir.Datei("gross.png")))), QSize(10000, 10000));
+#ifndef __SANITIZE_ADDRESS__ // which keeps freed memory for a while to find its use
+    EXPECT_LT(SpitzenspeicherMB(true), 200);
+#endif
 }
 
 TEST(CliPlot, RefusesWithoutAPictureFileOrARoute) {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -18,6 +19,17 @@ Profile ZweiAbschnitte() {
             a.Punkte[j].HoeheGeglaettet = a.Punkte[j].Hoehe / 2;
             a.Punkte[j].Steigung = a.Punkte[j].Strecke * 10;
         }
+    return p;
+}
+
+// Points a quarter kilometre apart, positions that a float holds exactly, so that a position
+// halfway between two of them is truly as near to one as to the other.
+Profile Viertelkilometer(std::vector<ProfileSection> dahinter = {}) {
+    std::vector<ProfileSection> abschnitte{Abschnitt({100, 200, 300}, {0.0f, 0.25f, 0.25f})};
+    for (ProfileSection& a : dahinter)
+        abschnitte.push_back(std::move(a));
+    Profile p = ProfilAus(std::move(abschnitte));
+    Statistik(p);
     return p;
 }
 
@@ -42,6 +54,15 @@ TEST(AblesungBei, TheNearestPointWithItsSection) {
     EXPECT_FALSE(AblesungBei(Profile{}, 0.0));
     EXPECT_FALSE(AblesungBei(ProfilAus({Abschnitt({}, 0.1f)}), 0.0));
     EXPECT_FALSE(AblesungBei(p, NAN));
+}
+
+TEST(AblesungBei, AnExactTieGoesToTheEarlierPoint) {
+    EXPECT_EQ(AblesungBei(Viertelkilometer(), 0.375).value().Stelle, (PunktStelle{0, 1}));
+}
+
+TEST(AblesungBei, BeyondTheEndReadsTheFirstSectionWhenNoLaterOneHasPoints) {
+    Profile p = Viertelkilometer({Abschnitt({}, 0.1f), Abschnitt({}, 0.1f)});
+    EXPECT_EQ(AblesungBei(p, 9.0).value().Stelle, (PunktStelle{0, 2}));
 }
 
 TEST(StreckeAuswerten, LengthAscentDescentAndMeanGradientOfTheSelectedPoints) {
@@ -69,6 +90,13 @@ TEST(StreckeAuswerten, TheWholeRouteShowsTheTotalsWithoutTheStepBetweenSections)
     EXPECT_EQ(w.HoehenmeterPlus, 110); // 180 -> 500 between the sections is not counted
     EXPECT_EQ(w.HoehenmeterMinus, 130);
     EXPECT_NEAR(w.MittlereSteigung, 300.0 / 500.0 * 100.0, 1e-3);
+}
+
+TEST(StreckeAuswerten, APointExactlyAtEitherEndBelongsToTheStretch) {
+    const StreckenWerte w = StreckeAuswerten(Viertelkilometer(), 0.5, 0.25, false);
+    EXPECT_EQ(w.Punkte, 2);
+    EXPECT_EQ(w.HoehenmeterPlus, 100);
+    EXPECT_FLOAT_EQ(w.Bis, 0.5f);
 }
 
 TEST(StreckeAuswerten, AStretchWithoutTwoPointsHasNoGradient) {

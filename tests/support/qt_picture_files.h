@@ -6,9 +6,11 @@
 #include <QByteArray>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <QXmlStreamReader>
+#include <sys/resource.h>
 
 // The bytes of a file, empty when it cannot be read.
 inline QByteArray DateiBytes(const QString& pfad) {
@@ -39,4 +41,26 @@ inline QString SvgAnsicht(const QByteArray& svg) {
         if (xml.readNext() == QXmlStreamReader::StartElement && ansicht.isNull())
             ansicht = xml.name().toString() + ' ' + xml.attributes().value("viewBox").toString();
     return xml.hasError() ? QString() : ansicht;
+}
+
+// The size a PNG file states in its header, read without decoding a picture that may be too
+// large to hold; empty when the bytes do not begin as a PNG file does.
+inline QSize PngGroesse(const QByteArray& png) {
+    if (!png.startsWith("\x89PNG\r\n\x1a\n") || png.size() < 24 || png.mid(12, 4) != "IHDR")
+        return {};
+    const auto zahl = [&](int stelle) {
+        int n = 0;
+        for (int i = 0; i < 4; ++i)
+            n = n << 8 | static_cast<uchar>(png[stelle + i]);
+        return n;
+    };
+    return QSize(zahl(16), zahl(20));
+}
+
+// The largest resident memory, in MB, of this process (`kinder` false) or of the largest of its
+// child processes that ended and were waited for.
+inline long SpitzenspeicherMB(bool kinder) {
+    rusage r{};
+    getrusage(kinder ? RUSAGE_CHILDREN : RUSAGE_SELF, &r);
+    return r.ru_maxrss / 1024;
 }
