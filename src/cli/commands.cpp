@@ -12,7 +12,7 @@
 #include "files/profile_storage.h"
 #include "files/settings_file.h"
 #include "files/text_export.h"
-#include "model/smoothing.h"
+#include "refresh/recalculation.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -34,8 +34,8 @@ bool GesamtprofilLaden(const CliAufruf& aufruf, HoprexDaten& daten, Meldungen& m
         meldungen.Meldung("hoprex-cli", "keine lesbare Profildatei: " + EingabeName(pfad));
         return false;
     }
-    GesamtNeuBerechnen(daten.Gesamt, daten.Gesamt.GlaettungMittelungUeber,
-                       daten.Gesamt.SteigungMittelungUeber);
+    Nachrechnung{}.Rechnen(daten.Gesamt, daten.Gesamt.GlaettungMittelungUeber,
+                           daten.Gesamt.SteigungMittelungUeber);
     return true;
 }
 
@@ -83,7 +83,7 @@ int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
         daten.Einfuegemarke = daten.Gesamt.AnzahlAbschnitte();
         if (!WerteUebernehmen(daten, meldungen)) return 1;
     }
-    GesamtNeuBerechnen(daten.Gesamt, aufruf.Glaetten, aufruf.SteigungGlaetten);
+    Nachrechnung{}.Rechnen(daten.Gesamt, aufruf.Glaetten, aufruf.SteigungGlaetten);
     return AusgabeSchreiben(aufruf.Ausgabe, ProfilDateiTeile(daten.Gesamt), aus, meldungen);
 }
 

@@ -1,7 +1,9 @@
 #include "model/profile.h"
 #include "support/profile_builder.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <string>
 
 TEST(Statistik, EmptyProfileGetsSentinelsAndZeroTotals) {
     Profile p;
@@ -49,7 +51,8 @@ TEST(Statistik, SectionBorderCountsNoClimbButThePositionRunsOn) {
     const float erwartet[] = {0.5f, 1.0f, 1.5f, 2.0f, 2.5f};
     int k = 0;
     for (const ProfileSection& a : p.Abschnitte)
-        for (int j = 0; j < a.Punktanzahl; ++j) EXPECT_EQ(a.Punkte[j].Strecke, erwartet[k++]);
+        for (int j = 0; j < a.Punktanzahl; ++j)
+            EXPECT_EQ(a.Punkte[j].Strecke, erwartet[k++]);
 }
 
 TEST(Statistik, LengthsAreFloat32SumsInRouteOrder) {
@@ -58,11 +61,14 @@ TEST(Statistik, LengthsAreFloat32SumsInRouteOrder) {
     Profile p = ProfilAus({Abschnitt(hoehen, 0.1f), Abschnitt({0, 0, 0}, 0.003f)});
     Statistik(p);
     float abschnitt0 = 0.0f;
-    for (int i = 0; i < 300; ++i) abschnitt0 += 0.1f;
+    for (int i = 0; i < 300; ++i)
+        abschnitt0 += 0.1f;
     float abschnitt1 = 0.0f;
-    for (int i = 0; i < 3; ++i) abschnitt1 += 0.003f;
+    for (int i = 0; i < 3; ++i)
+        abschnitt1 += 0.003f;
     float position = abschnitt0;
-    for (int i = 0; i < 3; ++i) position += 0.003f;
+    for (int i = 0; i < 3; ++i)
+        position += 0.003f;
     EXPECT_EQ(p.Abschnitte[0].Strecke, abschnitt0);
     EXPECT_NE(static_cast<double>(abschnitt0), 300 * 0.1);
     EXPECT_EQ(p.Strecke, abschnitt0 + abschnitt1);
@@ -108,7 +114,8 @@ TEST(ProfilLeeren, ZeroesTotalsAndMarkedStatisticsButKeepsParameters) {
 TEST(Beschreibung, IsCutAt500CharactersNotBytes) {
     ProfileSection a;
     std::string lang;
-    for (int i = 0; i < 600; ++i) lang += "ö"; // two bytes each in UTF-8
+    for (int i = 0; i < 600; ++i)
+        lang += "ö"; // two bytes each in UTF-8
     BeschreibungSetzen(a, lang);
     EXPECT_EQ(a.Beschreibung.size(), 1000u);
     BeschreibungSetzen(a, "Start");
@@ -120,4 +127,18 @@ TEST(Beschreibung, OnlyWhiteSpaceCountsAsEmpty) {
     EXPECT_TRUE(BeschreibungLeer("   "));
     EXPECT_TRUE(BeschreibungLeer(" \t "));
     EXPECT_FALSE(BeschreibungLeer(" a "));
+}
+
+// A section's fields are its statistics, copied as one record, and these. A field added to the
+// section fails here: a statistic belongs in Abschnittswerte or AbschnittswerteGeglaettet, so
+// that every copy carries it; anything else is added to this list.
+TEST(Abschnittsstatistik, EveryOtherFieldOfASectionIsListed) {
+    // Same size, same fields: a new int32_t or wider one anywhere in the section changes it.
+    struct Bekannt : Abschnittsstatistik {
+        std::string Beschreibung;
+        int32_t Punktanzahl;
+        std::array<ProfilePoint, MaxPunkte> Punkte;
+        uint8_t Markiert;
+    };
+    static_assert(sizeof(ProfileSection) == sizeof(Bekannt));
 }
