@@ -51,8 +51,7 @@ TEST(Statistik, SectionBorderCountsNoClimbButThePositionRunsOn) {
     const float erwartet[] = {0.5f, 1.0f, 1.5f, 2.0f, 2.5f};
     int k = 0;
     for (const ProfileSection& a : p.Abschnitte)
-        for (int j = 0; j < a.Punktanzahl; ++j)
-            EXPECT_EQ(a.Punkte[j].Strecke, erwartet[k++]);
+        for (int j = 0; j < a.Punktanzahl; ++j) EXPECT_EQ(a.Punkte[j].Strecke, erwartet[k++]);
 }
 
 TEST(Statistik, LengthsAreFloat32SumsInRouteOrder) {
@@ -61,14 +60,11 @@ TEST(Statistik, LengthsAreFloat32SumsInRouteOrder) {
     Profile p = ProfilAus({Abschnitt(hoehen, 0.1f), Abschnitt({0, 0, 0}, 0.003f)});
     Statistik(p);
     float abschnitt0 = 0.0f;
-    for (int i = 0; i < 300; ++i)
-        abschnitt0 += 0.1f;
+    for (int i = 0; i < 300; ++i) abschnitt0 += 0.1f;
     float abschnitt1 = 0.0f;
-    for (int i = 0; i < 3; ++i)
-        abschnitt1 += 0.003f;
+    for (int i = 0; i < 3; ++i) abschnitt1 += 0.003f;
     float position = abschnitt0;
-    for (int i = 0; i < 3; ++i)
-        position += 0.003f;
+    for (int i = 0; i < 3; ++i) position += 0.003f;
     EXPECT_EQ(p.Abschnitte[0].Strecke, abschnitt0);
     EXPECT_NE(static_cast<double>(abschnitt0), 300 * 0.1);
     EXPECT_EQ(p.Strecke, abschnitt0 + abschnitt1);
@@ -114,8 +110,7 @@ TEST(ProfilLeeren, ZeroesTotalsAndMarkedStatisticsButKeepsParameters) {
 TEST(Beschreibung, IsCutAt500CharactersNotBytes) {
     ProfileSection a;
     std::string lang;
-    for (int i = 0; i < 600; ++i)
-        lang += "ö"; // two bytes each in UTF-8
+    for (int i = 0; i < 600; ++i) lang += "ö"; // two bytes each in UTF-8
     BeschreibungSetzen(a, lang);
     EXPECT_EQ(a.Beschreibung.size(), 1000u);
     BeschreibungSetzen(a, "Start");
