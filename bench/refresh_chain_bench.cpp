@@ -1,8 +1,9 @@
 // The refresh chain that runs after every edit of the overall profile and on every click of a
-// window-length spin button: smoothing pass (with its statistics and gradient passes), then the
-// statistics pass. The point-by-point walk runs beside it on the same routes for comparison.
+// window-length spin button, in full: smoothing pass (with its statistics and gradient passes),
+// then the statistics pass. The point-by-point walk runs beside it on the same routes for
+// comparison.
 #include "model/smoothing.h"
-#include "model/smoothing_reference.h"
+#include "refresh/recalculation.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -30,15 +31,17 @@ Profile Strecke(int64_t punkte, int meter) {
 
 using Kette = void (*)(Profile&, int32_t, int32_t);
 
+// The refresh of one owner; its smoothing window alternates between L and L + 1 m, so that
+// every run takes the whole chain, as a click on the spin button does.
 void Schnell(Profile& p, int32_t L, int32_t G) {
-    Glaettungslauf(p, L, G);
-    Statistik(p);
+    static Nachrechnung nachrechnung;
+    static bool laenger = false;
+    laenger = !laenger;
+    nachrechnung.Rechnen(p, laenger ? L + 1 : L, G);
 }
 
 void Referenz(Profile& p, int32_t L, int32_t G) {
-    HoehenGlaettenReferenz(p, L);
-    SteigungenBerechnenReferenz(p, G);
-    Statistik(p);
+    GesamtNeuBerechnen(p, L, G);
 }
 
 void BM_RefreshChain(benchmark::State& state, Kette kette) {

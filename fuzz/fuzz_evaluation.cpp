@@ -4,7 +4,7 @@
 #include "evaluation/evaluation_driver.h"
 #include "fuzz_bitmap.h"
 #include "fuzz_check.h"
-#include "model/smoothing.h"
+#include "refresh/recalculation.h"
 
 #include <utility>
 
@@ -90,7 +90,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     // chain with the default windows.
     Profile gesamt;
     gesamt.Abschnitte = aktuell.Abschnitte;
-    Glaettungslauf(gesamt, 450, 100);
-    Statistik(gesamt);
+    Nachrechnung{}.Rechnen(gesamt, 450, 100);
     return 0;
 }

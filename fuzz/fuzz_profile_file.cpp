@@ -5,7 +5,7 @@
 #include "files/profile_file.h"
 #include "files/text_export.h"
 #include "fuzz_check.h"
-#include "model/smoothing.h"
+#include "refresh/recalculation.h"
 
 #include <algorithm>
 #include <string_view>
@@ -58,8 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     StatistikUngeglaettet(aktuell);
 
     Profile& gesamt = gelesen;
-    Glaettungslauf(gesamt, gesamt.GlaettungMittelungUeber, gesamt.SteigungMittelungUeber);
-    Statistik(gesamt);
+    Nachrechnung{}.Rechnen(gesamt, gesamt.GlaettungMittelungUeber, gesamt.SteigungMittelungUeber);
 
     // What was accepted is saved in full: the saved file reads back and saves the same again.
     const std::string gespeichert = ProfilDateiInhalt(gesamt);

@@ -13,7 +13,6 @@
 #include "files/settings_file.h"
 #include "model/integer_text.h"
 #include "model/marked_statistics.h"
-#include "model/smoothing.h"
 
 #include <QCheckBox>
 #include <QIcon>
@@ -159,8 +158,9 @@ std::pair<int32_t, int32_t> THoprex::FensterlaengenAusEdits() {
         return {L, StrToInt(T_SteigungGlaettung->text().toStdString())};
     } catch (...) {
         // Each text is converted right before its pass needs it: the smoothing with the new
-        // length has run when the gradient window's text turns out wrong.
-        HoehenGlaetten(Daten.Gesamt, L);
+        // length has run when the gradient window's text turns out wrong, and the gradients
+        // keep their window.
+        nachrechnung_.Rechnen(Daten.Gesamt, L, Daten.Gesamt.SteigungMittelungUeber);
         throw;
     }
 }
@@ -168,7 +168,7 @@ std::pair<int32_t, int32_t> THoprex::FensterlaengenAusEdits() {
 void THoprex::GlaettungslaufAusEdits() {
     if (Daten.Gesamt.Abschnitte.empty()) return;
     const auto [L, G] = FensterlaengenAusEdits();
-    Glaettungslauf(Daten.Gesamt, L, G);
+    nachrechnung_.Rechnen(Daten.Gesamt, L, G);
 }
 
 void THoprex::GesamtNeuBerechnenUndAnzeigen() {

@@ -8,7 +8,7 @@
 #include "evaluation/work_record.h"
 #include "files/file_stamp.h"
 #include "model/hoprex_data.h"
-#include "model/recalculation.h"
+#include "refresh/recalculation.h"
 
 #include <QUndoStack>
 #include <QWidget>
@@ -216,7 +216,8 @@ private:
     // after the heights were smoothed.
     void GlaettungslaufAusEdits();
     // The two window lengths of the edits, for an overall profile with sections; when the
-    // gradient window's text is no whole number, the heights are smoothed before the error.
+    // gradient window's text is no whole number, the route is refreshed with the new smoothing
+    // window and its old gradient window before the error.
     std::pair<int32_t, int32_t> FensterlaengenAusEdits();
 
     void SteuerelementeAnlegen(); // hoprex_layout.cpp

@@ -13,7 +13,7 @@
 #include "files/profile_file.h"
 #include "files/profile_storage.h"
 #include "files/settings_file.h"
-#include "model/smoothing.h"
+#include "refresh/recalculation.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -35,8 +35,8 @@ bool GesamtprofilLaden(const CliAufruf& aufruf, HoprexDaten& daten, Meldungen& m
         meldungen.Meldung("hoprex-cli", "keine lesbare Profildatei: " + EingabeName(pfad));
         return false;
     }
-    GesamtNeuBerechnen(daten.Gesamt, daten.Gesamt.GlaettungMittelungUeber,
-                       daten.Gesamt.SteigungMittelungUeber);
+    Nachrechnung{}.Rechnen(daten.Gesamt, daten.Gesamt.GlaettungMittelungUeber,
+                           daten.Gesamt.SteigungMittelungUeber);
     return true;
 }
 
@@ -92,7 +92,7 @@ int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
         daten.Einfuegemarke = daten.Gesamt.AnzahlAbschnitte();
         if (!WerteUebernehmen(daten, meldungen)) return 1;
     }
-    GesamtNeuBerechnen(daten.Gesamt, aufruf.Glaetten, aufruf.SteigungGlaetten);
+    Nachrechnung{}.Rechnen(daten.Gesamt, aufruf.Glaetten, aufruf.SteigungGlaetten);
     return RouteAusgeben(aufruf, daten.Gesamt, aus, meldungen);
 }
 

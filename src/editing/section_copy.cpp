@@ -3,11 +3,7 @@
 void AbschnittsdatenKopieren(const ProfileSection& quelle, ProfileSection& ziel) {
     ziel.Punktanzahl = quelle.Punktanzahl;
     ziel.Beschreibung = quelle.Beschreibung;
-    ziel.Strecke = quelle.Strecke;
-    ziel.HoeheMax = quelle.HoeheMax;
-    ziel.HoeheMin = quelle.HoeheMin;
-    ziel.HoehenmeterPlus = quelle.HoehenmeterPlus;
-    ziel.HoehenmeterMinus = quelle.HoehenmeterMinus;
+    static_cast<Abschnittswerte&>(ziel) = quelle;
     // Only the points in use: a section record holds 446 point slots, most routes far fewer.
     for (int32_t j = 0; j < quelle.Punktanzahl; ++j) {
         ziel.Punkte[j].Hoehe = quelle.Punkte[j].Hoehe;

@@ -31,16 +31,34 @@ struct ProfilePoint {
     float Steigung = 0.0f;       // percent, slope of the smoothed line
 };
 
-struct ProfileSection {
+// A section's statistics of its heights as read, which a copy of the section carries with its
+// points (AbschnittsdatenKopieren).
+struct Abschnittswerte {
     float Strecke = 0.0f; // km, float32 sum of the points' Abstand in point order
     int32_t HoeheMax = 0;
     int32_t HoeheMin = 0;
-    int32_t HoeheMaxGeglaettet = 0;
-    int32_t HoeheMinGeglaettet = 0;
     int32_t HoehenmeterPlus = 0;  // ascent within the section, m
     int32_t HoehenmeterMinus = 0; // descent within the section, m, positive
+    bool operator==(const Abschnittswerte&) const = default;
+};
+
+// A section's statistics of its smoothed heights, which only the statistics pass writes.
+struct AbschnittswerteGeglaettet {
+    int32_t HoeheMaxGeglaettet = 0;
+    int32_t HoeheMinGeglaettet = 0;
     int32_t HoehenmeterPlusGeglaettet = 0;
     int32_t HoehenmeterMinusGeglaettet = 0;
+    bool operator==(const AbschnittswerteGeglaettet&) const = default;
+};
+
+// Everything the statistics pass writes into a section. A section's statistics are copied as
+// these records, never field by field, so that a statistic added to one of them is carried by
+// every copy.
+struct Abschnittsstatistik : Abschnittswerte, AbschnittswerteGeglaettet {
+    bool operator==(const Abschnittsstatistik&) const = default;
+};
+
+struct ProfileSection : Abschnittsstatistik {
     std::string Beschreibung; // UTF-8, at most MaxBeschreibung characters (see BeschreibungSetzen)
     int32_t Punktanzahl = 0;  // points in use, 0..MaxPunkte
     std::array<ProfilePoint, MaxPunkte> Punkte{};

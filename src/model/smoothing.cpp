@@ -1,100 +1,34 @@
 #include "model/smoothing.h"
 
-#include "model/smoothing_quotients.h"
 #include "model/smoothing_reference.h"
-#include "model/smoothing_window.h"
-
-void GlaettenIn(Profile& profil, const Wegtabelle& tabelle, int32_t L,
-                const Abschnittsbereich& bereich) {
-    // The mean over a window comes from the running height sums: one step per point however
-    // long the window. A window that cannot be found exactly from whole metres is walked.
-    FuerJedesFenster(profil, tabelle, L, bereich,
-                     [&profil, L, mittelwert = Mittelwerte()](ProfilePoint& p, int32_t s, int32_t j,
-                                                              const Fenster& f) mutable {
-                         p.HoeheGeglaettet = f.genau ? mittelwert(f.hoehenSumme, f.punkte)
-                                                     : GeglaetteteHoeheReferenz(profil, s, j, L);
-                     });
-}
-
-void SteigungenIn(Profile& profil, const Wegtabelle& tabelle, int32_t G,
-                  const Abschnittsbereich& bereich, int32_t statistikVon, int32_t statistikBis,
-                  PunktAufzeichnung* aufzeichnung) {
-    FuerJedesFenster(profil, tabelle, G, bereich,
-                     [&](ProfilePoint& p, int32_t s, int32_t j, const Fenster& f) {
-                         const float steigung = f.genau ? SteigungSchnell(f.anfang, f.ende)
-                                                        : SteigungReferenz(profil, s, j, G);
-                         p.Steigung = steigung;
-                         ProfileSection& a = profil.Abschnitte[s];
-                         if (j + 1 == a.Punktanzahl && statistikVon <= s && s < statistikBis)
-                             AbschnittStatistikGeglaettet(a);
-                         // The gradient from the register: read back from the point, it came
-                         // with the bytes before it in one load that waits for the store.
-                         if (aufzeichnung != nullptr)
-                             aufzeichnung[f.index] = {p.Hoehe, p.Abstand, p.HoeheGeglaettet,
-                                                      steigung, p.Strecke};
-                     });
-}
-
-namespace {
-
-Abschnittsbereich Ganz(const Profile& profil) {
-    return {0, static_cast<int32_t>(profil.Abschnitte.size()), 0};
-}
-
-void Glaetten(Profile& profil, const Wegtabelle& tabelle, int32_t L) {
-    GlaettenIn(profil, tabelle, L, Ganz(profil));
-}
-
-void Steigungen(Profile& profil, const Wegtabelle& tabelle, int32_t G) {
-    SteigungenIn(profil, tabelle, G, Ganz(profil), 0, 0);
-}
-
-} // namespace
 
 void HoehenGlaetten(Profile& profil, int32_t L) {
     if (profil.Abschnitte.empty()) return;
     profil.GlaettungMittelungUeber = L;
     Statistik(profil);
-    Glaetten(profil, WegtabelleFuer(profil, false), L);
+    for (int32_t s = 0; s < profil.AnzahlAbschnitte(); ++s) {
+        ProfileSection& a = profil.Abschnitte[s];
+        for (int32_t j = 0; j < a.Punktanzahl; ++j)
+            a.Punkte[j].HoeheGeglaettet = GeglaetteteHoeheReferenz(profil, s, j, L);
+    }
 }
 
 void SteigungenBerechnen(Profile& profil, int32_t G) {
     profil.SteigungMittelungUeber = G;
-    if (profil.Abschnitte.empty()) return;
-    Steigungen(profil, WegtabelleFuer(profil, false), G);
+    for (int32_t s = 0; s < profil.AnzahlAbschnitte(); ++s) {
+        ProfileSection& a = profil.Abschnitte[s];
+        for (int32_t j = 0; j < a.Punktanzahl; ++j)
+            a.Punkte[j].Steigung = SteigungReferenz(profil, s, j, G);
+    }
 }
 
 void Glaettungslauf(Profile& profil, int32_t L, int32_t G) {
     if (profil.Abschnitte.empty()) return;
-    profil.GlaettungMittelungUeber = L;
-    profil.SteigungMittelungUeber = G;
-    Statistik(profil);
-    // Both passes share one table: the heights and steps do not change between them.
-    const Wegtabelle& tabelle = WegtabelleFuer(profil, false);
-    Glaetten(profil, tabelle, L);
-    Steigungen(profil, tabelle, G);
+    HoehenGlaetten(profil, L);
+    SteigungenBerechnen(profil, G);
 }
 
 void GesamtNeuBerechnen(Profile& profil, int32_t L, int32_t G) {
-    if (profil.Abschnitte.empty()) {
-        Statistik(profil);
-        return;
-    }
-    GesamtNeuBerechnen(profil, WegtabelleFuer(profil, true), L, G);
-}
-
-void GesamtNeuBerechnen(Profile& profil, const Wegtabelle& tabelle, int32_t L, int32_t G,
-                        PunktAufzeichnung* aufzeichnung) {
-    profil.GlaettungMittelungUeber = L;
-    profil.SteigungMittelungUeber = G;
-    // The statistics pass is done by parts of the others: the table sets the point positions the
-    // gradients need (the smoothing pass's own statistics pass is left out, as the chain's
-    // statistics pass redid it in full), and the gradient pass ends each section with its
-    // statistics, while its points are at hand. One walk over the points fewer than the passes
-    // one after the other.
-    Glaetten(profil, tabelle, L);
-    SteigungenIn(profil, tabelle, G, Ganz(profil), 0, profil.AnzahlAbschnitte(), aufzeichnung);
-    for (ProfileSection& a : profil.Abschnitte)
-        if (a.Punktanzahl == 0) AbschnittStatistikGeglaettet(a);
-    StatistikSummen(profil);
+    Glaettungslauf(profil, L, G);
+    Statistik(profil);
 }

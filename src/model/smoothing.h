@@ -4,11 +4,12 @@
 
 #include <cstdint>
 
-struct Wegtabelle;
-struct Abschnittsbereich;
-
-// Smoothing and gradient of the overall profile. Both walk all points in route order across
-// section borders and measure their windows in metres with a float32 accumulator.
+// Smoothing and gradient of the overall profile, walked point by point: what the results of a
+// refresh must be. Both walk all points in route order across section borders and measure their
+// windows in metres with a float32 accumulator (smoothing_reference.h). The window, the
+// command-line tool and the other owners of a route bring it up to date with their Nachrechnung
+// (refresh/recalculation.h), which finds the same results bit for bit in about one step per
+// point; these functions state them, for the tests and for a route built once.
 
 // Smoothing pass without its closing gradient pass: stores L in GlaettungMittelungUeber, runs
 // the statistics pass (for the point positions) and sets every HoeheGeglaettet to the integer
@@ -26,30 +27,5 @@ void Glaettungslauf(Profile& profil, int32_t L, int32_t G);
 
 // The data part of the refresh chain after every change of the overall profile: the smoothing
 // pass with windows of L and G m, then a statistics pass so the smoothed statistics match the
-// new smoothed heights.
+// new smoothed heights. On a profile without sections only the statistics pass.
 void GesamtNeuBerechnen(Profile& profil, int32_t L, int32_t G);
-// The same on a profile with sections whose table is filled with its positions; with
-// `aufzeichnung` every point is recorded there as by SteigungenIn.
-struct PunktAufzeichnung;
-void GesamtNeuBerechnen(Profile& profil, const Wegtabelle& tabelle, int32_t L, int32_t G,
-                        PunktAufzeichnung* aufzeichnung = nullptr);
-
-// A point as the chain after an edit keeps it: its inputs, results and position.
-struct PunktAufzeichnung {
-    int32_t hoehe;
-    float abstand;
-    int32_t hoeheGeglaettet;
-    float steigung;
-    float strecke;
-};
-
-// The smoothing and gradient passes over a range of sections, on a table filled for the whole
-// profile: for the chain after an edit, which redoes only what the edit can have changed. The
-// walked sections among [statistikVon, statistikBis) have their statistics taken after their
-// last gradient; with `aufzeichnung` each walked point is recorded there at its index in the
-// table, once its gradient is set.
-void GlaettenIn(Profile& profil, const Wegtabelle& tabelle, int32_t L,
-                const Abschnittsbereich& bereich);
-void SteigungenIn(Profile& profil, const Wegtabelle& tabelle, int32_t G,
-                  const Abschnittsbereich& bereich, int32_t statistikVon, int32_t statistikBis,
-                  PunktAufzeichnung* aufzeichnung = nullptr);

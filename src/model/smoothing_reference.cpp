@@ -96,23 +96,3 @@ float SteigungReferenz(const Profile& profil, int32_t abschnitt, int32_t punkt, 
         distanz = Schritt(distanz, ende.Punkt());
     return SteigungZwischen(anfang.Punkt(), ende.Punkt());
 }
-
-void HoehenGlaettenReferenz(Profile& profil, int32_t L) {
-    if (profil.Abschnitte.empty()) return;
-    profil.GlaettungMittelungUeber = L;
-    Statistik(profil);
-    for (int32_t s = 0; s < profil.AnzahlAbschnitte(); ++s) {
-        ProfileSection& a = profil.Abschnitte[s];
-        for (int32_t j = 0; j < a.Punktanzahl; ++j)
-            a.Punkte[j].HoeheGeglaettet = GeglaetteteHoeheReferenz(profil, s, j, L);
-    }
-}
-
-void SteigungenBerechnenReferenz(Profile& profil, int32_t G) {
-    profil.SteigungMittelungUeber = G;
-    for (int32_t s = 0; s < profil.AnzahlAbschnitte(); ++s) {
-        ProfileSection& a = profil.Abschnitte[s];
-        for (int32_t j = 0; j < a.Punktanzahl; ++j)
-            a.Punkte[j].Steigung = SteigungReferenz(profil, s, j, G);
-    }
-}

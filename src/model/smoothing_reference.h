@@ -6,10 +6,10 @@
 
 // The smoothing and gradient windows walked point by point: a cursor steps from the point to its
 // neighbours across section borders and a float32 accumulator adds each neighbour's step in
-// metres. This is the definition of both windows. The passes in smoothing.h find the same
-// windows in one step per point and must agree with these functions bit for bit; the tests and
-// the benchmark compare the two, and the passes fall back to the single-point walks below where
-// they cannot prove that they find the same window.
+// metres. This is the definition of both windows. The refresh (refresh/recalculation.h) finds
+// the same windows in one step per point and must agree with these functions bit for bit; the
+// tests and the benchmark compare the two, and the refresh falls back to the single-point walks
+// below where it cannot prove that it finds the same window.
 
 // Smoothed height of point `punkt` of section `abschnitt`, in m: the integer mean, truncated
 // toward zero, of Hoehe over the window of L m (about L/2 m back, L m in all). Reads only Hoehe
@@ -26,8 +26,3 @@ float SteigungReferenz(const Profile& profil, int32_t abschnitt, int32_t punkt, 
 // positions Strecke (km), taken in extended precision and stored as float32. Two points at the
 // same position have no slope: 0.
 float SteigungZwischen(const ProfilePoint& anfang, const ProfilePoint& ende);
-
-// Every point walked on its own: the same contracts as HoehenGlaetten and SteigungenBerechnen in
-// smoothing.h, at the cost of the number of points times the points inside one window.
-void HoehenGlaettenReferenz(Profile& profil, int32_t L);
-void SteigungenBerechnenReferenz(Profile& profil, int32_t G);

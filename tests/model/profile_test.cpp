@@ -1,7 +1,9 @@
 #include "model/profile.h"
 #include "support/profile_builder.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <string>
 
 TEST(Statistik, EmptyProfileGetsSentinelsAndZeroTotals) {
     Profile p;
@@ -120,4 +122,18 @@ TEST(Beschreibung, OnlyWhiteSpaceCountsAsEmpty) {
     EXPECT_TRUE(BeschreibungLeer("   "));
     EXPECT_TRUE(BeschreibungLeer(" \t "));
     EXPECT_FALSE(BeschreibungLeer(" a "));
+}
+
+// A section's fields are its statistics, copied as one record, and these. A field added to the
+// section fails here: a statistic belongs in Abschnittswerte or AbschnittswerteGeglaettet, so
+// that every copy carries it; anything else is added to this list.
+TEST(Abschnittsstatistik, EveryOtherFieldOfASectionIsListed) {
+    // Same size, same fields: a new int32_t or wider one anywhere in the section changes it.
+    struct Bekannt : Abschnittsstatistik {
+        std::string Beschreibung;
+        int32_t Punktanzahl;
+        std::array<ProfilePoint, MaxPunkte> Punkte;
+        uint8_t Markiert;
+    };
+    static_assert(sizeof(ProfileSection) == sizeof(Bekannt));
 }

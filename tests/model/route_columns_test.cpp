@@ -3,8 +3,12 @@
 #include "model/route_columns.h"
 #include "support/profile_builder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -159,4 +163,118 @@ TEST(SteigungsKlasse, FiveStepsForAscentsAndDescentsWithTheBoundInTheGentlerClas
     EXPECT_EQ(SteigungsKlasse(-15.0), -5);
     EXPECT_EQ(SteigungsKlasse(NAN), 1);
     EXPECT_EQ(SteigungsKlasse(-INFINITY), -5);
+}
+
+namespace {
+
+// The columns as a plain walk per column defines them: column c holds the points whose
+// position falls into it (their lowest and highest height, their mean gradient), and every
+// straight piece of the line between two points in route order that enters, leaves or crosses
+// it adds its heights at the column's edges; a column that a piece only crosses takes the
+// piece's gradient at its middle.
+std::vector<RoutenSpalte> SpaltenEinzeln(const Profile& p, double von, double bis, int32_t n,
+                                         bool geglaettet) {
+    std::vector<const ProfilePoint*> punkte;
+    for (const ProfileSection& a : p.Abschnitte)
+        for (int32_t j = 0; j < std::clamp(a.Punktanzahl, 0, MaxPunkte); ++j)
+            punkte.push_back(&a.Punkte[j]);
+    const double breite = (bis - von) / n;
+    const double proKm = n / (bis - von);
+    const auto SpalteVon = [&](const ProfilePoint* q) {
+        const double c = (q->Strecke - von) * proKm;
+        return c < 0.0 ? -1 : (c >= n ? n : static_cast<int32_t>(c));
+    };
+    const auto H = [&](const ProfilePoint* q) {
+        return static_cast<double>(geglaettet ? q->HoeheGeglaettet : q->Hoehe);
+    };
+    const auto Linie = [](double kmA, double a, double kmB, double b, double km) {
+        return a + std::clamp((km - kmA) / (kmB - kmA), 0.0, 1.0) * (b - a);
+    };
+    std::vector<RoutenSpalte> spalten(static_cast<size_t>(n));
+    for (int32_t c = 0; c < n; ++c) {
+        RoutenSpalte& s = spalten[c];
+        const auto Hoehe = [&](double h) {
+            s.HoeheMin = s.Belegt ? std::min(s.HoeheMin, h) : h;
+            s.HoeheMax = s.Belegt ? std::max(s.HoeheMax, h) : h;
+            s.Belegt = true;
+        };
+        const double links = von + c * breite;
+        const double rechts = von + (c + 1) * breite;
+        double summe = 0.0;
+        int32_t anzahl = 0;
+        for (const ProfilePoint* q : punkte) {
+            if (SpalteVon(q) != c) continue;
+            Hoehe(H(q));
+            summe += q->Steigung;
+            ++anzahl;
+        }
+        if (anzahl > 0) s.Steigung = summe / anzahl;
+        for (size_t k = 1; k < punkte.size(); ++k) {
+            const ProfilePoint* a = punkte[k - 1];
+            const ProfilePoint* b = punkte[k];
+            const int32_t ca = SpalteVon(a);
+            const int32_t cb = SpalteVon(b);
+            if (ca >= cb || c < ca || c > cb) continue;
+            const auto Bei = [&](double km) {
+                return Linie(a->Strecke, H(a), b->Strecke, H(b), km);
+            };
+            if (c > ca) Hoehe(Bei(links));
+            if (c < cb) Hoehe(Bei(rechts));
+            if (ca < c && c < cb)
+                s.Steigung =
+                    Linie(a->Strecke, a->Steigung, b->Strecke, b->Steigung, links + breite / 2);
+        }
+    }
+    return spalten;
+}
+
+} // namespace
+
+// Random routes, and damaged ones (point counts beyond the record or below 0, empty sections,
+// steps of 0, heights at the ends of int32), in random views of them: the reduction gives every
+// column the plain walk's values.
+TEST(SpaltenReduzieren, EveryColumnAsThePlainWalkPerColumnGivesIt) {
+    std::mt19937 zufall(17);
+    const auto Zahl = [&](int von, int bis) {
+        return std::uniform_int_distribution<int>(von, bis)(zufall);
+    };
+    for (int route = 0; route < 40; ++route) {
+        Profile p;
+        float position = 0.0f;
+        for (int s = Zahl(1, 6); s > 0; --s) {
+            ProfileSection a;
+            const int art = Zahl(0, 5);
+            a.Punktanzahl = art == 0 ? 0 : (art == 3 ? MaxPunkte : Zahl(1, 80));
+            for (int32_t j = 0; j < a.Punktanzahl; ++j) {
+                ProfilePoint& q = a.Punkte[j];
+                q.Abstand = art == 1 || Zahl(0, 5) == 0 ? 0.0f : 0.001f * Zahl(1, 40);
+                position += q.Abstand;
+                q.Strecke = position;
+                q.Hoehe = art == 2 && Zahl(0, 9) == 0 ? (Zahl(0, 1) ? INT32_MAX : INT32_MIN)
+                                                      : Zahl(-200, 3000);
+                q.HoeheGeglaettet = Zahl(-200, 3000);
+                q.Steigung = static_cast<float>(Zahl(-300, 300)) / 10.0f;
+            }
+            if (art == 3) a.Punktanzahl = Zahl(0, 1) ? MaxPunkte + 5 : -3;
+            p.Abschnitte.push_back(a);
+        }
+        for (int blick = 0; blick < 6; ++blick) {
+            const double von = position * (Zahl(-20, 100) / 100.0);
+            const double bis = von + std::max(0.001, position * (Zahl(1, 120) / 100.0));
+            const int32_t n = Zahl(1, 300);
+            const bool geglaettet = Zahl(0, 1) == 1;
+            const std::vector<RoutenSpalte> erwartet = SpaltenEinzeln(p, von, bis, n, geglaettet);
+            const std::vector<RoutenSpalte> spalten =
+                SpaltenReduzieren(p, von, bis, n, geglaettet).Spalten;
+            ASSERT_EQ(spalten.size(), erwartet.size());
+            for (int32_t c = 0; c < n; ++c) {
+                SCOPED_TRACE("route " + std::to_string(route) + ", view " + std::to_string(blick) +
+                             ", column " + std::to_string(c));
+                ASSERT_EQ(spalten[c].Belegt, erwartet[c].Belegt);
+                ASSERT_DOUBLE_EQ(spalten[c].HoeheMin, erwartet[c].HoeheMin);
+                ASSERT_DOUBLE_EQ(spalten[c].HoeheMax, erwartet[c].HoeheMax);
+                ASSERT_NEAR(spalten[c].Steigung, erwartet[c].Steigung, 1e-9);
+            }
+        }
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "model/profile.h"
 #include "model/route_halves.h"
+#include "refresh/window_rule.h"
 
 #include <algorithm>
 #include <bit>
@@ -81,10 +82,6 @@ struct Fenster {
     int64_t index; // of the point itself in the table
 };
 
-// The table the passes of this thread share; its memory stays for the next pass, so that a
-// refresh does not fault in ten megabytes of fresh pages each time.
-Wegtabelle& WegtabelleFuer(Profile& profil, bool positionen);
-
 // Calls tun(punkt, abschnitt, index, fenster) for every point of sections [von, bis) of the
 // overall profile in route order, the first of them at index c of the table: the point, the
 // indices of its section and of the point within it, and its window of `laenge` metres. The
@@ -93,11 +90,12 @@ Wegtabelle& WegtabelleFuer(Profile& profil, bool positionen);
 // back onto a point passes its step, walking on onto a point too. tun may change the point's
 // HoeheGeglaettet and Steigung, nothing else; each walk has its own copy of it.
 //
-// For point c (M = meter): the start a is the last index up to c with 2 (M[c] - M[a]) >= laenge,
-// or 0; the end e the first index from c on with M[e+1] >= laenge + M[a] + the step of c, or the
-// last point. From one point to the next a only moves forward; e moves forward, or back after a
-// long step of the point, and never further than across the windows of the point and the one
-// before it.
+// For point c (M = meter) the walk back passes the steps M[c] - M[a] onto a, the walk on the
+// steps M[e+1] - M[c+1] onto e; the start a is the last index up to c where the walk back stops
+// (FensterZurueckWeiter), or 0; the end e the first index from c on where the walk on stops
+// (FensterVorWeiter), or the last point. From one point to the next a only moves forward; e moves
+// forward, or back after a long step of the point, and never further than across the windows of the
+// point and the one before it.
 template <typename Tun>
 void FensterDurchlaufen(Profile& profil, const Wegtabelle& tabelle, int32_t laenge, int32_t von,
                         int32_t bis, int64_t c, Tun tun) {
@@ -107,21 +105,23 @@ void FensterDurchlaufen(Profile& profil, const Wegtabelle& tabelle, int32_t laen
     ProfilePoint* const* const punkte = tabelle.punkte.data();
     // The start of the first point's window found at once; the end follows in the loop.
     int64_t a =
-        std::partition_point(M, M + c + 1, [&](int64_t m) { return 2 * (M[c] - m) >= laenge; }) - M;
+        std::partition_point(M, M + c + 1,
+                             [&](int64_t m) { return !FensterZurueckWeiter(M[c] - m, laenge); }) -
+        M;
     a = a > 0 ? a - 1 : 0;
     int64_t e = c;
     for (int32_t s = von; s < bis; ++s) {
         const int32_t anzahl = profil.Abschnitte[s].Punktanzahl;
         for (int32_t j = 0; j < anzahl; ++j, ++c) {
-            while (a < c && 2 * (M[c] - M[a + 1]) >= laenge)
+            while (a < c && !FensterZurueckWeiter(M[c] - M[a + 1], laenge))
                 ++a;
-            const int64_t ziel = laenge + M[a] + (M[c + 1] - M[c]);
+            const int64_t zurueck = M[c] - M[a];
             if (e < c) e = c;
-            while (e + 1 < n && M[e + 1] < ziel)
+            while (e + 1 < n && FensterVorWeiter(zurueck, M[e + 1] - M[c + 1], laenge))
                 ++e;
-            while (e > c && M[e] >= ziel)
+            while (e > c && !FensterVorWeiter(zurueck, M[e] - M[c + 1], laenge))
                 --e;
-            const int64_t schritte = (M[c] - M[a]) + (M[e + 1] - M[c + 1]);
+            const int64_t schritte = zurueck + (M[e + 1] - M[c + 1]);
             tun(*punkte[c], s, j,
                 Fenster{*punkte[a], *punkte[e], e - a + 1, H[e + 1] - H[a],
                         schritte <= GanzeMeterGrenze, c});

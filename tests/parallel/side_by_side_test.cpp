@@ -1,4 +1,4 @@
-#include "model/route_halves.h"
+#include "parallel/side_by_side.h"
 
 #include <gtest/gtest.h>
 

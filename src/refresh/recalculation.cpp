@@ -1,7 +1,6 @@
-#include "model/recalculation.h"
+#include "refresh/recalculation.h"
 
-#include "model/smoothing.h"
-#include "model/smoothing_window.h"
+#include "refresh/window_rule.h"
 
 #include <algorithm>
 #include <bit>
@@ -49,11 +48,12 @@ Abschnittsbereich AbschnitteUeber(const std::vector<int64_t>& anfang, int64_t vo
 std::pair<int64_t, int64_t> Behalten(const int64_t* M, int64_t von, int64_t bis, int32_t laenge) {
     const int64_t erster =
         std::partition_point(M + von, M + bis,
-                             [&](int64_t m) { return 2 * (m - M[von]) < laenge; }) -
+                             [&](int64_t m) { return FensterZurueckWeiter(m - M[von], laenge); }) -
         M;
-    const int64_t letzter = std::partition_point(M + erster + 1, M + bis + 1,
-                                                 [&](int64_t m) { return m <= M[bis] - laenge; }) -
-                            M - 1;
+    const int64_t letzter =
+        std::partition_point(M + erster + 1, M + bis + 1,
+                             [&](int64_t m) { return !FensterVorWeiter(0, M[bis] - m, laenge); }) -
+        M - 1;
     return {erster, std::max(erster, letzter)};
 }
 
@@ -61,11 +61,12 @@ std::pair<int64_t, int64_t> Behalten(const int64_t* M, int64_t von, int64_t bis,
 
 void Nachrechnung::Rechnen(Profile& profil, int32_t L, int32_t G) {
     if (profil.Abschnitte.empty()) {
-        GesamtNeuBerechnen(profil, L, G);
+        Statistik(profil);
         gueltig_ = false;
         return;
     }
-    const Wegtabelle& tabelle = WegtabelleFuer(profil, true);
+    tabelle_.Fuellen(profil, true);
+    const Wegtabelle& tabelle = tabelle_;
     const int64_t n = tabelle.Anzahl();
     std::vector<int64_t> anfang(profil.Abschnitte.size() + 1, 0);
     for (size_t s = 0; s < profil.Abschnitte.size(); ++s)
@@ -75,7 +76,7 @@ void Nachrechnung::Rechnen(Profile& profil, int32_t L, int32_t G) {
         Teilweise(profil, tabelle, anfang, L, G, G != G_);
     } else {
         punkte_.resize(static_cast<size_t>(n));
-        GesamtNeuBerechnen(profil, tabelle, L, G, punkte_.data());
+        GanzNeuBerechnen(profil, tabelle, L, G, punkte_.data());
     }
     AbschnitteAufzeichnen(profil, anfang);
     L_ = L;
@@ -132,9 +133,9 @@ void Nachrechnung::Teilweise(Profile& profil, const Wegtabelle& tabelle,
             return neu[k]->Hoehe == punkte_[altK].hoehe &&
                    Bits(neu[k]->Abstand) == Bits(punkte_[altK].abstand);
         };
-        auto it =
-            std::upper_bound(abschnitte_.begin(), abschnitte_.end(), vorn,
-                             [](int64_t x, const Abschnittswerte& w) { return x < w.anfang; });
+        auto it = std::upper_bound(
+            abschnitte_.begin(), abschnitte_.end(), vorn,
+            [](int64_t x, const Abschnittsaufzeichnung& w) { return x < w.anfang; });
         for (int versuche = 0; it != abschnitte_.end() && it->anfang < ende && versuche < 3; ++it) {
             const int64_t dreh = it->anfang - vorn;
             if (it->punktanzahl == 0 || !Gleich(vorn, it->anfang) ||
@@ -161,13 +162,15 @@ void Nachrechnung::Teilweise(Profile& profil, const Wegtabelle& tabelle,
     // own (with its step) plus L. A point behind keeps it when its window starts behind the
     // change: half the window back lies within the unchanged points.
     const auto VorAnfang = [&](int64_t vor, int32_t laenge) {
-        return std::partition_point(M + 1, M + vor + 1,
-                                    [&](int64_t m) { return m + laenge <= M[vor]; }) -
+        return std::partition_point(
+                   M + 1, M + vor + 1,
+                   [&](int64_t m) { return !FensterVorWeiter(0, M[vor] - m, laenge); }) -
                (M + 1);
     };
     const auto HinterEnde = [&](int64_t hinter, int32_t laenge) {
-        return std::partition_point(M + hinter, M + n,
-                                    [&](int64_t m) { return 2 * (m - M[hinter]) < laenge; }) -
+        return std::partition_point(
+                   M + hinter, M + n,
+                   [&](int64_t m) { return FensterZurueckWeiter(m - M[hinter], laenge); }) -
                M;
     };
     const int64_t glattVon = VorAnfang(vorn, L);
@@ -215,11 +218,12 @@ void Nachrechnung::AbschnittsstatistikTeilweise(Profile& profil, const std::vect
                                                 int64_t glattBis, int64_t verschiebung) {
     // A section outside the changed heights keeps the statistics of the same points in the
     // record; one of points that were not together before has them computed.
-    const auto Vorher = [&](const ProfileSection& a, int64_t altAnfang) -> const Abschnittswerte* {
+    const auto Vorher = [&](const ProfileSection& a,
+                            int64_t altAnfang) -> const Abschnittsaufzeichnung* {
         // Empty sections share the place of the next one and stand before it.
         const auto it =
             std::lower_bound(abschnitte_.begin(), abschnitte_.end(), altAnfang,
-                             [](const Abschnittswerte& w, int64_t x) {
+                             [](const Abschnittsaufzeichnung& w, int64_t x) {
                                  return w.anfang < x || (w.anfang == x && w.punktanzahl == 0);
                              });
         return it != abschnitte_.end() && it->anfang == altAnfang &&
@@ -230,13 +234,13 @@ void Nachrechnung::AbschnittsstatistikTeilweise(Profile& profil, const std::vect
     for (int32_t s = 0; s < static_cast<int32_t>(profil.Abschnitte.size()); ++s) {
         if (glatt.von <= s && s < glatt.bis) continue;
         ProfileSection& a = profil.Abschnitte[s];
-        const Abschnittswerte* vorher = nullptr;
+        const Abschnittsaufzeichnung* vorher = nullptr;
         if (a.Punktanzahl > 0 && anfang[s + 1] <= glattVon)
             vorher = Vorher(a, anfang[s]);
         else if (a.Punktanzahl > 0 && anfang[s] >= glattBis)
             vorher = Vorher(a, anfang[s] - verschiebung);
         if (vorher != nullptr)
-            WerteSetzen(a, *vorher);
+            static_cast<Abschnittsstatistik&>(a) = vorher->statistik;
         else
             AbschnittStatistikGeglaettet(a);
     }
@@ -246,31 +250,5 @@ void Nachrechnung::AbschnitteAufzeichnen(const Profile& profil,
                                          const std::vector<int64_t>& anfang) {
     abschnitte_.resize(profil.Abschnitte.size());
     for (size_t s = 0; s < profil.Abschnitte.size(); ++s)
-        abschnitte_[s] = Werte(profil.Abschnitte[s], anfang[s]);
-}
-
-Nachrechnung::Abschnittswerte Nachrechnung::Werte(const ProfileSection& a, int64_t anfang) {
-    return {anfang,
-            a.Punktanzahl,
-            a.Strecke,
-            a.HoeheMax,
-            a.HoeheMin,
-            a.HoeheMaxGeglaettet,
-            a.HoeheMinGeglaettet,
-            a.HoehenmeterPlus,
-            a.HoehenmeterMinus,
-            a.HoehenmeterPlusGeglaettet,
-            a.HoehenmeterMinusGeglaettet};
-}
-
-void Nachrechnung::WerteSetzen(ProfileSection& a, const Abschnittswerte& w) {
-    a.Strecke = w.strecke;
-    a.HoeheMax = w.hoeheMax;
-    a.HoeheMin = w.hoeheMin;
-    a.HoeheMaxGeglaettet = w.hoeheMaxGeglaettet;
-    a.HoeheMinGeglaettet = w.hoeheMinGeglaettet;
-    a.HoehenmeterPlus = w.plus;
-    a.HoehenmeterMinus = w.minus;
-    a.HoehenmeterPlusGeglaettet = w.plusGeglaettet;
-    a.HoehenmeterMinusGeglaettet = w.minusGeglaettet;
+        abschnitte_[s] = {anfang[s], profil.Abschnitte[s].Punktanzahl, profil.Abschnitte[s]};
 }

@@ -1,4 +1,4 @@
-#include "model/smoothing_window.h"
+#include "refresh/smoothing_window.h"
 
 #include <bit>
 
@@ -70,10 +70,4 @@ void Wegtabelle::Fuellen(Profile& profil, bool positionen) {
         return;
     }
     Nebeneinander(Hoehen, Meter);
-}
-
-Wegtabelle& WegtabelleFuer(Profile& profil, bool positionen) {
-    thread_local Wegtabelle tabelle;
-    tabelle.Fuellen(profil, positionen);
-    return tabelle;
 }

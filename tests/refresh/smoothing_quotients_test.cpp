@@ -1,5 +1,5 @@
-#include "model/smoothing_quotients.h"
 #include "model/smoothing_reference.h"
+#include "refresh/smoothing_quotients.h"
 
 #include <bit>
 #include <cmath>

@@ -1,16 +1,18 @@
 #pragma once
 
 #include "model/profile.h"
-#include "model/smoothing.h"
+#include "refresh/smoothing_passes.h"
+#include "refresh/smoothing_window.h"
 
 #include <cstdint>
 #include <vector>
 
-struct Abschnittsbereich;
-struct Wegtabelle;
-
-// The refresh chain after an edit of the overall profile, doing again only what the edit can
-// have changed: the results are those of GesamtNeuBerechnen bit for bit.
+// The refresh of a route: brings its derived values (smoothed heights, gradients, point
+// positions, section and route statistics) up to date for smoothing and gradient windows of L
+// and G m, doing again only what changed since its last call. The results are those of
+// GesamtNeuBerechnen (model/smoothing.h) bit for bit. Each owner of a route (the window, the
+// command-line tool, the fuzzer, a benchmark) keeps one Nachrechnung for it and calls Rechnen
+// after every change of the route or of the windows; a fresh object takes the whole chain.
 //
 // It keeps what its last chain computed (every point's inputs and results in route order, each
 // section's place and statistics) and compares the edited route with it from the front and from
@@ -29,12 +31,10 @@ public:
     void Rechnen(Profile& profil, int32_t L, int32_t G);
 
 private:
-    struct Abschnittswerte {
+    struct Abschnittsaufzeichnung {
         int64_t anfang; // index of its first point in the route
         int32_t punktanzahl;
-        float strecke;
-        int32_t hoeheMax, hoeheMin, hoeheMaxGeglaettet, hoeheMinGeglaettet;
-        int32_t plus, minus, plusGeglaettet, minusGeglaettet;
+        Abschnittsstatistik statistik;
     };
     // The chain for the points an edit can have changed, on a table with the new positions;
     // with `alleSteigungen` (a new gradient window) every gradient.
@@ -47,12 +47,13 @@ private:
                                       int64_t glattBis, int64_t verschiebung);
     // The record of every section.
     void AbschnitteAufzeichnen(const Profile& profil, const std::vector<int64_t>& anfang);
-    static Abschnittswerte Werte(const ProfileSection& a, int64_t anfang);
-    static void WerteSetzen(ProfileSection& a, const Abschnittswerte& w);
 
     bool gueltig_ = false;
     int32_t L_ = 0;
     int32_t G_ = 0;
+    // The table of the last chain: its memory stays for the next one, so that a refresh does not
+    // fault in ten megabytes of fresh pages each time.
+    Wegtabelle tabelle_;
     std::vector<PunktAufzeichnung> punkte_;
-    std::vector<Abschnittswerte> abschnitte_;
+    std::vector<Abschnittsaufzeichnung> abschnitte_;
 };

@@ -1,8 +1,8 @@
-// The chain after an edit against the whole chain: whatever the edit, every result must agree
-// bit for bit, also when sections copied into the route carry results of their own.
-#include "model/recalculation.h"
-#include "model/smoothing.h"
-#include "model/smoothing_window.h"
+// The chain after an edit against the whole chain of a fresh refresh: whatever the edit, every
+// result must agree bit for bit, also when sections copied into the route carry results of their
+// own.
+#include "refresh/recalculation.h"
+#include "refresh/smoothing_window.h"
 
 #include <algorithm>
 #include <bit>
@@ -151,7 +151,7 @@ TEST(Nachrechnung, EveryEditGivesTheResultsOfTheWholeChain) {
             const int32_t L = k % 40 < 30 ? 450 : (k % 40 < 35 ? 0 : 3277);
             const int32_t G = k % 50 < 45 ? 100 : 999;
             Profile ganz = route;
-            GesamtNeuBerechnen(ganz, L, G);
+            Nachrechnung{}.Rechnen(ganz, L, G);
             nachrechnung.Rechnen(route, L, G);
             ErwarteGleich(route, ganz, fall);
             if (HasFatalFailure()) return;
@@ -174,7 +174,7 @@ TEST(Nachrechnung, LongRoutesAndStepsThatAreNotWhole) {
             fall += ", a step not whole";
         }
         Profile ganz = route;
-        GesamtNeuBerechnen(ganz, 451, 99);
+        Nachrechnung{}.Rechnen(ganz, 451, 99);
         nachrechnung.Rechnen(route, 451, 99);
         ErwarteGleich(route, ganz, fall);
         if (HasFatalFailure()) return;

@@ -1,9 +1,9 @@
-// The fast smoothing and gradient passes against the point-by-point walk that defines them:
+// The refresh's smoothing and gradient passes against the point-by-point walk that defines them:
 // every HoeheGeglaettet and every Steigung must agree bit for bit, on routes whose steps are
 // whole metres, 0, or anything else.
 #include "model/smoothing.h"
-#include "model/smoothing_reference.h"
-#include "model/smoothing_window.h"
+#include "refresh/recalculation.h"
+#include "refresh/smoothing_window.h"
 #include "support/profile_builder.h"
 
 #include <algorithm>
@@ -110,9 +110,9 @@ void ErwarteGleich(const Profile& schnell, const Profile& referenz, const std::s
 void Vergleichen(const Profile& profil, int32_t L, int32_t G, const std::string& fall) {
     Profile schnell = profil;
     Profile referenz = profil;
-    Glaettungslauf(schnell, L, G);
-    HoehenGlaettenReferenz(referenz, L);
-    SteigungenBerechnenReferenz(referenz, G);
+    Nachrechnung{}.Rechnen(schnell, L, G);
+    HoehenGlaetten(referenz, L);
+    SteigungenBerechnen(referenz, G);
     ErwarteGleich(schnell, referenz,
                   fall + ", L " + std::to_string(L) + ", G " + std::to_string(G));
 }
@@ -145,7 +145,7 @@ TEST(SmoothingAgainstWalk, LongRouteInTwoHalvesAndTheChainAfterAnEdit) {
 
     Profile kette = profil;
     Profile einzeln = profil;
-    GesamtNeuBerechnen(kette, 451, 99);
+    Nachrechnung{}.Rechnen(kette, 451, 99);
     Glaettungslauf(einzeln, 451, 99);
     Statistik(einzeln);
     ASSERT_EQ(kette.Strecke, einzeln.Strecke);
@@ -238,7 +238,7 @@ TEST(SmoothingAgainstWalk, LongFlatRouteAveragesBeyondTwoToThe31) {
     for (ProfilePoint& p : a.Punkte)
         p.Hoehe = 8000;
     profil.Abschnitte.assign(1200, a);
-    Glaettungslauf(profil, 3277, 999);
+    Nachrechnung{}.Rechnen(profil, 3277, 999);
     for (const ProfileSection& s : profil.Abschnitte) {
         for (const ProfilePoint& p : s.Punkte) {
             ASSERT_EQ(p.HoeheGeglaettet, 8000);
