@@ -4,6 +4,7 @@
 
 #include <GeographicLib/Geodesic.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -76,7 +77,9 @@ int64_t PunkteFuer(int64_t meter, int32_t abstand) {
 bool SpurenAlsProfil(const std::vector<Spur>& spuren, int32_t abstand, std::string_view ersatzname,
                      Profile& ziel, std::string& fehler) {
     fehler.clear();
-    if (spuren.empty()) {
+    // A track without any point (some programs write an empty one beside the route) is none.
+    const auto leer = [&](size_t i) { return spuren[i].Punkte.empty(); };
+    if (std::all_of(spuren.begin(), spuren.end(), [](const Spur& s) { return s.Punkte.empty(); })) {
         fehler = "Die Datei enthält keine Spur";
         return false;
     }
@@ -84,6 +87,7 @@ bool SpurenAlsProfil(const std::vector<Spur>& spuren, int32_t abstand, std::stri
     std::vector<int64_t> meter(spuren.size());
     int64_t abschnitte = 0;
     for (size_t i = 0; i < spuren.size(); ++i) {
+        if (leer(i)) continue;
         double laenge = 0.0;
         if (!Stellen(spuren[i], hoehen[i], laenge, fehler)) return false;
         meter[i] = std::llround(laenge);
@@ -97,6 +101,7 @@ bool SpurenAlsProfil(const std::vector<Spur>& spuren, int32_t abstand, std::stri
     ziel.Abschnitte.clear();
     ziel.Abschnitte.reserve(static_cast<size_t>(abschnitte));
     for (size_t i = 0; i < spuren.size(); ++i) {
+        if (leer(i)) continue;
         const std::string name = spuren[i].Name.empty() ? std::string(ersatzname) : spuren[i].Name;
         size_t j = 0;
         int64_t vorher = 0;

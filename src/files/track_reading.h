@@ -66,7 +66,8 @@ bool SpurenLesen(std::string_view inhalt, std::vector<Spur>& spuren, std::string
 // Cut into marked sections of at most MaxPunkte points, described "NAME TEIL" (`ersatzname`
 // for a track without a name). The first point of a track lies at its start (Abstand 0).
 // Followed by StatistikUngeglaettet. False with the reason when a track has fewer than two
-// points with a place, no height, or no length, or the whole would exceed MaxAbschnitte.
+// points with a place, no height, or no length, or the whole would exceed MaxAbschnitte; tracks
+// without any point are left out.
 bool SpurenAlsProfil(const std::vector<Spur>& spuren, int32_t abstand, std::string_view ersatzname,
                      Profile& ziel, std::string& fehler);
 

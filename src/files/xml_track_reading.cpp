@@ -51,6 +51,8 @@ struct XmlLeser {
             else
                 return Abbrechen("Die Datei ist weder eine GPX- noch eine TCX-Datei");
         }
+        // Tracks nest a few levels deep; a file nested without end would only fill memory.
+        if (pfad.size() >= 256) return Abbrechen("Die Datei ist zu tief verschachtelt");
         pfad.emplace_back(name);
         const bool gpx = art == XmlArt::Gpx;
         if (gpx ? (name == "trk" || name == "rte") && Eltern("gpx")

@@ -121,6 +121,13 @@ TEST(Spuren, WhatCannotBeAProfileIsRefusedWithItsReason) {
     EXPECT_EQ(a.Punkte[static_cast<size_t>(a.Punktanzahl - 1)].Hoehe, 410);
     EXPECT_EQ(g.Profil->HoeheMax, 410);
 
+    // An empty track beside the route is left out.
+    std::string mitLeerer = GpxAus(wahr, true, true);
+    mitLeerer.insert(mitLeerer.find("<rte>"), "<trk><name>leer</name></trk>");
+    const Gelesen r = Lesen(mitLeerer);
+    ASSERT_TRUE(r.Profil);
+    EXPECT_EQ(r.Profil->AnzahlAbschnitte(), 1);
+
     // The FIT file's own distances: 99 m at 25 m, heights 400 m.
     const Gelesen f = Lesen(fit, "x.fit", 25);
     ASSERT_TRUE(f.Profil);
