@@ -5,6 +5,7 @@
 #include "display/bitmap_image.h"
 #include "files/file_io.h"
 #include "files/profile_file.h"
+#include "files/track_reading.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -67,11 +68,12 @@ QString LeseGrund(const std::string& pfad) {
     return QStringLiteral("Die Datei kann nicht gelesen werden.");
 }
 
-bool ProfilDateiNachInhalt(const std::string& pfad) {
+// Whether the file's first `bytes` bytes pass `pruefen`.
+template <class Pruefung> bool NachInhalt(const std::string& pfad, qint64 bytes, Pruefung pruefen) {
     QFile datei;
     if (!Oeffnen(datei, pfad)) return false;
-    const QByteArray anfang = datei.read(16);
-    return BeginntWieProfilDatei(std::string_view(anfang.constData(), anfang.size()));
+    const QByteArray anfang = datei.read(bytes);
+    return pruefen(std::string_view(anfang.constData(), static_cast<size_t>(anfang.size())));
 }
 
 // The URLs of a drag or copy as their bytes: text/uri-list (comments left out), else
@@ -104,9 +106,12 @@ std::optional<std::string> LokaleDatei(const QByteArray& url) {
 DateiZiel ZielFuerDatei(const std::string& pfad) {
     std::error_code fehler;
     const bool regulaer = fs::is_regular_file(pfad, fehler);
+    // Before the images: Qt's SVG reader takes any XML file for a picture.
+    if (regulaer && NachInhalt(pfad, 1024, BeginntWieSpurDatei)) return DateiZiel::Spur;
     if (regulaer && BildNachInhalt(pfad)) return DateiZiel::Auswertung;
-    if (Endung(pfad) == "hpx" || (regulaer && ProfilDateiNachInhalt(pfad)))
+    if (Endung(pfad) == "hpx" || (regulaer && NachInhalt(pfad, 16, BeginntWieProfilDatei)))
         return DateiZiel::Gesamtprofil;
+    if (SpurEndung(pfad)) return DateiZiel::Spur;
     if (BildNachName(pfad)) return DateiZiel::Auswertung;
     return DateiZiel::Keines;
 }
@@ -127,7 +132,9 @@ bool AblageBietetBild() {
     if (daten == nullptr) return false;
     if (daten->hasImage()) return true;
     const std::optional<std::string> datei = EinzelneDatei(daten);
-    return datei && ZielFuerDatei(*datei) == DateiZiel::Auswertung;
+    if (!datei) return false;
+    const DateiZiel ziel = ZielFuerDatei(*datei);
+    return ziel == DateiZiel::Auswertung || ziel == DateiZiel::Spur;
 }
 
 void THoprex::DateiOeffnen(const QString& pfad) {
@@ -141,8 +148,11 @@ void THoprex::PfadOeffnen(const std::string& pfad) {
     const fs::path absolut = fs::absolute(pfad, fehler);
     const std::string datei = fehler ? pfad : absolut.string();
     Geschuetzt(dialoge_, [&] {
-        if (ZielFuerDatei(datei) == DateiZiel::Auswertung)
+        const DateiZiel ziel = ZielFuerDatei(datei);
+        if (ziel == DateiZiel::Auswertung)
             BildDateiAuswerten(datei);
+        else if (ziel == DateiZiel::Spur)
+            SpurDateiOeffnen(datei);
         else
             GesamtPfadOeffnen(datei);
     });
@@ -171,6 +181,14 @@ void THoprex::BildDateiAuswerten(const std::string& pfad) {
         return;
     }
     BildAuswerten(BitmapAusQImage(bild));
+}
+
+void THoprex::SpurDateiOeffnen(const std::string& pfad) {
+    std::optional<Profile> neu = SpurDateiLaden(Daten.Aktuell, pfad, Daten.SpurAbstand, meldungen_);
+    if (!neu) return;
+    // Like a screenshot, the track keeps the insertion mark where the user set it.
+    Verlauf.push(new TAktuellSchritt(Daten, std::move(*neu), Daten.Einfuegemarke));
+    Auffrischen(Anzeige::Aktuell);
 }
 
 void THoprex::dragEnterEvent(QDragEnterEvent* ereignis) {

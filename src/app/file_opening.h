@@ -14,11 +14,13 @@ enum class DateiZiel {
     Keines,       // neither a profile file nor an image
     Gesamtprofil, // a profile file: loaded into the overall profile as "Öffnen" does
     Auswertung,   // an image: evaluated as a screenshot
+    Spur,         // a GPX, TCX or FIT track: read as the new current profile
 };
 
 // What the window does with the local file at `pfad`. An image that Qt reads (known by its
 // content, or by its name when it cannot be read) is evaluated; a profile file (".hpx" in any
-// case, or a file that begins as Hoprex writes one) is loaded. Only regular files are looked
+// case, or a file that begins as Hoprex writes one) is loaded; a track (".gpx", ".tcx", ".fit",
+// or a file that begins as one) is read into the upper half. Only regular files are looked
 // into, so that a FIFO cannot hold up the window. `pfad` holds the name's bytes as the file
 // system has them, valid UTF-8 or not.
 DateiZiel ZielFuerDatei(const std::string& pfad);
@@ -29,5 +31,6 @@ DateiZiel ZielFuerDatei(const QString& pfad);
 // than one, or a file that is not local.
 std::optional<std::string> EinzelneDatei(const QMimeData* daten);
 
-// Whether the clipboard offers a screenshot to "Aus Ablage": a bitmap, or one image file.
+// Whether the clipboard offers a screenshot to "Aus Ablage": a bitmap, or one image or track
+// file.
 bool AblageBietetBild();

@@ -1,6 +1,7 @@
 #include "app/format_filters.h"
 
 #include "files/route_formats.h"
+#include "files/track_reading.h"
 
 namespace {
 
@@ -12,6 +13,10 @@ QString Q(const std::string& text) {
 
 QString OeffnenFilter() {
     return Q(DialogFilter(Leseformate()));
+}
+
+QString AktuellOeffnenFilter() {
+    return OeffnenFilter() + QStringLiteral(";;") + Q(SpurFilter());
 }
 
 QString SpeichernFilter() {

@@ -6,6 +6,8 @@
 
 // The open dialogs: every format that reads.
 QString OeffnenFilter();
+// The upper half's open dialog: those and the track files.
+QString AktuellOeffnenFilter();
 // The save dialog: the profile file; and the extension it adds to a name typed without one.
 QString SpeichernFilter();
 QString SpeichernEndung();

@@ -9,6 +9,7 @@
 #include "files/profile_storage.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
@@ -25,7 +26,8 @@ std::optional<TBitmap> AblageBitmap(const QMimeData* daten) {
 
 } // namespace
 
-// A bitmap on the clipboard comes first; else an image file that a file manager copied.
+// A bitmap on the clipboard comes first; else an image or track file that a file manager
+// copied.
 void THoprex::BT_BMPAusZwischenablageClick() {
     const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
     if (std::optional<TBitmap> bitmap = AblageBitmap(daten)) {
@@ -33,7 +35,10 @@ void THoprex::BT_BMPAusZwischenablageClick() {
         return;
     }
     const std::optional<std::string> datei = EinzelneDatei(daten);
-    if (datei && ZielFuerDatei(*datei) == DateiZiel::Auswertung) BildDateiAuswerten(*datei);
+    if (!datei) return;
+    const DateiZiel ziel = ZielFuerDatei(*datei);
+    if (ziel == DateiZiel::Auswertung) BildDateiAuswerten(*datei);
+    if (ziel == DateiZiel::Spur) SpurDateiOeffnen(*datei);
 }
 
 void THoprex::BildAuswerten(std::optional<TBitmap> bitmap) {
@@ -66,8 +71,13 @@ void THoprex::BildAuswerten(std::optional<TBitmap> bitmap) {
 void THoprex::BT_AktuellWerteEinlesenClick() {
     // A cancelled dialog, too, leaves the current profile empty.
     const std::optional<QString> pfad =
-        dialoge_.OeffnenPfad(QStringLiteral("HPX Daten laden"), OeffnenFilter(),
+        dialoge_.OeffnenPfad(QStringLiteral("HPX Daten laden"), AktuellOeffnenFilter(),
                              QString::fromStdString(Daten.VerzeichnisLaden));
+    // A track is read as the sections of a new current profile; one refused changes nothing.
+    if (pfad && ZielFuerDatei(*pfad) == DateiZiel::Spur) {
+        SpurDateiOeffnen(QFile::encodeName(*pfad).toStdString());
+        return;
+    }
     Profile neu = AktuellLaden(
         Daten.Aktuell, pfad ? std::optional(pfad->toStdString()) : std::nullopt, meldungen_);
     // The insertion mark goes back to the start of the route with the loaded profile.

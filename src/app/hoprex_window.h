@@ -128,6 +128,9 @@ private:
     void BildAuswerten(std::optional<TBitmap> bitmap);
     // Evaluates the image file at `pfad`; one that cannot be read is reported with its name.
     void BildDateiAuswerten(const std::string& pfad);
+    // Reads the track file at `pfad` as the new current profile, one step of the history; a
+    // refused file is reported and changes nothing.
+    void SpurDateiOeffnen(const std::string& pfad);
     void Image_HoehenverlaufAktuellMouseDown(int x, Qt::KeyboardModifiers umschalter);
     void Image_HoehenverlaufAktuellMouseMove(int x, Qt::MouseButtons knoepfe);
     void LB_HAbschnitteAktuellClick();

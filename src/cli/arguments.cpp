@@ -31,15 +31,17 @@ std::string Hilfetext() {
     return R"(hoprex-cli: Höhenprofile aus Geländeschnitt-Screenshots ohne Fenster, mit demselben
 Programmkern wie Hoprex.
 
-  hoprex-cli evaluate [-o AUS.hpx] [--format F] [--glaetten L] [--steigung-glaetten G] BILD...
-      Wertet jede PNG-, BMP- oder JPEG-Datei aus wie "Aus Ablage" ein Bild der Zwischenablage und
+  hoprex-cli evaluate [-o AUS.hpx] [--format F] [--glaetten L] [--steigung-glaetten G] BILD|SPUR...
+      Wertet jede PNG-, BMP- oder JPEG-Datei aus wie "Aus Ablage" ein Bild der Zwischenablage,
+      liest jede GPX-, TCX- oder FIT-Spur wie "Öffnen" in Abschnitte alle )" +
+           std::to_string(vorgabe.SpurAbstand) + R"( m, und
       überträgt jeden Abschnitt, in der gegebenen Reihenfolge, an das Ende eines
       Gesamtprofils. Schreibt die Profildatei nach AUS.hpx oder auf die Standardausgabe, mit
       den Mittelungslängen L und G in Metern (Vorgabe )" +
            std::to_string(vorgabe.Gesamt.GlaettungMittelungUeber) + " und " +
-           std::to_string(vorgabe.Gesamt.SteigungMittelungUeber) + R"(). Ein abgelehntes Bild oder
-      ein Kreuz an falscher Stelle beendet den Lauf mit Status 1, ohne Datei; fehlen die
-      Stützpunkte, wird das gemeldet und weitergearbeitet.
+           std::to_string(vorgabe.Gesamt.SteigungMittelungUeber) + R"(). Ein abgelehntes Bild, eine
+      abgelehnte Spur oder ein Kreuz an falscher Stelle beendet den Lauf mit Status 1, ohne
+      Datei; fehlen die Stützpunkte, wird das gemeldet und weitergearbeitet.
 
   hoprex-cli export [--header] [--abschnitte] [--stuetzpunkte] [--reduzieren M] [--meter]
                     [--relativ] [--glaettung] [--punkt] [--format F] [-o AUS.txt] EIN.hpx

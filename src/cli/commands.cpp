@@ -13,10 +13,14 @@
 #include "files/profile_file.h"
 #include "files/profile_storage.h"
 #include "files/settings_file.h"
+#include "files/track_reading.h"
 #include "refresh/recalculation.h"
 
 #include <QByteArray>
 #include <QImage>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -52,12 +56,9 @@ bool AusgabeNichtEingabe(const CliAufruf& aufruf, Meldungen& meldungen) {
     return true;
 }
 
-// The image in the file `pfad` (or on standard input); a null image after the message when it
-// cannot be read or holds no image in a format Qt reads. The evaluation would call that an
-// unreadable clipboard.
-QImage BildLesen(const std::string& pfad, Meldungen& meldungen) {
-    std::string inhalt;
-    if (!EingabeLesen(pfad, inhalt, MaxBildDatei, meldungen)) return {};
+// The image in the bytes `inhalt` of the file `pfad`; a null image after the message when they
+// hold no image in a format Qt reads. The evaluation would call that an unreadable clipboard.
+QImage BildLesen(const std::string& pfad, const std::string& inhalt, Meldungen& meldungen) {
     QImage bild = QImage::fromData(
         QByteArray::fromRawData(inhalt.data(), static_cast<qsizetype>(inhalt.size())));
     if (bild.isNull())
@@ -73,6 +74,32 @@ int RouteAusgeben(const CliAufruf& aufruf, const Profile& route, std::ostream& a
                             aus, meldungen);
 }
 
+// The file `pfad` (or standard input) as the new current profile of `daten`: a track (known by
+// its extension or its first bytes) read as the window reads it, else a screenshot evaluated.
+// False after the message; the file is then named.
+bool AktuellAusDatei(const std::string& pfad, HoprexDaten& daten, TAuswertung& auswertung,
+                     Meldungen& meldungen) {
+    std::string inhalt;
+    if (!EingabeLesen(pfad, inhalt, std::max(MaxBildDatei, MaxSpurDatei), meldungen)) return false;
+    if (SpurEndung(pfad) || BeginntWieSpurDatei(std::string_view(inhalt).substr(0, 1024))) {
+        std::optional<Profile> spur =
+            SpurAusInhalt(daten.Aktuell, inhalt, EingabeName(pfad), daten.SpurAbstand, meldungen);
+        if (spur) daten.Aktuell = std::move(*spur);
+        return spur.has_value();
+    }
+    if (inhalt.size() > MaxBildDatei) {
+        meldungen.Meldung("hoprex-cli", EingabeName(pfad) + ": " + std::strerror(EFBIG));
+        return false;
+    }
+    const QImage bild = BildLesen(pfad, inhalt, meldungen);
+    if (bild.isNull()) return false;
+    const AuswertungsErgebnis ergebnis =
+        BitmapAuswerten(BitmapAusQImage(bild), auswertung, daten.Aktuell, meldungen, {});
+    if (ergebnis == AuswertungsErgebnis::Ausgewertet) return true;
+    meldungen.Meldung("hoprex-cli", "nicht ausgewertet: " + pfad);
+    return false;
+}
+
 } // namespace
 
 int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
@@ -81,14 +108,7 @@ int Evaluate(const CliAufruf& aufruf, std::ostream& aus, Meldungen& meldungen) {
     // The work record holds several bitmaps and per-column arrays: too large for the stack.
     auto auswertung = std::make_unique<TAuswertung>();
     for (const std::string& pfad : aufruf.Dateien) {
-        const QImage bild = BildLesen(pfad, meldungen);
-        if (bild.isNull()) return 1;
-        const AuswertungsErgebnis ergebnis =
-            BitmapAuswerten(BitmapAusQImage(bild), *auswertung, daten.Aktuell, meldungen, {});
-        if (ergebnis != AuswertungsErgebnis::Ausgewertet) {
-            meldungen.Meldung("hoprex-cli", "nicht ausgewertet: " + pfad);
-            return 1;
-        }
+        if (!AktuellAusDatei(pfad, daten, *auswertung, meldungen)) return 1;
         daten.Einfuegemarke = daten.Gesamt.AnzahlAbschnitte();
         if (!WerteUebernehmen(daten, meldungen)) return 1;
     }

@@ -125,6 +125,7 @@ template <class Daten, class Besuch> void FuerJedeEinstellung(Daten& daten, Besu
     besuch("ExportOptionen", "StreckeInKm", e.StreckeInKm, v.StreckeInKm);
     besuch("ExportOptionen", "StreckeRelativ", e.StreckeRelativ, v.StreckeRelativ);
     besuch("ExportOptionen", "TrennzeichenPunkt", e.TrennzeichenPunkt, v.TrennzeichenPunkt);
+    besuch("Spuren", "Abstand", daten.SpurAbstand, SpurAbstandVorgabe);
     // The route view's window and options; the defaults are those of the record.
     auto& r = daten.Routenprofil;
     const RoutenprofilEinstellungen rv;
@@ -224,6 +225,7 @@ void EinstellungenLesen(HoprexDaten& daten, const std::string& pfad) {
         });
     // The export steps by this many metres and the options dialog divides by it.
     daten.ExportOptions.MeterProPunkt = std::max(1, daten.ExportOptions.MeterProPunkt);
+    daten.SpurAbstand = std::clamp(daten.SpurAbstand, SpurAbstandMin, SpurAbstandMax);
     // A picture's side within what the picture dialog offers; a window size below 1 as never
     // placed.
     RoutenprofilEinstellungen& r = daten.Routenprofil;

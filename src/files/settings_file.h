@@ -6,7 +6,8 @@
 #include <string>
 
 // The settings file: an INI file (Windows-1252) with the sections Verzeichnisse, Glaettung,
-// Steigung, Skalierung, ExportOptionen and Routenprofil (the route view's window and options).
+// Steigung, Skalierung, ExportOptionen, Spuren (the step of a track read in) and Routenprofil
+// (the route view's window and options).
 // Section and key names match in any letter case; sections, keys and comments of others are kept
 // when the file is written. A NUL byte, which no text file should hold, is dropped; the lines
 // after it are read and kept.
@@ -30,7 +31,8 @@ HoprexDaten Voreinstellungen();
 // missing file (or one that is no regular file or larger than 16 MB), section or key, or a value
 // that is no number, gives the key's default (see Voreinstellungen); integers may be decimal or
 // "0x"/"$" hexadecimal, a flag is true for any value but 0. A folder longer than 999 characters
-// is taken as empty, a MeterProPunkt below 1 as 1, a picture side outside BildSeiteMin ..
+// is taken as empty, a MeterProPunkt below 1 as 1, a track step outside SpurAbstandMin ..
+// SpurAbstandMax as the nearest bound, a picture side outside BildSeiteMin ..
 // BildSeiteMax as the nearest bound, a negative size of the route view's window as 0. No other
 // bounds are applied.
 void EinstellungenLesen(HoprexDaten& daten, const std::string& pfad);

@@ -20,6 +20,12 @@ struct TExportOptions {
     bool TrennzeichenPunkt = false;
 };
 
+// The step (m) at which a track read in is resampled, unless the settings say otherwise, and
+// the bounds a setting is held to.
+inline constexpr int32_t SpurAbstandVorgabe = 25;
+inline constexpr int32_t SpurAbstandMin = 1;
+inline constexpr int32_t SpurAbstandMax = 1000;
+
 // Everything the main window owns for the whole run, apart from the controls and the
 // screenshot evaluation's work record. The settings fields of smoothing and gradient live in
 // the overall profile (GlaettungEinAus, GlaettungMittelungUeber, SteigungMax,
@@ -34,6 +40,7 @@ struct HoprexDaten {
     int32_t SkalFixMin = 0;  // m
 
     TExportOptions ExportOptions;
+    int32_t SpurAbstand = SpurAbstandVorgabe; // m between the points of a track read in
 
     std::string VerzeichnisLaden;     // start folder of the open dialogs
     std::string VerzeichnisSchreiben; // start folder of the save dialog

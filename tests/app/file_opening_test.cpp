@@ -6,6 +6,7 @@
 #include "display/bitmap_image.h"
 #include "files/profile_file.h"
 #include "support/profile_builder.h"
+#include "support/track_builder.h"
 #include "window_fixture.h"
 
 #include <QClipboard>
@@ -156,6 +157,48 @@ TEST(HoprexDateien, DroppedProfileFilesLoadAndDroppedImagesAreEvaluated) {
                                                    u.Pfad("kaputt.bmp") + "\n"))
         << u.Dialoge.Boxen[0].Text.toStdString();
     EXPECT_EQ(f.LB_HAbschnitteAktuell->count(), 1);
+}
+
+TEST(HoprexDateien, ATrackOpenedOrDroppedBecomesTheCurrentProfileInOneStep) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    const Testspur wahr = Huegelspur(151, 100.0);
+    DateiAnlegen(u.Ordner.Datei("spur.gpx"), GpxAus(wahr));
+    DateiAnlegen(u.Ordner.Datei("ohne_hoehen.gpx"), GpxAus(wahr, false));
+    DateiAnlegen(u.Ordner.Datei("spur_ohne_endung"), GpxAus(wahr));
+    EXPECT_EQ(ZielFuerDatei(u.Pfad("spur_ohne_endung")), DateiZiel::Spur);
+    EXPECT_EQ(ZielFuerDatei(u.Pfad("fehlt.FIT")), DateiZiel::Spur);
+
+    // The upper "Öffnen" offers the tracks beside the profile file.
+    u.Dialoge.Pfade.push_back(u.Pfad("spur.gpx"));
+    MausKlick(f.BT_AktuellWerteEinlesen);
+    ASSERT_EQ(u.Dialoge.Fragen.size(), 1u);
+    EXPECT_TRUE(u.Dialoge.Fragen[0].Filter.endsWith(";;GPS-Spuren (*.gpx *.tcx *.fit)"));
+    EXPECT_TRUE(u.Dialoge.Boxen.empty());
+    EXPECT_EQ(f.LB_HAbschnitteAktuell->count(), 2);
+    EXPECT_EQ(f.Daten.Aktuell.Abschnitte[1].Beschreibung, "Hügel und Tal 2");
+    EXPECT_NEAR(f.Daten.Aktuell.Strecke, 15.0f, 0.001f);
+    EXPECT_EQ(f.Verlauf.count(), 1);
+
+    // A track without heights is refused by name and reason; nothing changes.
+    ASSERT_TRUE(Ziehen(f, {u.Pfad("ohne_hoehen.gpx")}));
+    ASSERT_EQ(u.Dialoge.Boxen.size(), 1u);
+    EXPECT_EQ(u.Dialoge.Boxen[0].Text, "Die Spur kann nicht gelesen werden\n" +
+                                           u.Pfad("ohne_hoehen.gpx") +
+                                           "\nDie Spur hat keine Höhenangaben");
+    EXPECT_EQ(f.LB_HAbschnitteAktuell->count(), 2);
+    EXPECT_EQ(f.Verlauf.count(), 1);
+
+    // Dropped, known by its content: one more step, which Ctrl+Z takes back.
+    u.Dialoge.Boxen.clear();
+    f.Daten.SpurAbstand = 100;
+    ASSERT_TRUE(Ziehen(f, {u.Pfad("spur_ohne_endung")}));
+    EXPECT_TRUE(u.Dialoge.Boxen.empty());
+    EXPECT_EQ(f.LB_HAbschnitteAktuell->count(), 1);
+    EXPECT_EQ(f.Daten.Aktuell.Abschnitte[0].Beschreibung, "Hügel und Tal 1");
+    EXPECT_EQ(f.Verlauf.count(), 2);
+    Taste(f.LB_HAbschnitteGesamt, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(f.LB_HAbschnitteAktuell->count(), 2);
 }
 
 TEST(HoprexDateien, AFileNamedOnTheCommandLine) {

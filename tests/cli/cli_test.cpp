@@ -13,6 +13,7 @@
 #include "support/route_builder.h"
 #include "support/screenshot_builder.h"
 #include "support/temp_dir.h"
+#include "support/track_builder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -121,6 +122,46 @@ TEST(CliEvaluate, ARejectedImageOrMisplacedCrossWritesNoFile) {
         EXPECT_FALSE(std::filesystem::exists(aus));
     }
     EXPECT_EQ(Starten({"evaluate", Q(kreuz)}).Fehler.rfind("Kreuz an falscher Stelle: ", 0), 0u);
+}
+
+TEST(CliEvaluate, TakesTracksAsItTakesPictures) {
+    TempDir dir;
+    const Testspur wahr = Huegelspur(31, 100.0);
+    DateiAnlegen(dir.Datei("spur.gpx"), GpxAus(wahr));
+    ASSERT_TRUE(Gpsbabel(dir.Datei("spur.gpx"), "gpx", dir.Datei("spur.fit"), "garmin_fit"));
+    DateiAnlegen(dir.Datei("ohne.tcx"),
+                 "<TrainingCenterDatabase><Courses><Course><Track>"
+                 "<Trackpoint><DistanceMeters>0</DistanceMeters></Trackpoint>"
+                 "<Trackpoint><DistanceMeters>90</DistanceMeters></Trackpoint>"
+                 "</Track></Course></Courses></TrainingCenterDatabase>");
+    const std::string bild = Speichern(dir, "bild.png", AlterViewer());
+    const std::string aus = dir.Datei("route.hpx");
+
+    const Lauf l = Starten(
+        {"evaluate", "-o", Q(aus), Q(dir.Datei("spur.gpx")), Q(bild), Q(dir.Datei("spur.fit"))});
+    EXPECT_EQ(l.Status, 0) << l.Fehler;
+    const Profile p = Gelesen(DateiInhalt(aus));
+    ASSERT_EQ(p.AnzahlAbschnitte(), 3);
+    const auto km = [](const ProfileSection& a) {
+        double summe = 0.0;
+        for (int32_t k = 0; k < a.Punktanzahl; ++k)
+            summe += a.Punkte[static_cast<size_t>(k)].Abstand;
+        return summe;
+    };
+    EXPECT_EQ(p.Abschnitte[0].Beschreibung, "Hügel und Tal 1");
+    EXPECT_EQ(p.Abschnitte[0].Punktanzahl, 121);
+    EXPECT_NEAR(km(p.Abschnitte[0]), 3.0, 0.001);
+    ExpectGleichePunkte(p.Abschnitte[1], ImFenster(AlterViewer()));
+    EXPECT_EQ(p.Abschnitte[2].Beschreibung, "Hügel und Tal 1");
+    EXPECT_NEAR(km(p.Abschnitte[2]), 3.0, 0.015);
+
+    std::filesystem::remove(aus);
+    const Lauf ohne = Starten({"evaluate", "-o", Q(aus), Q(bild), Q(dir.Datei("ohne.tcx"))});
+    EXPECT_EQ(ohne.Status, 1);
+    EXPECT_NE(ohne.Fehler.find(dir.Datei("ohne.tcx") + "\nDie Spur hat keine Höhenangaben"),
+              std::string::npos)
+        << ohne.Fehler;
+    EXPECT_FALSE(std::filesystem::exists(aus));
 }
 
 TEST(CliExport, WritesTheTextExportOfTheWindow) {
