@@ -10,7 +10,10 @@
 namespace {
 
 void Ort(CText& c, const Spurpunkt& p) {
-    c.Text(" lat=\"").Festkomma(p.Breite, 0, 7).Text("\" lon=\"").Festkomma(p.Laenge, 0, 7);
+    c.Text(" lat=\"");
+    Dezimal(c, p.Breite, 7);
+    c.Text("\" lon=\"");
+    Dezimal(c, p.Laenge, 7);
     c.Text("\"><ele>").Ganzzahl(p.Hoehe, 0).Text("</ele>");
 }
 

@@ -10,8 +10,10 @@
 namespace {
 
 void Position(CText& c, const char* element, const Spurpunkt& p) {
-    c.Text("<").Text(element).Text("><LatitudeDegrees>").Festkomma(p.Breite, 0, 7);
-    c.Text("</LatitudeDegrees><LongitudeDegrees>").Festkomma(p.Laenge, 0, 7);
+    c.Text("<").Text(element).Text("><LatitudeDegrees>");
+    Dezimal(c, p.Breite, 7);
+    c.Text("</LatitudeDegrees><LongitudeDegrees>");
+    Dezimal(c, p.Laenge, 7);
     c.Text("</LongitudeDegrees></").Text(element).Text(">");
 }
 
@@ -24,8 +26,10 @@ void TcxSchreiben(const Profile& route, const Formatoptionen& optionen, std::ost
            "<Courses><Course><Name>Hoprex</Name>\n");
     if (const auto enden = Spurenden(route, optionen)) {
         const auto& [erster, letzter] = *enden;
-        c.Text("<Lap><TotalTimeSeconds>").Festkomma(letzter.Sekunden - erster.Sekunden, 0, 3);
-        c.Text("</TotalTimeSeconds><DistanceMeters>").Festkomma(letzter.Meter - erster.Meter, 0, 2);
+        c.Text("<Lap><TotalTimeSeconds>");
+        Dezimal(c, letzter.Sekunden - erster.Sekunden, 3);
+        c.Text("</TotalTimeSeconds><DistanceMeters>");
+        Dezimal(c, letzter.Meter - erster.Meter, 2);
         c.Text("</DistanceMeters>");
         Position(c, "BeginPosition", erster);
         Position(c, "EndPosition", letzter);
@@ -39,7 +43,8 @@ void TcxSchreiben(const Profile& route, const Formatoptionen& optionen, std::ost
         c.Text("</Time>");
         Position(c, "Position", p);
         c.Text("<AltitudeMeters>").Ganzzahl(p.Hoehe, 0).Text("</AltitudeMeters><DistanceMeters>");
-        c.Festkomma(p.Meter, 0, 2).Text("</DistanceMeters></Trackpoint>\n");
+        Dezimal(c, p.Meter, 2);
+        c.Text("</DistanceMeters></Trackpoint>\n");
         if (++gesammelt % 2048 == 0 && aus) Weitergeben(c, text, aus, false);
     });
     c.Text("</Track></Course></Courses>\n</TrainingCenterDatabase>\n");

@@ -6,20 +6,61 @@
 #include <GeographicLib/GeodesicLine.hpp>
 
 #include <chrono>
+#include <climits>
 #include <cmath>
+#include <cstdio>
 #include <ostream>
 #include <vector>
 
+namespace {
+
+// The geodesic from the start point, read at rising distances. GeographicLib places a point on
+// it in about 0.2 us, too slow for half a million points within a fraction of a second: it places
+// the ends of each 100 m of the line, and the points between are interpolated in latitude and
+// longitude, which lies within a millimetre of the geodesic there. Near the poles, where the
+// longitude turns fast, every point is placed by GeographicLib.
+class Spurlinie {
+public:
+    explicit Spurlinie(const TStreckenOptionen& s)
+        : linie_(GeographicLib::Geodesic::WGS84(), s.StartBreite, s.StartLaenge, s.Richtung,
+                 GeographicLib::Geodesic::LATITUDE | GeographicLib::Geodesic::LONGITUDE |
+                     GeographicLib::Geodesic::DISTANCE_IN) {}
+
+    void Ort(double meter, double& breite, double& laenge) {
+        const double knoten = std::floor(meter / Knotenabstand);
+        if (knoten != knoten_) {
+            knoten_ = knoten;
+            linie_.Position(knoten * Knotenabstand, breite0_, laenge0_);
+            linie_.Position((knoten + 1) * Knotenabstand, breite1_, laenge1_);
+            dLaenge_ = std::remainder(laenge1_ - laenge0_, 360.0);
+            genau_ = std::fabs(dLaenge_) > 0.01 || std::fabs(breite0_) > 89.0 ||
+                     std::fabs(breite1_) > 89.0;
+        }
+        if (genau_) {
+            linie_.Position(meter, breite, laenge);
+            return;
+        }
+        const double t = meter / Knotenabstand - knoten;
+        breite = breite0_ + (breite1_ - breite0_) * t;
+        laenge = laenge0_ + dLaenge_ * t;
+        if (laenge > 180.0) laenge -= 360.0;
+        if (laenge < -180.0) laenge += 360.0;
+    }
+
+private:
+    static constexpr double Knotenabstand = 100.0; // m
+    GeographicLib::GeodesicLine linie_;
+    double knoten_ = NAN;
+    double breite0_ = 0.0, laenge0_ = 0.0, breite1_ = 0.0, laenge1_ = 0.0, dLaenge_ = 0.0;
+    bool genau_ = true;
+};
+
+} // namespace
+
 void SpurAbgehen(const Profile& route, const Formatoptionen& optionen,
                  const std::function<void(const Spurpunkt&)>& punkt, const Punktauswahl& nur) {
-    const TStreckenOptionen& s = optionen.Strecke;
-    // One line from the start, and each point a position on it: the same as a Direct problem
-    // per point, at a fraction of the cost for half a million points.
-    const GeographicLib::GeodesicLine linie(
-        GeographicLib::Geodesic::WGS84(), s.StartBreite, s.StartLaenge, s.Richtung,
-        GeographicLib::Geodesic::LATITUDE | GeographicLib::Geodesic::LONGITUDE |
-            GeographicLib::Geodesic::DISTANCE_IN);
-    const double meterProSekunde = s.Tempo / 3.6;
+    Spurlinie linie(optionen.Strecke);
+    const double meterProSekunde = optionen.Strecke.Tempo / 3.6;
     Spurpunkt p;
     double meter = 0.0;
     for (int32_t j = 0; j < route.AnzahlAbschnitte(); ++j) {
@@ -34,7 +75,7 @@ void SpurAbgehen(const Profile& route, const Formatoptionen& optionen,
             p.Hoehe = Spurhoehe(q, optionen.Text);
             p.Abschnitt = j;
             p.Abschnittsanfang = k == 0;
-            linie.Position(meter, p.Breite, p.Laenge);
+            linie.Ort(meter, p.Breite, p.Laenge);
             punkt(p);
         }
     }
@@ -70,36 +111,52 @@ void Weitergeben(CText& c, std::string& text, std::ostream& aus, bool alles) {
     text.clear();
 }
 
-namespace {
-
-void Zweistellig(CText& text, unsigned wert) {
-    text.Zeichen(static_cast<char>('0' + wert / 10 % 10))
-        .Zeichen(static_cast<char>('0' + wert % 10));
-}
-
-} // namespace
-
 void Zeitpunkt(CText& text, double sekunden) {
     using namespace std::chrono;
-    const auto ms = static_cast<int64_t>(std::llround(sekunden * 1000.0)) + Startzeit * 1000;
-    const sys_days tag = floor<days>(sys_time<milliseconds>(milliseconds(ms)));
-    const year_month_day datum(tag);
-    const int64_t imTag = ms - duration_cast<milliseconds>(tag.time_since_epoch()).count();
-    const auto sekundeImTag = static_cast<unsigned>(imTag / 1000);
-    text.Ganzzahl(static_cast<int>(datum.year()), 4).Zeichen('-');
-    Zweistellig(text, static_cast<unsigned>(datum.month()));
-    text.Zeichen('-');
-    Zweistellig(text, static_cast<unsigned>(datum.day()));
-    text.Zeichen('T');
-    Zweistellig(text, sekundeImTag / 3600);
-    text.Zeichen(':');
-    Zweistellig(text, sekundeImTag / 60 % 60);
-    text.Zeichen(':');
-    Zweistellig(text, sekundeImTag % 60);
-    const auto tausendstel = static_cast<unsigned>(imTag % 1000);
-    text.Zeichen('.').Zeichen(static_cast<char>('0' + tausendstel / 100));
-    Zweistellig(text, tausendstel % 100);
-    text.Zeichen('Z');
+    constexpr int64_t MsProTag = 86400000;
+    const int64_t ms = std::llround(sekunden * 1000.0) + Startzeit * 1000;
+    const int64_t tag = ms / MsProTag - (ms % MsProTag < 0);
+    // A ride stays on one day for hours: its date is made once.
+    thread_local int64_t datumTag = INT64_MIN;
+    thread_local char datum[16];
+    if (tag != datumTag) {
+        datumTag = tag;
+        const year_month_day d{sys_days(days(tag))};
+        std::snprintf(datum, sizeof datum, "%04d-%02u-%02uT", static_cast<int>(d.year()),
+                      static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()));
+    }
+    const auto imTag = static_cast<uint32_t>(ms - tag * MsProTag);
+    const uint32_t s = imTag / 1000;
+    const uint32_t teile[] = {s / 3600, s / 60 % 60, s % 60};
+    char zeit[14] = {'0', '0', ':', '0', '0', ':', '0', '0', '.', '0', '0', '0', 'Z'};
+    for (int i = 0; i < 3; ++i) {
+        zeit[3 * i] = static_cast<char>('0' + teile[i] / 10);
+        zeit[3 * i + 1] = static_cast<char>('0' + teile[i] % 10);
+    }
+    const uint32_t tausendstel = imTag % 1000;
+    zeit[9] = static_cast<char>('0' + tausendstel / 100);
+    zeit[10] = static_cast<char>('0' + tausendstel / 10 % 10);
+    zeit[11] = static_cast<char>('0' + tausendstel % 10);
+    text.Text(datum).Text(std::string_view(zeit, 13));
+}
+
+void Dezimal(CText& text, double wert, int stellen) {
+    static constexpr double Skala[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    const double skaliert = std::round(std::fabs(wert) * Skala[stellen]);
+    const bool zahl = std::isfinite(wert) && std::fabs(wert) < 9e9;
+    auto ganz = zahl ? static_cast<uint64_t>(skaliert) : 0;
+    // Written from the back: the decimals, the point, the whole part, the sign.
+    char ziffern[32];
+    char* q = ziffern + sizeof ziffern;
+    for (int i = 0; i < stellen; ++i, ganz /= 10)
+        *--q = static_cast<char>('0' + ganz % 10);
+    if (stellen > 0) *--q = '.';
+    do {
+        *--q = static_cast<char>('0' + ganz % 10);
+        ganz /= 10;
+    } while (ganz > 0);
+    if (zahl && wert < 0.0 && skaliert > 0.0) *--q = '-';
+    text.Text(std::string_view(q, static_cast<size_t>(ziffern + sizeof ziffern - q)));
 }
 
 void XmlText(CText& text, std::string_view wert) {

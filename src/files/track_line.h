@@ -55,6 +55,11 @@ void Zeitpunkt(CText& text, double sekunden);
 // with `alles` whatever it holds.
 void Weitergeben(CText& c, std::string& text, std::ostream& aus, bool alles);
 
+// `wert` rounded to `stellen` decimals (at most 9), "." as decimal point: coordinates and
+// distances of the tracks, a million numbers per route, for which the exact decimal rounding of
+// printf buys nothing. A value beyond +-9e9 or no number is written as 0.
+void Dezimal(CText& text, double wert, int stellen);
+
 // `wert` as XML character data or attribute value: "&", "<", ">", '"' and "'" as entities;
 // control characters, which XML 1.0 cannot hold, are left out (tab and line ends stay).
 void XmlText(CText& text, std::string_view wert);
