@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <initializer_list>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 
 // Our own writer: Debian holds no FIT library, and a course file needs only a few messages.
@@ -146,6 +148,22 @@ void KursSchreiben(const Profile& route, const Formatoptionen& optionen, FitDate
     d.Daten(3).Zahl(ende, 4).Zahl(EreignisTimer, 1).Zahl(ArtStopAlle, 1).Zahl(0, 1);
 }
 
+// The CRC-16 of the FIT protocol over `bytes`, going on from `crc`.
+uint16_t FitCrc(std::string_view bytes, uint16_t crc = 0) {
+    // The protocol's table for one nibble of the reflected polynomial 0xA001.
+    static constexpr uint16_t tafel[16] = {0x0000, 0xCC01, 0xD801, 0x1400, 0xF001, 0x3C00,
+                                           0x2800, 0xE401, 0xA001, 0x6C00, 0x7800, 0xB401,
+                                           0x5000, 0x9C01, 0x8801, 0x4400};
+    for (const char zeichen : bytes) {
+        const auto b = static_cast<unsigned char>(zeichen);
+        for (const unsigned nibble : {b & 0xFu, static_cast<unsigned>(b >> 4)}) {
+            const uint16_t t = tafel[crc & 0xF];
+            crc = static_cast<uint16_t>(((crc >> 4) & 0x0FFF) ^ t ^ tafel[nibble]);
+        }
+    }
+    return crc;
+}
+
 void FitSchreiben(const Profile& route, const Formatoptionen& optionen, std::ostream& aus) {
     FitDaten daten;
     KursSchreiben(route, optionen, daten);
@@ -178,21 +196,6 @@ public:
 };
 
 } // namespace
-
-uint16_t FitCrc(std::string_view bytes, uint16_t crc) {
-    // The protocol's table for one nibble of the reflected polynomial 0xA001.
-    static constexpr uint16_t tafel[16] = {0x0000, 0xCC01, 0xD801, 0x1400, 0xF001, 0x3C00,
-                                           0x2800, 0xE401, 0xA001, 0x6C00, 0x7800, 0xB401,
-                                           0x5000, 0x9C01, 0x8801, 0x4400};
-    for (const char zeichen : bytes) {
-        const auto b = static_cast<unsigned char>(zeichen);
-        for (const unsigned nibble : {b & 0xFu, static_cast<unsigned>(b >> 4)}) {
-            const uint16_t t = tafel[crc & 0xF];
-            crc = static_cast<uint16_t>(((crc >> 4) & 0x0FFF) ^ t ^ tafel[nibble]);
-        }
-    }
-    return crc;
-}
 
 const Routenformat& FitFormat() {
     static const Fit format;
