@@ -53,6 +53,11 @@ void CrsSchreiben(const Profile& route, const Formatoptionen& optionen, std::ost
     c.Text("[COURSE HEADER]\r\nVERSION = 2\r\nUNITS = METRIC\r\nDESCRIPTION = Hoprex\r\n"
            "DISTANCE GRADE WIND\r\n[END COURSE HEADER]\r\n[COURSE DATA]\r\n");
     const Hoehenlinie linie = LinieVon(route, optionen.Text);
+    // A route beyond a million km (a damaged file's steps) makes no course: the write fails.
+    if (!linie.empty() && !(linie.back().first <= 1e9)) {
+        aus.setstate(std::ios::failbit);
+        return;
+    }
     if (!linie.empty()) {
         Hoehenleser hoehe(linie);
         const long long endeMm = std::max(0LL, std::llround(linie.back().first * 1000.0));

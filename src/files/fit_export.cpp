@@ -85,8 +85,9 @@ uint32_t Begrenzt(double wert, double hoechstens, uint32_t ungueltig) {
     return static_cast<uint32_t>(std::llround(wert));
 }
 
-// Degrees as semicircles, 2^31 to 180 degrees.
+// Degrees as semicircles, 2^31 to 180 degrees; the field's "no value" for what is no number.
 uint32_t Halbkreise(double grad) {
+    if (!std::isfinite(grad)) return 0x7FFFFFFF;
     const double h =
         std::clamp(std::round(grad * (2147483648.0 / 180.0)), -2147483648.0, 2147483647.0);
     return static_cast<uint32_t>(static_cast<int32_t>(h));

@@ -5,6 +5,7 @@
 #include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/GeodesicLine.hpp>
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <cmath>
@@ -114,7 +115,9 @@ void Weitergeben(CText& c, std::string& text, std::ostream& aus, bool alles) {
 void Zeitpunkt(CText& text, double sekunden) {
     using namespace std::chrono;
     constexpr int64_t MsProTag = 86400000;
-    const int64_t ms = std::llround(sekunden * 1000.0) + Startzeit * 1000;
+    // Held between 1970 and some thousand years on: a damaged file's distances of 1e38 km.
+    const double s0 = std::isfinite(sekunden) ? std::clamp(sekunden, -1.0 * Startzeit, 1e11) : 0.0;
+    const int64_t ms = std::llround(s0 * 1000.0) + Startzeit * 1000;
     const int64_t tag = ms / MsProTag - (ms % MsProTag < 0);
     // A ride stays on one day for hours: its date is made once.
     thread_local int64_t datumTag = INT64_MIN;
