@@ -1,12 +1,20 @@
 #include "app/format_filters.h"
 
 #include "files/route_formats.h"
+#include "files/text_export.h"
 #include "files/track_reading.h"
 
 namespace {
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The export formats for devices: all but the text export.
+Formatliste Streckenformate() {
+    Formatliste formate = Exportformate();
+    std::erase(formate, &TextExportFormat());
+    return formate;
 }
 
 } // namespace
@@ -37,4 +45,16 @@ QString ExportFilter() {
 
 QString ExportEndung() {
     return Q(Exportformate().front()->Endungen().front());
+}
+
+QString StreckenTitel() {
+    return QStringLiteral("Als Track exportieren (%1)").arg(Q(Dateimuster(Streckenformate())));
+}
+
+QString StreckenFilter() {
+    return Q(DialogFilter(Streckenformate()));
+}
+
+QString StreckenEndung() {
+    return Q(Streckenformate().front()->Endungen().front());
 }

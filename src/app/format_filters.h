@@ -16,3 +16,8 @@ QString SpeichernEndung();
 QString ExportTitel();
 QString ExportFilter();
 QString ExportEndung();
+// The route view's track export: the export formats for bike computers and trainers (all but
+// the text export), as above.
+QString StreckenTitel();
+QString StreckenFilter();
+QString StreckenEndung();

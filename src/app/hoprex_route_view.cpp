@@ -30,6 +30,7 @@ void THoprex::GraphKontextmenue(QPoint ort) {
     eintrag(QStringLiteral("Routenprofil anzeigen"), &THoprex::RoutenprofilAnzeigen)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     eintrag(QStringLiteral("Als Bild speichern…"), &THoprex::RoutenprofilBildSpeichern);
+    eintrag(QStringLiteral("Als Track exportieren…"), &THoprex::RoutenprofilStreckeExportieren);
     eintrag(QStringLiteral("Drucken…"), &THoprex::RoutenprofilDrucken);
     menue->popup(ort);
 }
@@ -45,6 +46,10 @@ void THoprex::RoutenprofilAnzeigen() {
 
 void THoprex::RoutenprofilBildSpeichern() {
     RoutenprofilBereitstellen().BildSpeichern();
+}
+
+void THoprex::RoutenprofilStreckeExportieren() {
+    RoutenprofilBereitstellen().StreckeExportieren();
 }
 
 void THoprex::RoutenprofilDrucken() {

@@ -108,7 +108,7 @@ public:
 
     // The route view, a window of its own: nullptr until first needed by Ctrl+R or the context
     // menu of the overall graph and strip ("Routenprofil anzeigen", "Als Bild speichern…",
-    // "Drucken…").
+    // "Als Track exportieren…", "Drucken…").
     TRoutenprofil* Routenprofil = nullptr;
 
 protected:
@@ -189,6 +189,7 @@ private:
     // The route view's handlers (hoprex_route_view.cpp).
     void RoutenprofilAnzeigen();
     void RoutenprofilBildSpeichern();
+    void RoutenprofilStreckeExportieren();
     void RoutenprofilDrucken();
     // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z: the last step of the history undone or redone, then
     // the refresh of the half it changed; Ctrl+Q: the window closes as by the window manager.

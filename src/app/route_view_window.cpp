@@ -2,11 +2,13 @@
 
 #include "app/climb_table.h"
 #include "app/error_display.h"
+#include "app/format_filters.h"
 #include "app/window_place.h"
 #include "chart/route_chart.h"
 #include "chart/route_picture.h"
 #include "files/file_io.h"
 #include "files/profile_storage.h"
+#include "files/text_export.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -55,6 +57,9 @@ TRoutenprofil::TRoutenprofil(HoprexDaten& daten, Dialoge& dialoge, QWidget* elte
     CB_Abschnittsnamen->setChecked(d.Abschnittsnamen);
     BT_GanzeRoute = new QPushButton(QStringLiteral("Ganze Route"), this);
     BT_BildSpeichern = new QPushButton(QStringLiteral("Als Bild speichern…"), this);
+    BT_StreckeExportieren = new QPushButton(QStringLiteral("Als Track exportieren…"), this);
+    BT_StreckeExportieren->setToolTip(QStringLiteral(
+        "Die Route als GPX, TCX oder FIT für Radcomputer oder als Steigungskurs für Trainer"));
     BT_Drucken = new QPushButton(QStringLiteral("Drucken…"), this);
     Chart = new TRoutenChart(this);
     Chart->DatenSetzen(&daten_);
@@ -77,6 +82,8 @@ TRoutenprofil::TRoutenprofil(HoprexDaten& daten, Dialoge& dialoge, QWidget* elte
     unterleiste->addSpacing(CB_RoheLinie->sizeHint().width() + 6);
     unterleiste->addWidget(CB_SteigungBetrag);
     unterleiste->addStretch();
+    // Below the picture's button, so the bar above keeps the narrowest width the window had.
+    unterleiste->addWidget(BT_StreckeExportieren);
     layout->addLayout(unterleiste);
     auto* teilung = new QSplitter(Qt::Vertical, this);
     teilung->addWidget(Chart);
@@ -96,6 +103,7 @@ TRoutenprofil::TRoutenprofil(HoprexDaten& daten, Dialoge& dialoge, QWidget* elte
                 [this, handler] { Geschuetzt(dialoge_, [&] { (this->*handler)(); }); });
     };
     knopf(BT_BildSpeichern, &TRoutenprofil::BildSpeichern);
+    knopf(BT_StreckeExportieren, &TRoutenprofil::StreckeExportieren);
     knopf(BT_Drucken, &TRoutenprofil::Drucken);
     connect(BT_GanzeRoute, &QPushButton::clicked, Chart, &TRoutenChart::GanzeRoute);
     connect(Chart, &TRoutenChart::AuswahlGeaendert, this, [this](const QString& text) {
@@ -238,6 +246,15 @@ void TRoutenprofil::BildSpeichern() {
     if (DateiSchreiben(ziel, std::string_view(bild.constData(), bild.size()), meldungen_) ==
         SchreibErgebnis::Ok)
         daten_.Routenprofil.Verzeichnis = VerzeichnisVon(ziel);
+}
+
+void TRoutenprofil::StreckeExportieren() {
+    if (!DatenVorhanden(daten_.Gesamt, meldungen_)) return;
+    const std::optional<QString> pfad =
+        SpeichernPfadFragen(dialoge_, StreckenTitel(), StreckenFilter(),
+                            QString::fromStdString(daten_.VerzeichnisExport),
+                            QString::fromStdString(RoutenName(daten_)), StreckenEndung());
+    if (pfad) Exportieren(daten_, pfad->toStdString(), meldungen_);
 }
 
 void TRoutenprofil::Drucken() {

@@ -23,7 +23,7 @@ public:
     TRoutenChart* Chart;
     QCheckBox *CB_RoheLinie, *CB_Steigungsfarben, *CB_SteigungBetrag, *CB_Abschnittsnamen;
     TAnstiegsTafel* Anstiege; // the climbs' table under the chart
-    QPushButton *BT_GanzeRoute, *BT_BildSpeichern, *BT_Drucken;
+    QPushButton *BT_GanzeRoute, *BT_BildSpeichern, *BT_StreckeExportieren, *BT_Drucken;
     QLabel* L_Hinweis; // the selected stretch's figures, or how to read the chart
 
     // Shows the window (where it was last time) and brings it to the front.
@@ -34,6 +34,9 @@ public:
     void Aktualisieren();
     // "Als Bild speichern…": asks what and how large, then where; writes PNG, SVG or PDF.
     void BildSpeichern();
+    // "Als Track exportieren…": asks where, then writes the route as "Export" does, in the
+    // track format of the extension (GPX, TCX, FIT or the trainer's slope course).
+    void StreckeExportieren();
     // "Drucken…": Qt's print dialog, landscape; the view as shown, fitted to the page.
     void Drucken();
     // Keeps the window's place and size in the settings.

@@ -47,8 +47,9 @@ Programmkern wie Hoprex.
                     [--relativ] [--glaettung] [--punkt] [--format F] [-o AUS.txt] EIN.hpx
       Lädt EIN.hpx als Gesamtprofil (seine Mittelungslängen gelten für Glättung und
       Steigung) und schreibt den Textexport wie "Export" nach AUS.txt oder auf die
-      Standardausgabe; eine andere Endung von AUS wählt ihr Exportformat. Ohne Option gilt
-      die Vorgabe der Einstellungsdatei.
+      Standardausgabe; eine andere Endung von AUS wählt ihr Exportformat (.gpx, .tcx und .fit
+      für Radcomputer, .crs für Trainer: siehe Formate). Ohne Option gilt die Vorgabe der
+      Einstellungsdatei.
         --header         Kopf mit Strecke, Hmin, Hmax, H+, H-, Anzahl DS
         --abschnitte     Abschnittswechsel ausgeben
         --stuetzpunkte   Stützpunkte kennzeichnen
@@ -85,6 +86,10 @@ Programmkern wie Hoprex.
 Formate (F, Endungen, lesen/schreiben):
 )" + FormatZeilen() +
            R"(
+Die Tracks laufen vom Startpunkt 47° N, 11° O nach Osten, die Zeiten mit 20 km/h, die
+Segmente des Steigungskurses sind 100 m lang (im Fenster: Abschnitt [Strecke] der
+Einstellungsdatei); Höhen und Steigungen mit --glaettung geglättet.
+
 "-" als BILD oder EIN.hpx liest die Standardeingabe, "-o -" schreibt auf die
 Standardausgabe (nicht bei plot).
 Jede Meldung, die das Fenster in einem Meldungsfenster zeigen würde, erscheint auf der

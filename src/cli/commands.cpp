@@ -69,7 +69,7 @@ QImage BildLesen(const std::string& pfad, const std::string& inhalt, Meldungen& 
 // Writes `route` in the call's format (AusgabeFormat) to -o or standard output.
 int RouteAusgeben(const CliAufruf& aufruf, const Profile& route, std::ostream& aus,
                   Meldungen& meldungen) {
-    const Formatoptionen optionen{aufruf.Optionen};
+    const Formatoptionen optionen{aufruf.Optionen, {}};
     return AusgabeSchreiben(aufruf.Ausgabe, RoutenSchreiber(AusgabeFormat(aufruf), route, optionen),
                             aus, meldungen);
 }

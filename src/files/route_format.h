@@ -22,7 +22,8 @@ enum class Zeichensatz {
 // What the formats may be set to: the settings records they take their options from. A format
 // reads only its own part.
 struct Formatoptionen {
-    TExportOptions Text; // the text export
+    TExportOptions Text;       // the text export; its Glaettung also for the tracks' heights
+    TStreckenOptionen Strecke; // the tracks and courses
 };
 
 class Routenformat {

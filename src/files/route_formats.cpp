@@ -1,15 +1,19 @@
 #include "files/route_formats.h"
 
+#include "files/crs_export.h"
 #include "files/file_io.h"
+#include "files/fit_export.h"
+#include "files/gpx_export.h"
 #include "files/profile_file.h"
+#include "files/tcx_export.h"
 #include "files/text_export.h"
 
 #include <algorithm>
 
 const Formatliste& Routenformate() {
     static const Formatliste tabelle = {
-        &ProfilDateiFormat(),
-        &TextExportFormat(),
+        &ProfilDateiFormat(), &TextExportFormat(), &GpxFormat(),
+        &TcxFormat(),         &FitFormat(),        &CrsFormat(),
     };
     return tabelle;
 }

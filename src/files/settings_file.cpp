@@ -6,6 +6,8 @@
 #include "model/integer_text.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
@@ -71,6 +73,17 @@ public:
         return TextZuInt(Text(abschnitt, schluessel), wert) ? wert : vorgabe;
     }
 
+    // A number with "." as decimal point; anything else (or no finite number) gives `vorgabe`.
+    double Lesen(const char* abschnitt, const char* schluessel, double vorgabe) const {
+        const std::string text = Text(abschnitt, schluessel);
+        double wert = 0.0;
+        const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+        if (text.empty() || fehler != std::errc() || ende != text.data() + text.size() ||
+            !std::isfinite(wert))
+            return vorgabe;
+        return wert;
+    }
+
     bool Lesen(const char* abschnitt, const char* schluessel, bool vorgabe) const {
         return Lesen(abschnitt, schluessel, int32_t{vorgabe ? 1 : 0}) != 0;
     }
@@ -80,6 +93,11 @@ public:
     }
     void Setzen(const char* abschnitt, const char* schluessel, int32_t wert) {
         Setzen(abschnitt, schluessel, std::to_string(wert));
+    }
+    void Setzen(const char* abschnitt, const char* schluessel, double wert) {
+        char text[64];
+        const auto ende = std::to_chars(text, text + sizeof text, wert).ptr;
+        Setzen(abschnitt, schluessel, std::string(text, ende));
     }
     void Setzen(const char* abschnitt, const char* schluessel, bool wert) {
         Setzen(abschnitt, schluessel, std::string(wert ? "1" : "0"));
@@ -99,7 +117,7 @@ private:
 // The keys of the settings file, one line each: section, key, the field of the window's data
 // that it holds, and the value of a missing key. `besuch` is called with these four for every
 // key, in the order in which a new file lists them; `daten` may be const. A new key is one more
-// line here, of type std::string (a folder), int32_t or bool.
+// line here, of type std::string (a folder), int32_t, double or bool.
 template <class Daten, class Besuch> void FuerJedeEinstellung(Daten& daten, Besuch&& besuch) {
     const std::string keinOrdner;
     besuch("Verzeichnisse", "Laden", daten.VerzeichnisLaden, keinOrdner);
@@ -126,6 +144,14 @@ template <class Daten, class Besuch> void FuerJedeEinstellung(Daten& daten, Besu
     besuch("ExportOptionen", "StreckeRelativ", e.StreckeRelativ, v.StreckeRelativ);
     besuch("ExportOptionen", "TrennzeichenPunkt", e.TrennzeichenPunkt, v.TrennzeichenPunkt);
     besuch("Spuren", "Abstand", daten.SpurAbstand, SpurAbstandVorgabe);
+    // Where the exported tracks start and how fast they are ridden; defaults of the record.
+    auto& s = daten.StreckenOptionen;
+    const TStreckenOptionen sv;
+    besuch("Strecke", "StartBreite", s.StartBreite, sv.StartBreite);
+    besuch("Strecke", "StartLaenge", s.StartLaenge, sv.StartLaenge);
+    besuch("Strecke", "Richtung", s.Richtung, sv.Richtung);
+    besuch("Strecke", "Tempo", s.Tempo, sv.Tempo);
+    besuch("Strecke", "SegmentMeter", s.SegmentMeter, sv.SegmentMeter);
     // The route view's window and options; the defaults are those of the record.
     auto& r = daten.Routenprofil;
     const RoutenprofilEinstellungen rv;
@@ -233,6 +259,16 @@ void EinstellungenLesen(HoprexDaten& daten, const std::string& pfad) {
     r.Bild.Hoehe = std::clamp(r.Bild.Hoehe, BildSeiteMin, BildSeiteMax);
     r.Breite = std::max(0, r.Breite);
     r.Hoehe = std::max(0, r.Hoehe);
+    // A start point on the globe, a bearing within one turn, a pace that moves and a segment of
+    // at least a metre: a track off the globe or a course of endless time helps no device.
+    TStreckenOptionen& s = daten.StreckenOptionen;
+    const TStreckenOptionen sv;
+    s.StartBreite = std::clamp(s.StartBreite, -90.0, 90.0);
+    s.StartLaenge = std::clamp(s.StartLaenge, -180.0, 180.0);
+    s.Richtung = std::fmod(s.Richtung, 360.0);
+    if (s.Richtung < 0.0) s.Richtung += 360.0;
+    if (!(s.Tempo >= 0.1 && s.Tempo <= 1000.0)) s.Tempo = sv.Tempo;
+    s.SegmentMeter = std::clamp(s.SegmentMeter, 1, 1000000);
 }
 
 bool EinstellungenSchreiben(const HoprexDaten& daten, const std::string& pfad,

@@ -6,8 +6,9 @@
 #include <string>
 
 // The settings file: an INI file (Windows-1252) with the sections Verzeichnisse, Glaettung,
-// Steigung, Skalierung, ExportOptionen, Spuren (the step of a track read in) and Routenprofil
-// (the route view's window and options).
+// Steigung, Skalierung, ExportOptionen, Spuren (the step of a track read in), Strecke (the
+// exported tracks' start point, pace and slope segments) and Routenprofil (the route view's
+// window and options).
 // Section and key names match in any letter case; sections, keys and comments of others are kept
 // when the file is written. A NUL byte, which no text file should hold, is dropped; the lines
 // after it are read and kept.
@@ -32,9 +33,11 @@ HoprexDaten Voreinstellungen();
 // that is no number, gives the key's default (see Voreinstellungen); integers may be decimal or
 // "0x"/"$" hexadecimal, a flag is true for any value but 0. A folder longer than 999 characters
 // is taken as empty, a MeterProPunkt below 1 as 1, a track step outside SpurAbstandMin ..
-// SpurAbstandMax as the nearest bound, a picture side outside BildSeiteMin ..
-// BildSeiteMax as the nearest bound, a negative size of the route view's window as 0. No other
-// bounds are applied.
+// SpurAbstandMax as the nearest bound, a picture side outside BildSeiteMin .. BildSeiteMax as
+// the nearest bound, a negative size of the route view's window as 0, a start latitude or
+// longitude as the nearest of +-90 or +-180 degrees, a bearing within 0 .. 360, a Tempo outside
+// 0.1 .. 1000 km/h as the default and SegmentMeter within 1 .. 1,000,000. Numbers of the
+// Strecke section take "." as decimal point. No other bounds are applied.
 void EinstellungenLesen(HoprexDaten& daten, const std::string& pfad);
 
 // Writes every setting into the file at `pfad`, creating it (and its folder) when

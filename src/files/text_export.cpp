@@ -185,12 +185,12 @@ const Routenformat& TextExportFormat() {
 }
 
 std::string ExportInhalt(const Profile& gesamt, const TExportOptions& o) {
-    return RoutenInhalt(TextExportFormat(), gesamt, {o});
+    return RoutenInhalt(TextExportFormat(), gesamt, {o, {}});
 }
 
 bool Exportieren(HoprexDaten& daten, const std::optional<std::string>& pfad, Meldungen& meldungen) {
     if (!DatenVorhanden(daten.Gesamt, meldungen) || !pfad) return false;
-    const Formatoptionen optionen{daten.ExportOptions};
+    const Formatoptionen optionen{daten.ExportOptions, daten.StreckenOptionen};
     const SchreibErgebnis ergebnis = DateiSchreiben(
         *pfad, RoutenSchreiber(ExportformatFuer(*pfad), daten.Gesamt, optionen), meldungen);
     if (ergebnis != SchreibErgebnis::OeffnenFehler) daten.VerzeichnisExport = VerzeichnisVon(*pfad);

@@ -25,6 +25,16 @@ struct TExportOptions {
 inline constexpr int32_t SpurAbstandVorgabe = 25;
 inline constexpr int32_t SpurAbstandMin = 1;
 inline constexpr int32_t SpurAbstandMax = 1000;
+// Where and how fast the exported tracks run: a profile has neither coordinates nor times. The
+// track follows a geodesic from the start point; the defaults are those of a missing settings
+// file.
+struct TStreckenOptionen {
+    double StartBreite = 47.0;  // degrees north, -90 .. 90
+    double StartLaenge = 11.0;  // degrees east, -180 .. 180
+    double Richtung = 90.0;     // degrees clockwise from north, 0 .. 360
+    double Tempo = 20.0;        // km/h: the times of the course files
+    int32_t SegmentMeter = 100; // m: the segments of the trainer's slope course
+};
 
 // Everything the main window owns for the whole run, apart from the controls and the
 // screenshot evaluation's work record. The settings fields of smoothing and gradient live in
@@ -41,6 +51,7 @@ struct HoprexDaten {
 
     TExportOptions ExportOptions;
     int32_t SpurAbstand = SpurAbstandVorgabe; // m between the points of a track read in
+    TStreckenOptionen StreckenOptionen;
 
     std::string VerzeichnisLaden;     // start folder of the open dialogs
     std::string VerzeichnisSchreiben; // start folder of the save dialog

@@ -7,6 +7,8 @@
 #include "chart/route_chart.h"
 #include "chart/route_picture.h"
 #include "display/route_colors.h"
+#include "files/format_streams.h"
+#include "files/route_formats.h"
 #include "files/settings_file.h"
 #include "support/qt_picture_files.h"
 #include "support/route_builder.h"
@@ -108,8 +110,8 @@ TEST(Routenprofil, OpensByCtrlRAndByTheContextMenuOfTheOverallGraphAndStrip) {
     EXPECT_EQ(f.LB_HAbschnitteGesamt->Auswahl(), (std::vector<bool>{false, true, false}));
     QMenu* menue = OffenesMenue();
     ASSERT_NE(menue, nullptr);
-    EXPECT_EQ(Eintraege(menue),
-              (QStringList{"Routenprofil anzeigen", "Als Bild speichern…", "Drucken…"}));
+    EXPECT_EQ(Eintraege(menue), (QStringList{"Routenprofil anzeigen", "Als Bild speichern…",
+                                             "Als Track exportieren…", "Drucken…"}));
     MenuePunkt("Routenprofil anzeigen");
     EXPECT_TRUE(r.isVisible());
 
@@ -362,4 +364,36 @@ TEST(Routenprofil, TheHeaderAndThePicturesNameTheRoutesFile) {
         EXPECT_EQ(u.Dialoge.Fragen.back().Vorschlag, QString(name) + ".png");
         EXPECT_TRUE(svg.contains(">" + QString(name) + "    Länge")) << name;
     }
+}
+
+// The track formats from the view's button and from the graph's menu, and from "Export" by the
+// extension chosen: each file as its format writes the route, the text export unchanged beside.
+TEST(Routenprofil, ExportsTheRouteAsTrackForBikeComputersAndTrainers) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "tour.hpx", Tour(3, 200), true);
+    const Formatoptionen optionen{f.Daten.ExportOptions, f.Daten.StreckenOptionen};
+    TRoutenprofil& r = Offen(f);
+    u.Dialoge.Pfade = {u.Pfad("tour.fit")};
+    MausKlick(r.BT_StreckeExportieren);
+    EXPECT_EQ(u.Dialoge.Fragen.back(),
+              (TestDialoge::Dateifrage{"Als Track exportieren (*.gpx *.tcx *.fit *.crs)",
+                                       "GPX-Track (*.gpx);;TCX-Kurs (*.tcx);;FIT-Kurs (*.fit);;"
+                                       "CompuTrainer-3D-Kurs (*.crs)",
+                                       "", "tour", "gpx"}));
+    EXPECT_EQ(DateiInhalt(u.Ordner.Datei("tour.fit")),
+              RoutenInhalt(*FormatNamens("fit"), f.Daten.Gesamt, optionen));
+    u.Dialoge.Pfade = {u.Pfad("tour.crs")};
+    RechtsDruck(f.Image_Gesamt, QPoint(100, 60));
+    MenuePunkt("Als Track exportieren…");
+    EXPECT_EQ(DateiInhalt(u.Ordner.Datei("tour.crs")),
+              RoutenInhalt(*FormatNamens("crs"), f.Daten.Gesamt, optionen));
+    for (const char* endung : {"gpx", "tcx", "txt"}) {
+        const std::string datei = std::string("export.") + endung;
+        u.Dialoge.Pfade = {u.Pfad(datei.c_str())};
+        MausKlick(f.BT_Export);
+        EXPECT_EQ(DateiInhalt(u.Ordner.Datei(datei)),
+                  RoutenInhalt(*FormatNamens(endung), f.Daten.Gesamt, optionen));
+    }
+    EXPECT_TRUE(u.Dialoge.Boxen.empty());
 }

@@ -49,7 +49,7 @@ TEST(HoprexTasten, EachShortcutDoesWhatItsButtonDoes) {
     f.T_Steigung->setFocus();
     f.T_Steigung->setCursorPosition(0);
     QTest::keyClick(f.T_Steigung, Qt::Key_E, Qt::ControlModifier);
-    EXPECT_EQ(Gefragt(u.Dialoge), "HPX Daten exportieren (*.txt)");
+    EXPECT_EQ(Gefragt(u.Dialoge), "HPX Daten exportieren (*.txt *.gpx *.tcx *.fit *.crs)");
     EXPECT_EQ(f.T_Steigung->cursorPosition(), 0);
 
     // Delete deletes the marked sections where the route has the focus, and only there.

@@ -141,8 +141,10 @@ TEST(HoprexWeg, FromTheClipboardToASavedRouteAndBack) {
     u.Dialoge.Pfade.push_back(u.Pfad("route.txt"));
     MausKlick(f.BT_Export);
     EXPECT_EQ(u.Dialoge.Fragen.back(),
-              (TestDialoge::Dateifrage{"HPX Daten exportieren (*.txt)", "Hoprex Daten (*.txt)", "",
-                                       "route", "txt"}));
+              (TestDialoge::Dateifrage{"HPX Daten exportieren (*.txt *.gpx *.tcx *.fit *.crs)",
+                                       "Hoprex Daten (*.txt);;GPX-Track (*.gpx);;TCX-Kurs "
+                                       "(*.tcx);;FIT-Kurs (*.fit);;CompuTrainer-3D-Kurs (*.crs)",
+                                       "", "route", "txt"}));
     EXPECT_EQ(DateiInhalt(u.Ordner.Datei("route.txt")).rfind("    0,010\t 854\t\n", 0), 0u);
 }
 

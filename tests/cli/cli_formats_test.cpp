@@ -19,7 +19,7 @@ std::string Erwartet(const Routenformat& f) {
     MeldungsProtokoll m;
     EXPECT_TRUE(GesamtLaden(d, kRoute, m));
     GesamtNeuBerechnen(d.Gesamt, d.Gesamt.GlaettungMittelungUeber, d.Gesamt.SteigungMittelungUeber);
-    return RoutenInhalt(f, d.Gesamt, {d.ExportOptions});
+    return RoutenInhalt(f, d.Gesamt, {d.ExportOptions, d.StreckenOptionen});
 }
 
 } // namespace

@@ -39,7 +39,7 @@ TEST(Routenformate, EveryEntryIsOfferedWhereItBelongs) {
     EXPECT_EQ(ExportformatFuer("route.csv").Name(), "txt");
     EXPECT_EQ(ExportformatFuer("route").Name(), "txt");
     EXPECT_EQ(LeseformatFuer("route.dat").Name(), "hpx");
-    EXPECT_EQ(FormatNamens("gpx"), nullptr);
+    EXPECT_EQ(FormatNamens("gibtsnicht"), nullptr);
 }
 
 // What a format writes it reads back: the route's sections, heights, vertices and

@@ -149,3 +149,31 @@ TEST(EinstellungenPfad, BesideTheProgramOrWithTheUsersSettings) {
     MeldungsProtokoll m;
     EXPECT_TRUE(EinstellungenSchreiben(d, dir.Datei("xdg/hoprex/hoprex.INI"), m));
 }
+
+TEST(Einstellungen, TheTracksStartPointPaceAndSegmentsAreKeptAndHeldOnTheGlobe) {
+    HoprexDaten d = LesenAus("[Strecke]\nStartBreite=-33.8688\nStartLaenge=151.2093\n"
+                             "Richtung=-90\nTempo=27.5\nSegmentMeter=250\n");
+    EXPECT_EQ(d.StreckenOptionen.StartBreite, -33.8688);
+    EXPECT_EQ(d.StreckenOptionen.StartLaenge, 151.2093);
+    EXPECT_EQ(d.StreckenOptionen.Richtung, 270.0);
+    EXPECT_EQ(d.StreckenOptionen.Tempo, 27.5);
+    EXPECT_EQ(d.StreckenOptionen.SegmentMeter, 250);
+    // Written back, read again: the same numbers.
+    TempDir dir;
+    MeldungsProtokoll m;
+    ASSERT_TRUE(EinstellungenSchreiben(d, dir.Datei("hoprex.INI"), m));
+    HoprexDaten wieder;
+    EinstellungenLesen(wieder, dir.Datei("hoprex.INI"));
+    EXPECT_EQ(wieder.StreckenOptionen.StartBreite, -33.8688);
+    EXPECT_EQ(wieder.StreckenOptionen.Tempo, 27.5);
+
+    // Off the globe, a comma, no number, a pace of nothing: the nearest bound or the default.
+    d = LesenAus("[Strecke]\nStartBreite=95\nStartLaenge=47,5\nRichtung=nan\nTempo=0\n"
+                 "SegmentMeter=0\n");
+    const TStreckenOptionen v;
+    EXPECT_EQ(d.StreckenOptionen.StartBreite, 90.0);
+    EXPECT_EQ(d.StreckenOptionen.StartLaenge, v.StartLaenge);
+    EXPECT_EQ(d.StreckenOptionen.Richtung, v.Richtung);
+    EXPECT_EQ(d.StreckenOptionen.Tempo, v.Tempo);
+    EXPECT_EQ(d.StreckenOptionen.SegmentMeter, 1);
+}
