@@ -75,6 +75,7 @@ void SpurAbgehen(const Profile& route, const Formatoptionen& optionen,
             p.Sekunden = meter / meterProSekunde;
             p.Hoehe = Spurhoehe(q, optionen.Text);
             p.Abschnitt = j;
+            p.Punkt = k;
             p.Abschnittsanfang = k == 0;
             linie.Ort(meter, p.Breite, p.Laenge);
             punkt(p);

@@ -23,6 +23,7 @@ struct Spurpunkt {
     double Sekunden = 0.0; // time since the start at the set Tempo, s
     int32_t Hoehe = 0;     // m; the smoothed height when the text export smooths
     int32_t Abschnitt = 0;
+    int32_t Punkt = 0;             // index in its section
     bool Abschnittsanfang = false; // the first point of its section
 };
 

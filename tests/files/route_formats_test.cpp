@@ -1,5 +1,6 @@
 #include "files/format_streams.h"
 #include "files/route_formats.h"
+#include "files/tcx_export.h"
 
 #include "support/route_builder.h"
 
@@ -69,4 +70,27 @@ TEST(Routenformate, EveryWriterRoundTripsWhereTheFormatReads) {
         }
         EXPECT_EQ(RoutenInhalt(*f, gelesen), inhalt);
     }
+}
+
+// A TCX course announces each climb at its summit with its category: a climb of 3 km at 6 %
+// (score 18,000: category 3) and, after a descent, one of 12 km at 7 % (HC).
+TEST(Routenformate, TheCourseMarksEachSummitWithItsCategory) {
+    const Profile route = Steigungsroute({{1, 0}, {3, 6}, {1, -5}, {12, 7}, {1, 0}});
+    const std::string tcx = RoutenInhalt(TcxFormat(), route);
+    const auto punkt = [&](size_t ab) {
+        const size_t anfang = tcx.find("<CoursePoint>", ab);
+        return anfang == std::string::npos
+                   ? std::string()
+                   : tcx.substr(anfang, tcx.find("</CoursePoint>", anfang) - anfang);
+    };
+    const std::string erster = punkt(0);
+    const std::string zweiter = punkt(tcx.find("</CoursePoint>"));
+    EXPECT_NE(erster.find("<AltitudeMeters>680</AltitudeMeters><PointType>3rd Category"),
+              std::string::npos)
+        << erster;
+    EXPECT_NE(zweiter.find("<AltitudeMeters>1470</AltitudeMeters><PointType>Hors Category"),
+              std::string::npos)
+        << zweiter;
+    EXPECT_EQ(punkt(tcx.rfind("</CoursePoint>")), "");
+    EXPECT_LT(tcx.rfind("</Track>"), tcx.find("<CoursePoint>")); // the schema's order
 }
