@@ -33,6 +33,7 @@ public:
         return {};
     }
     bool BildOptionenFragen(RoutenBildOptionen&, QSize) override { return false; }
+    bool StreckenOptionenFragen(TStreckenOptionen&) override { return false; }
     std::optional<QString> BildSpeichernPfad(const QString&, const QString&,
                                              const QString&) override {
         return {};

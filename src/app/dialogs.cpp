@@ -1,6 +1,7 @@
 #include "app/dialogs.h"
 
 #include "app/picture_options_dialog.h"
+#include "app/track_options_dialog.h"
 #include "chart/route_picture.h"
 
 #include <QApplication>
@@ -62,6 +63,13 @@ std::optional<QString> QtDialoge::SpeichernPfad(const QString& titel, const QStr
 
 bool QtDialoge::BildOptionenFragen(RoutenBildOptionen& optionen, QSize fenster) {
     TBildOptionenDialog dialog(optionen, fenster, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    optionen = dialog.Optionen();
+    return true;
+}
+
+bool QtDialoge::StreckenOptionenFragen(TStreckenOptionen& optionen) {
+    TStreckenOptionenDialog dialog(optionen, QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted) return false;
     optionen = dialog.Optionen();
     return true;

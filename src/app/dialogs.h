@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/hoprex_data.h"
 #include "model/messages.h"
 #include "model/route_view_settings.h"
 
@@ -41,6 +42,9 @@ public:
     // The route view's pictures. Asks what a picture shows and how large it is, starting from
     // `optionen`; `fenster` is the size of the chart on screen. False: cancelled.
     virtual bool BildOptionenFragen(RoutenBildOptionen& optionen, QSize fenster) = 0;
+    // Where an exported track starts and how it is ridden, starting from `optionen`; false when
+    // the user cancels, `optionen` then as it was.
+    virtual bool StreckenOptionenFragen(TStreckenOptionen& optionen) = 0;
 
     // Asks for a picture file to write, PNG, SVG or PDF by the file type chosen in the dialog (a
     // name typed without one of their extensions gets that of the chosen type), proposing
@@ -76,6 +80,7 @@ public:
                                          const QString& startordner, const QString& vorschlag,
                                          const QString& endung) override;
     bool BildOptionenFragen(RoutenBildOptionen& optionen, QSize fenster) override;
+    bool StreckenOptionenFragen(TStreckenOptionen& optionen) override;
     std::optional<QString> BildSpeichernPfad(const QString& titel, const QString& startordner,
                                              const QString& vorschlag) override;
     bool Druckdialog(QPrinter& drucker) override;

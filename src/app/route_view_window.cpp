@@ -250,6 +250,8 @@ void TRoutenprofil::BildSpeichern() {
 
 void TRoutenprofil::StreckeExportieren() {
     if (!DatenVorhanden(daten_.Gesamt, meldungen_)) return;
+    // Kept in the settings, for "Export" of a track format too.
+    if (!dialoge_.StreckenOptionenFragen(daten_.StreckenOptionen)) return;
     const std::optional<QString> pfad =
         SpeichernPfadFragen(dialoge_, StreckenTitel(), StreckenFilter(),
                             QString::fromStdString(daten_.VerzeichnisExport),

@@ -397,3 +397,30 @@ TEST(Routenprofil, ExportsTheRouteAsTrackForBikeComputersAndTrainers) {
     }
     EXPECT_TRUE(u.Dialoge.Boxen.empty());
 }
+
+// The track's start point, bearing, pace and segments are asked before the file and kept for
+// the next run; a cancelled question writes nothing.
+TEST(Routenprofil, TheTracksStartPointIsAskedAndKeptForTheNextRun) {
+    FensterUmgebung u;
+    THoprex& f = u.Starten();
+    ProfilLaden(u, "tour.hpx", Tour(2, 100), true);
+    u.Dialoge.StreckeAbbrechen = true;
+    u.Dialoge.Pfade = {u.Pfad("abgebrochen.gpx")};
+    MausKlick(Offen(f).BT_StreckeExportieren);
+    EXPECT_FALSE(std::filesystem::exists(u.Ordner.Datei("abgebrochen.gpx")));
+
+    u.Dialoge.StreckeAbbrechen = false;
+    u.Dialoge.StreckenAntwort = TStreckenOptionen{-33.8688, 151.2093, 180.0, 25.0, 200};
+    u.Dialoge.Pfade = {u.Pfad("sydney.gpx")};
+    MausKlick(Offen(f).BT_StreckeExportieren);
+    const std::string gpx = DateiInhalt(u.Ordner.Datei("sydney.gpx"));
+    EXPECT_NE(gpx.find("<trkpt lat=\"-33.86"), std::string::npos) << gpx.substr(0, 600);
+    EXPECT_NE(gpx.find("lon=\"151.2093"), std::string::npos);
+
+    u.Beenden();
+    u.Dialoge.StreckenAntwort.reset();
+    THoprex& wieder = u.Starten();
+    EXPECT_EQ(wieder.Daten.StreckenOptionen.StartBreite, -33.8688);
+    EXPECT_EQ(wieder.Daten.StreckenOptionen.Richtung, 180.0);
+    EXPECT_EQ(wieder.Daten.StreckenOptionen.SegmentMeter, 200);
+}

@@ -72,6 +72,12 @@ public:
         if (BildOptionen) optionen = *BildOptionen;
         return true;
     }
+    // The track options: answered with StreckenAntwort (as offered while unset), or cancelled.
+    bool StreckenOptionenFragen(TStreckenOptionen& optionen) override {
+        if (StreckeAbbrechen) return false;
+        if (StreckenAntwort) optionen = *StreckenAntwort;
+        return true;
+    }
     std::optional<QString> BildSpeichernPfad(const QString& titel, const QString& startordner,
                                              const QString& vorschlag) override {
         Fragen.push_back({titel, QStringLiteral("Bild"), startordner, vorschlag, {}});
@@ -105,6 +111,8 @@ public:
     bool BildAbbrechen = false;
     std::optional<RoutenBildOptionen> BildOptionen;
     std::vector<QSize> ChartGroessen; // as the picture options were asked with them
+    bool StreckeAbbrechen = false;
+    std::optional<TStreckenOptionen> StreckenAntwort;
     QString DruckPdf;
     std::vector<bool> DruckQuer; // landscape, each time the print dialog was shown
     // Runs as each box appears, to look at the window as the user then sees it.

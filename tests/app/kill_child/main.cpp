@@ -43,6 +43,7 @@ public:
         return Speichern ? static_cast<int>(knoepfe.indexOf(QStringLiteral("Ja"))) : abbruch;
     }
     bool BildOptionenFragen(RoutenBildOptionen&, QSize) override { return false; }
+    bool StreckenOptionenFragen(TStreckenOptionen&) override { return false; }
     std::optional<QString> BildSpeichernPfad(const QString&, const QString&,
                                              const QString&) override {
         return std::nullopt;
