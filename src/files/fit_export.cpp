@@ -111,7 +111,7 @@ void KursSchreiben(const Profile& route, const Formatoptionen& optionen, FitDate
     d.Daten(1).Zahl(SportRadfahren, 1).Name("Hoprex", 16);
 
     const auto [erster, letzter] =
-        Spurenden(route, optionen).value_or(std::pair<Spurpunkt, Spurpunkt>{});
+        Spurenden(route, optionen).value_or(std::pair<Trackpunkt, Trackpunkt>{});
     const uint32_t anfang = Zeitstempel(erster.Sekunden), ende = Zeitstempel(letzter.Sekunden);
     d.Definition(2, Lap,
                  {{253, 4, U32},
@@ -138,7 +138,7 @@ void KursSchreiben(const Profile& route, const Formatoptionen& optionen, FitDate
     d.Definition(4, Record,
                  {{253, 4, U32}, {0, 4, S32}, {1, 4, S32}, {5, 4, U32}, {2, 2, U16}, {78, 4, U32}});
     d.Bytes().reserve(d.Bytes().size() + static_cast<size_t>(route.Punktanzahl) * 24 + 64);
-    SpurAbgehen(route, optionen, [&](const Spurpunkt& p) {
+    SpurAbgehen(route, optionen, [&](const Trackpunkt& p) {
         // Altitude: (m + 500) * 5; the 16-bit field holds -500 .. 12,606 m, the enhanced one more.
         const double fuenftel = (static_cast<double>(p.Hoehe) + 500.0) * 5.0;
         d.Daten(4).Zahl(Zeitstempel(p.Sekunden), 4).Zahl(Halbkreise(p.Breite), 4);

@@ -9,7 +9,7 @@
 
 namespace {
 
-void Ort(CText& c, const Spurpunkt& p) {
+void Ort(CText& c, const Trackpunkt& p) {
     c.Text(" lat=\"");
     Dezimal(c, p.Breite, 7);
     c.Text("\" lon=\"");
@@ -26,7 +26,7 @@ void GpxSchreiben(const Profile& route, const Formatoptionen& optionen, std::ost
     // GPX lists the waypoints before the tracks.
     SpurAbgehen(
         route, optionen,
-        [&](const Spurpunkt& p) {
+        [&](const Trackpunkt& p) {
             const std::string& beschreibung = route.Abschnitte[p.Abschnitt].Beschreibung;
             c.Text("<wpt");
             Ort(c, p);
@@ -41,7 +41,7 @@ void GpxSchreiben(const Profile& route, const Formatoptionen& optionen, std::ost
         });
     c.Text("<trk><name>Hoprex</name><trkseg>\n");
     int32_t gesammelt = 0;
-    SpurAbgehen(route, optionen, [&](const Spurpunkt& p) {
+    SpurAbgehen(route, optionen, [&](const Trackpunkt& p) {
         c.Text("<trkpt");
         Ort(c, p);
         c.Text("</trkpt>\n");

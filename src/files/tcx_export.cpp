@@ -11,7 +11,7 @@
 
 namespace {
 
-void Position(CText& c, const char* element, const Spurpunkt& p) {
+void Position(CText& c, const char* element, const Trackpunkt& p) {
     c.Text("<").Text(element).Text("><LatitudeDegrees>");
     Dezimal(c, p.Breite, 7);
     c.Text("</LatitudeDegrees><LongitudeDegrees>");
@@ -41,7 +41,7 @@ const char* Punkttyp(AnstiegsKategorie kategorie) {
 // A course point at the summit of each listed climb, so that a bike computer announces it with
 // its category. The climbs are those of the heights the track carries (smoothed or not).
 struct Gipfelpunkt {
-    Spurpunkt Ort;
+    Trackpunkt Ort;
     AnstiegsKategorie Kategorie;
 };
 
@@ -80,7 +80,7 @@ void TcxSchreiben(const Profile& route, const Formatoptionen& optionen, std::ost
     const std::vector<Anstieg> anstiege = AnstiegeFinden(route, optionen.Text.Glaettung);
     std::vector<Gipfelpunkt> gipfel;
     int32_t gesammelt = 0;
-    SpurAbgehen(route, optionen, [&](const Spurpunkt& p) {
+    SpurAbgehen(route, optionen, [&](const Trackpunkt& p) {
         // A summit is the first point at its climb's end; the climbs come in route order.
         if (gipfel.size() < anstiege.size() &&
             route.Abschnitte[p.Abschnitt].Punkte[p.Punkt].Strecke >= anstiege[gipfel.size()].Bis)

@@ -59,10 +59,10 @@ private:
 } // namespace
 
 void SpurAbgehen(const Profile& route, const Formatoptionen& optionen,
-                 const std::function<void(const Spurpunkt&)>& punkt, const Punktauswahl& nur) {
+                 const std::function<void(const Trackpunkt&)>& punkt, const Punktauswahl& nur) {
     Spurlinie linie(optionen.Strecke);
     const double meterProSekunde = optionen.Strecke.Tempo / 3.6;
-    Spurpunkt p;
+    Trackpunkt p;
     double meter = 0.0;
     for (int32_t j = 0; j < route.AnzahlAbschnitte(); ++j) {
         const ProfileSection& a = route.Abschnitte[j];
@@ -83,8 +83,8 @@ void SpurAbgehen(const Profile& route, const Formatoptionen& optionen,
     }
 }
 
-std::optional<std::pair<Spurpunkt, Spurpunkt>> Spurenden(const Profile& route,
-                                                         const Formatoptionen& optionen) {
+std::optional<std::pair<Trackpunkt, Trackpunkt>> Spurenden(const Profile& route,
+                                                           const Formatoptionen& optionen) {
     const ProfileSection* erster = nullptr;
     const ProfileSection* letzter = nullptr;
     for (const ProfileSection& a : route.Abschnitte) {
@@ -93,9 +93,9 @@ std::optional<std::pair<Spurpunkt, Spurpunkt>> Spurenden(const Profile& route,
         letzter = &a;
     }
     if (erster == nullptr) return std::nullopt;
-    std::vector<Spurpunkt> enden;
+    std::vector<Trackpunkt> enden;
     SpurAbgehen(
-        route, optionen, [&](const Spurpunkt& p) { enden.push_back(p); },
+        route, optionen, [&](const Trackpunkt& p) { enden.push_back(p); },
         [&](const ProfileSection& a, int32_t k) {
             return (&a == erster && k == 0) || (&a == letzter && k == PunkteIn(a) - 1);
         });

@@ -16,7 +16,7 @@
 // the escaping of XML text.
 
 // A profile point as the track formats write it.
-struct Spurpunkt {
+struct Trackpunkt {
     double Breite = 0.0;   // degrees north on WGS84
     double Laenge = 0.0;   // degrees east, -180 .. 180
     double Meter = 0.0;    // route position, m
@@ -35,11 +35,11 @@ struct Spurpunkt {
 // over a route of a thousand sections. A step that is no finite number counts as 0.
 using Punktauswahl = std::function<bool(const ProfileSection& a, int32_t k)>;
 void SpurAbgehen(const Profile& route, const Formatoptionen& optionen,
-                 const std::function<void(const Spurpunkt&)>& punkt, const Punktauswahl& nur = {});
+                 const std::function<void(const Trackpunkt&)>& punkt, const Punktauswahl& nur = {});
 
 // The first and the last point of the route as SpurAbgehen gives them; none without points.
-std::optional<std::pair<Spurpunkt, Spurpunkt>> Spurenden(const Profile& route,
-                                                         const Formatoptionen& optionen);
+std::optional<std::pair<Trackpunkt, Trackpunkt>> Spurenden(const Profile& route,
+                                                           const Formatoptionen& optionen);
 
 // The height a track writes for `p`: HoeheGeglaettet when the text export smooths, else Hoehe.
 int32_t Spurhoehe(const ProfilePoint& p, const TExportOptions& text);
