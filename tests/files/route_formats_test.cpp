@@ -1,6 +1,9 @@
+#include "files/fit_export.h"
 #include "files/format_streams.h"
+#include "files/gpx_export.h"
 #include "files/route_formats.h"
 #include "files/tcx_export.h"
+#include "files/track_reading.h"
 
 #include "support/route_builder.h"
 
@@ -93,4 +96,31 @@ TEST(Routenformate, TheCourseMarksEachSummitWithItsCategory) {
         << zweiter;
     EXPECT_EQ(punkt(tcx.rfind("</CoursePoint>")), "");
     EXPECT_LT(tcx.rfind("</Track>"), tcx.find("<CoursePoint>")); // the schema's order
+}
+
+// What the track formats write, the track reader reads back: every point with its height, and
+// the route's length from the file's own distances or the geodesic along its positions.
+TEST(Routenformate, TracksWrittenReadBackThroughTheTrackReader) {
+    const Profile route = Steigungsroute({{1, 0}, {3, 6}, {1, -5}}, 500, 100);
+    std::vector<int32_t> hoehen;
+    for (const ProfileSection& a : route.Abschnitte)
+        for (int32_t k = 0; k < a.Punktanzahl; ++k)
+            hoehen.push_back(a.Punkte[k].Hoehe);
+    for (const Routenformat* format : {&GpxFormat(), &TcxFormat(), &FitFormat()}) {
+        SCOPED_TRACE(std::string(format->Name()));
+        std::vector<Spur> spuren;
+        std::string fehler;
+        ASSERT_TRUE(SpurenLesen(RoutenInhalt(*format, route), spuren, fehler)) << fehler;
+        ASSERT_EQ(spuren.size(), 1u);
+        ASSERT_EQ(spuren[0].Punkte.size(), hoehen.size());
+        for (size_t i = 0; i < hoehen.size(); ++i)
+            ASSERT_NEAR(*spuren[0].Punkte[i].Hoehe, hoehen[i], 1.0) << i;
+        Profile gelesen;
+        ASSERT_TRUE(SpurenAlsProfil(spuren, 25, "Route", gelesen, fehler)) << fehler;
+        double meter = 0;
+        for (const ProfileSection& a : gelesen.Abschnitte)
+            for (int32_t k = 0; k < a.Punktanzahl; ++k)
+                meter += a.Punkte[k].Abstand * 1000.0;
+        EXPECT_NEAR(meter, 5000.0, 5.0); // 0.1 %
+    }
 }
