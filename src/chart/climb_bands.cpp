@@ -31,8 +31,10 @@ void TAnstiegsBaender::draw(QCPPainter* maler) {
         const double rechts = std::min(x->coordToPixel(a.Bis), rahmen.right() + 1.0);
         if (rechts < links) continue;
         maler->setBrush(anzeige_.Gewaehlt == i ? RoutenAnstiegGewaehlt : RoutenAnstieg);
-        const double unten = std::clamp(y->coordToPixel(a.HoeheGipfel) - Rand,
-                                        static_cast<double>(rahmen.top()), rahmen.bottom() + 1.0);
+        // A chart not laid out yet has an empty clip, whose bottom lies above its top.
+        const double oben = rahmen.top();
+        const double unten = std::clamp(y->coordToPixel(a.HoeheGipfel) - Rand, oben,
+                                        std::max(oben, rahmen.bottom() + 1.0));
         maler->drawRect(QRectF(QPointF(links, rahmen.top()), QPointF(rechts, unten)));
     }
 }
